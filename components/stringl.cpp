@@ -1,0 +1,40 @@
+#include "stringl.h"
+
+#include "Str.h"
+
+#include <cstdlib>
+
+QString strff(long double r, int FieldWidth, int DecP)
+{
+    const int width = std::abs(FieldWidth);
+    QString s;
+    if (DecP == -2) {
+        s = Str(r, width + 2, -2);
+        // After "E" stand the exponent's sign and four digits; the first two
+        // are dropped, and if they were not both zero the number does not fit.
+        const int e = s.indexOf(QLatin1Char('E'));
+        const bool fits = s.mid(e + 2, 2) == QLatin1String("00");
+        s.remove(e + 2, 2);
+        if (!fits)
+            s.fill(QLatin1Char('*'));
+    } else {
+        s = Str(r, width, DecP);
+    }
+    if (FieldWidth < 0) {
+        int i = 0;
+        while (i < s.size() && s.at(i) == QLatin1Char(' '))
+            s[i++] = QLatin1Char('0');
+        if (i < s.size() && s.at(i) == QLatin1Char('-')) {
+            s[i] = QLatin1Char('0');
+            s[0] = QLatin1Char('-');
+        }
+    }
+    return s;
+}
+
+QString ReplaceCharInString(const QString& Instring, QChar OldChar, QChar NewChar)
+{
+    QString s = Instring;
+    s.replace(OldChar, NewChar);
+    return s;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The application object: start-up steps, the main window, the message loop,
+// and the handler that every exception escaping an event handler reaches.
+#include <QObject>
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+class TApplication
+{
+public:
+    using ExceptionHandler = std::function<void(QObject* sender, const std::exception& e)>;
+
+    void Initialize();
+    // The main window owns the taskbar button (Qt gives a top-level window
+    // its own entry already, so this only records the wish).
+    bool MainFormOnTaskBar = false;
+
+    // Creates a window; the first one created becomes the main window. The
+    // application owns the windows and destroys them when it ends.
+    template <class T>
+    void CreateForm(T*& form)
+    {
+        form = new T();
+        FForms.push_back(form);
+        if (!FMainForm)
+            FMainForm = form;
+    }
+    QWidget* MainForm() const { return FMainForm; }
+
+    // Shows the main window and runs the message loop until Terminate or the
+    // main window closes; then destroys every window.
+    int Run();
+    void Terminate();
+
+    // Hands an exception to OnException when set, else to the default error
+    // report: a modal message box with the exception's message.
+    void HandleException(QObject* sender, std::exception_ptr e);
+    void ShowException(const std::exception& e);
+    ExceptionHandler OnException;
+
+    ~TApplication();
+
+private:
+    QWidget* FMainForm = nullptr;
+    std::vector<QWidget*> FForms;
+};
+
+extern TApplication* Application;
+
+// Runs `f` at a boundary where Qt calls into our code: an exception does not
+// unwind through Qt but goes to the application's HandleException.
+template <class F>
+void GuardedCall(QObject* sender, F&& f)
+{
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException(sender, std::current_exception());
+    }
+}
+
+// The simple beep; counted so that tests can see it.
+void MessageBeep();
+int BeepCount();

@@ -1,0 +1,18 @@
+#include "Colors.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+QRgb ResolveColor(TColor c)
+{
+    if (!IsSystemColor(c))
+        return RgbFromColor(c & 0xFFFFFFu);
+    const QPalette pal = QGuiApplication::palette();
+    switch (c & 0xFFu) {
+    case 0x08: return pal.color(QPalette::WindowText).rgb();
+    case 0x0F: return pal.color(QPalette::Button).rgb();
+    case 0x10: return pal.color(QPalette::Dark).rgb();
+    case 0x14: return pal.color(QPalette::Light).rgb();
+    default: return pal.color(QPalette::Window).rgb();
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Colours as the controls store them: 0x00BBGGRR (low byte red), or
+// 0xFF0000nn for the desktop's system colour nn, resolved only when drawn.
+#include <QRgb>
+#include <cstdint>
+
+using TColor = uint32_t;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clNavy = 0x800000;
+
+constexpr TColor clWindowText = 0xFF000008;
+constexpr TColor clBtnFace = 0xFF00000F;
+constexpr TColor clBtnShadow = 0xFF000010;
+constexpr TColor clBtnHighlight = 0xFF000014;
+
+constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+
+// The colour as the screen shows it. System colours come from the
+// application palette (button face, dark, light, window text); any other
+// value is taken by its low three bytes, so a stray top byte is ignored.
+QRgb ResolveColor(TColor c);
+
+// The stored form of a pixel read back from a picture.
+constexpr TColor ColorFromRgb(QRgb rgb)
+{
+    return ((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16);
+}
+constexpr QRgb RgbFromColor(TColor c)
+{
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The exception classes of the platform: a base with a message, and the
+// floating-point faults that checked arithmetic raises instead of producing
+// infinities or NaNs.
+#include <QByteArray>
+#include <QString>
+
+#include <exception>
+
+class Exception : public std::exception
+{
+public:
+    explicit Exception(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toUtf8()) {}
+    const QString& Message() const { return FMessage; }
+    const char* what() const noexcept override { return FUtf8.constData(); }
+
+private:
+    QString FMessage;
+    QByteArray FUtf8;
+};
+
+class EMathError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+class EZeroDivide : public EMathError
+{
+public:
+    EZeroDivide() : EMathError(QStringLiteral("Floating point division by zero")) {}
+};
+
+class EInvalidOp : public EMathError
+{
+public:
+    EInvalidOp() : EMathError(QStringLiteral("Invalid floating point operation")) {}
+};
+
+class EOverflow : public EMathError
+{
+public:
+    EOverflow() : EMathError(QStringLiteral("Floating point overflow")) {}
+};
+
+// An assignment between objects that cannot take each other's values.
+class EConvertError : public Exception
+{
+public:
+    using Exception::Exception;
+};

@@ -1,0 +1,27 @@
+#include "Locale.h"
+
+#include <QLocale>
+
+#include <optional>
+
+namespace {
+std::optional<QChar>& Setting()
+{
+    static std::optional<QChar> sep;
+    return sep;
+}
+} // namespace
+
+QChar DecimalSeparator()
+{
+    if (!Setting()) {
+        const QString point = QLocale::system().decimalPoint();
+        Setting() = point.isEmpty() ? QLatin1Char('.') : point.at(0);
+    }
+    return *Setting();
+}
+
+void SetDecimalSeparator(QChar c)
+{
+    Setting() = c;
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The locale's decimal separator, as the controls read it. Taken from the
+// system locale on first use; tests set it to try other locales.
+#include <QChar>
+
+QChar DecimalSeparator();
+void SetDecimalSeparator(QChar c);
