@@ -1,0 +1,31 @@
+// Cost of the number-to-text conversions that every field and label paint
+// goes through.
+#include "Str.h"
+#include "math1.h"
+#include "stringl.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_StrFixed(benchmark::State& state)
+{
+    long double x = 8.4509033L;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Str(x, 1, 3));
+}
+BENCHMARK(BM_StrFixed);
+
+static void BM_StrffExponential(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(strff(12345.678L, 12, -2));
+}
+BENCHMARK(BM_StrffExponential);
+
+static void BM_EEngStr(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EEngStr(4700.0, 3));
+}
+BENCHMARK(BM_EEngStr);
+
+BENCHMARK_MAIN();
