@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -72,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         // sin 30 is a little above 0.5 with pi to 64 bits: -2.5000...03 goes to -3.
         OriginCase{30, taLeftJustify, 20, 5, {97, 46}},
         // One rounding of the whole offset: 19.92 - 2.5 gives 17, not 20 - 2.
-        OriginCase{150, taCenter, 23, 5, {117, 66}}));
+        OriginCase{150, taCenter, 23, 5, {117, 66}},
+        // The angle is not limited: INT_MIN degrees is -128 degrees.
+        OriginCase{INT_MIN, taCenter, 20, 8, {119, 39}}));
 
 // ---------------------------------------------------------------- model
 
@@ -303,7 +306,8 @@ TEST_P(TextPixels, LieAlongTheTurnedBaselineAndNowhereElse)
 INSTANTIATE_TEST_SUITE_P(RotLab, TextPixels,
                          ::testing::Values(TextCase{0, taCenter}, TextCase{90, taCenter}, TextCase{30, taLeftJustify},
                                            TextCase{30, taRightJustify}, TextCase{200, taCenter},
-                                           TextCase{-45, taCenter}));
+                                           TextCase{-45, taCenter},
+                                           TextCase{3630, taLeftJustify}));
 
 // The label's picture against the same text put by the canvas at the origin.
 TEST(RotLab, UnturnedTextIsTheCanvasTextAtTheOriginEnabledAndDisabled)
