@@ -21,7 +21,9 @@ QImage NewBitmap(int w, int h)
 
 TCanvas::TCanvas(QImage& image) : FImage(image)
 {
-    if (FImage.format() != QImage::Format_RGB32)
+    // A premultiplied ARGB image is kept as it is: a control can then draw
+    // over a transparent layer; whatever is drawn is opaque.
+    if (FImage.format() != QImage::Format_RGB32 && FImage.format() != QImage::Format_ARGB32_Premultiplied)
         FImage = FImage.convertToFormat(QImage::Format_RGB32);
 }
 

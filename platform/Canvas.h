@@ -28,6 +28,8 @@ QImage NewBitmap(int w, int h);
 class TCanvas
 {
 public:
+    // Draws on `image`, converted to 32-bit RGB unless it is premultiplied
+    // ARGB (a transparent layer), which is kept.
     explicit TCanvas(QImage& image);
 
     QImage& Image() { return FImage; }

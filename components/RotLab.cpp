@@ -1,0 +1,270 @@
+#include "RotLab.h"
+
+#include "Application.h"
+#include "Exceptions.h"
+#include "FloatCheck.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Text at (x, y) turned by `degrees` counter-clockwise about the top-left
+// corner of its cell, in the canvas font and font colour, without a
+// background.
+void TextOutTurned(TCanvas& cv, int x, int y, const QString& s, int degrees)
+{
+    QPainter p(&cv.Image());
+    p.setFont(cv.Font());
+    p.setPen(QColor::fromRgb(ResolveColor(cv.FontColor())));
+    p.translate(x, y);
+    p.rotate(-degrees);
+    p.drawText(0, QFontMetrics(cv.Font(), &cv.Image()).ascent(), s);
+}
+
+int ClampToInt(int64_t v)
+{
+    return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2)
+{
+    const long double r = static_cast<long double>(TextAngle) / 180.0L * std::numbers::pi_v<long double>;
+    long double d = 0;
+    if (Alignment == taCenter)
+        d = w2;
+    else if (Alignment == taRightJustify)
+        d = 2.0L * w2;
+    const long double s = std::sin(r), c = std::cos(r);
+    const int64_t dx = Round(-d * c - h2 * s);
+    const int64_t dy = Round(d * s - h2 * c);
+    return QPoint(ClampToInt(PosX + dx), ClampToInt(PosY + dy));
+}
+
+TRotLab::TRotLab(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    // A font of its own: nothing of it is taken from the parent.
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(11);
+    f.setResolveMask(QFont::AllPropertiesResolved);
+    setFont(f);
+    resize(200, 200);
+}
+
+bool TRotLab::Visible() const
+{
+    return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
+}
+
+void TRotLab::Repaint()
+{
+    if (FTransparent)
+        update();
+    else
+        repaint();
+}
+
+void TRotLab::SetAlignment(TAlignment Value)
+{
+    if (Value == FAlignment)
+        return;
+    FAlignment = Value;
+    Repaint();
+}
+
+void TRotLab::SetAntiAlias(bool Value)
+{
+    if (Value == FAntiAlias)
+        return;
+    FAntiAlias = Value;
+    Repaint();
+}
+
+void TRotLab::SetAutoCenter(bool Value)
+{
+    if (Value == FAutoCenter)
+        return;
+    FAutoCenter = Value;
+    if (Value)
+        AdjustAutoCenter();
+    Repaint();
+}
+
+void TRotLab::SetCaption(const QString& Value)
+{
+    if (Value == FCaption)
+        return;
+    FCaption = Value;
+    update();
+}
+
+void TRotLab::SetColor(TColor Value)
+{
+    if (Value == FColor)
+        return;
+    FColor = Value;
+    update();
+}
+
+void TRotLab::SetFrameStyle(TFrameStyle Value)
+{
+    if (Value == FFrameStyle)
+        return;
+    FFrameStyle = Value;
+    Repaint();
+}
+
+void TRotLab::SetTextPosX(int Value)
+{
+    if (Value == FTextPosX)
+        return;
+    if (FAutoCenter)
+        AdjustAutoCenter();
+    else
+        FTextPosX = Value;
+    Repaint();
+}
+
+void TRotLab::SetTextPosY(int Value)
+{
+    if (Value == FTextPosY)
+        return;
+    if (FAutoCenter)
+        AdjustAutoCenter();
+    else
+        FTextPosY = Value;
+    Repaint();
+}
+
+void TRotLab::SetTextAngle(int Value)
+{
+    if (Value == FTextAngle)
+        return;
+    FTextAngle = Value;
+    Repaint();
+}
+
+void TRotLab::SetTransparent(bool Value)
+{
+    if (Value == FTransparent)
+        return;
+    FTransparent = Value;
+    // An opaque label fills all of itself, so the parent need not be drawn under it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !Value);
+    update();
+    Repaint();
+}
+
+void TRotLab::Assign(QObject* Source)
+{
+    const auto* src = qobject_cast<const TRotLab*>(Source);
+    if (!src)
+        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2")
+                                .arg(Source ? QString::fromLatin1(Source->metaObject()->className())
+                                            : QStringLiteral("nil"),
+                                     QString::fromLatin1(metaObject()->className())));
+    FAutoCenter = src->FAutoCenter;
+    FFrameStyle = src->FFrameStyle;
+    FTextAngle = src->FTextAngle;
+    FTextPosX = src->FTextPosX;
+    FTextPosY = src->FTextPosY;
+    FAntiAlias = src->FAntiAlias;
+    update();
+}
+
+void TRotLab::AssignTo(QObject* Dest)
+{
+    if (auto* dest = qobject_cast<TRotLab*>(Dest)) {
+        dest->Assign(this);
+        return;
+    }
+    throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2")
+                            .arg(QString::fromLatin1(metaObject()->className()),
+                                 Dest ? QString::fromLatin1(Dest->metaObject()->className())
+                                      : QStringLiteral("nil")));
+}
+
+void TRotLab::AdjustAutoCenter()
+{
+    FTextPosX = width() / 2;
+    FTextPosY = height() / 2;
+}
+
+void TRotLab::ProcessResize(QObject*)
+{
+    if (!parentWidget() || !FAutoCenter)
+        return;
+    AdjustAutoCenter();
+    Repaint();
+}
+
+void TRotLab::Paint()
+{
+    if (!Visible())
+        return;
+    FBitmap = NewBitmap(width(), height()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (FBitmap.isNull())
+        return;
+    FBitmap.fill(Qt::transparent);
+    if (!FTransparent) {
+        FCanvas.SetBrushColor(FColor);
+        FCanvas.FillRect(0, 0, width(), height());
+    }
+    QRect r = rect();
+    DoDrawText(r, 0);
+    DrawFrame(FCanvas, FFrameStyle, 0, 0, width() - 1, height() - 1, clWhite, clSilver, clGray, clBlack, clBlack);
+}
+
+void TRotLab::DoDrawText(QRect&, unsigned Flags)
+{
+    if ((Flags & DT_CALCRECT) || FBitmap.isNull())
+        return;
+    const QString text = FCaption;
+
+    // The control's font with the chosen glyph quality; everything else of
+    // it (family, size, weight, style) is kept.
+    QFont f = font();
+    f.setStyleHint(QFont::AnyStyle, FAntiAlias ? QFont::PreferAntialias : QFont::PreferDefault);
+    FCanvas.SetFont(f);
+    FCanvas.SetBrushStyle(bsClear);
+
+    // Measured along the text's own baseline, so the angle does not change them.
+    const int w2 = FCanvas.TextWidth(text) / 2;
+    const int h2 = FCanvas.TextHeight(text) / 2;
+    const QPoint o = RotLabTextOrigin(FAlignment, FTextAngle, FTextPosX, FTextPosY, w2, h2);
+    // The painter turns by whole degrees; one turn more or less is the same
+    // direction, and reducing keeps huge angles exact.
+    const int degrees = FTextAngle % 360;
+
+    // Disabled by its own Enabled flag, as the label itself shows it.
+    if (!testAttribute(Qt::WA_ForceDisabled)) {
+        FCanvas.SetFontColor(ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb()));
+        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
+    } else {
+        FCanvas.SetFontColor(clBtnHighlight);
+        TextOutTurned(FCanvas, o.x() + 1, o.y() + 1, text, degrees);
+        FCanvas.SetFontColor(clBtnShadow);
+        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
+    }
+}
+
+void TRotLab::paintEvent(QPaintEvent*)
+{
+    GuardedCall(this, [this] { Paint(); });
+    QPainter p(this);
+    p.drawImage(0, 0, FBitmap);
+}
+
+void TRotLab::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    GuardedCall(this, [this] { ProcessResize(this); });
+}

@@ -1,0 +1,123 @@
+#pragma once
+// TRotLab: a caption drawn at any angle about a reference point, plain or
+// anti-aliased, with an optional frame around the whole control. It takes no
+// input and never takes the focus.
+#include "Canvas.h"
+#include "Colors.h"
+#include "vornbase.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+// The top-left corner of the text cell for a text whose half width is w2 and
+// half height h2, turned by TextAngle degrees counter-clockwise, so that the
+// point halfway down the text at the alignment's distance from its start
+// (0, w2 or 2 * w2) lies on (PosX, PosY). The whole offset is rounded once,
+// to the nearest integer with halves to even.
+QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
+
+class TRotLab : public QWidget
+{
+    Q_OBJECT
+    // Which point of the text lies on (PosX, PosY): the middle of its left
+    // end, its centre or the middle of its right end. Default taCenter.
+    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    // Anti-aliased glyph edges; otherwise the default glyph quality. Default true.
+    Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    // Keep the reference point at the control's centre. Default true.
+    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
+    // The text drawn. Default empty.
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    // Background filled when the label is not transparent. Default clBtnFace.
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    // Frame drawn around the whole control. Default fsLowered.
+    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    // Reference point in pixels from the control's left and top edges. Default (10, 10).
+    Q_PROPERTY(int PosX READ PosX WRITE SetTextPosX)
+    Q_PROPERTY(int PosY READ PosY WRITE SetTextPosY)
+    // Angle of the text in whole degrees, counter-clockwise on the screen. Default 0.
+    Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngle)
+    // Leave the background unpainted, so the parent shows through. Default true.
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+
+public:
+    // Text-format flag of the measuring call of DoDrawText.
+    static constexpr unsigned DT_CALCRECT = 0x0400;
+
+    explicit TRotLab(QWidget* parent = nullptr);
+
+    TAlignment Alignment() const { return FAlignment; }
+    bool AntiAlias() const { return FAntiAlias; }
+    bool AutoCenter() const { return FAutoCenter; }
+    const QString& Caption() const { return FCaption; }
+    TColor Color() const { return FColor; }
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    int PosX() const { return FTextPosX; }
+    int PosY() const { return FTextPosY; }
+    int TextAngle() const { return FTextAngle; }
+    bool Transparent() const { return FTransparent; }
+
+    void SetAlignment(TAlignment Value);
+    void SetAntiAlias(bool Value);
+    void SetAutoCenter(bool Value);
+    void SetCaption(const QString& Value);
+    void SetColor(TColor Value);
+    void SetFrameStyle(TFrameStyle Value);
+    void SetTextPosX(int Value);
+    void SetTextPosY(int Value);
+    void SetTextAngle(int Value);
+    void SetTransparent(bool Value);
+
+    // Copies centring, frame, angle, position and anti-aliasing from another
+    // TRotLab; any other source throws EConvertError.
+    void Assign(QObject* Source);
+    // Assign of a TRotLab destination with this label as the source; any
+    // other destination throws EConvertError.
+    void AssignTo(QObject* Dest);
+
+    // The reference point to the control's centre, without repainting.
+    void AdjustAutoCenter();
+    // Resize handler: re-centres the reference point of a control with a
+    // parent when AutoCenter is on.
+    void ProcessResize(QObject* Sender);
+
+    // The control's Visible flag: true unless it was hidden explicitly.
+    bool Visible() const;
+    // What the last Paint drew.
+    const QImage& Picture() const { return FBitmap; }
+
+protected:
+    // The whole picture: background unless transparent, the text, the frame.
+    virtual void Paint();
+    // The text-drawing hook: draws the turned caption, or only measures
+    // (DT_CALCRECT), which draws nothing and leaves Rect as it is.
+    virtual void DoDrawText(QRect& Rect, unsigned Flags);
+    TCanvas& Canvas() { return FCanvas; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Paints at once when opaque; a transparent label is invalidated instead
+    // so that the parent's background is drawn under it first.
+    void Repaint();
+
+    int FTextAngle = 0;
+    int FTextPosX = 10;
+    int FTextPosY = 10;
+    bool FAntiAlias = true;
+    bool FAutoCenter = true;
+    bool FTransparent = true;
+    TAlignment FAlignment = taCenter;
+    TFrameStyle FFrameStyle = fsLowered;
+
+    QString FCaption;
+    TColor FColor = clBtnFace;
+    // The control's canvas: a layer of the control's size, transparent where
+    // nothing is drawn, laid over the parent's background on each paint.
+    QImage FBitmap;
+    TCanvas FCanvas{FBitmap};
+};
