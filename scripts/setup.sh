@@ -12,7 +12,8 @@ packages=(
   libbenchmark-dev               # benchmarks
   xvfb xauth xdotool x11-utils   # end-to-end tests on a virtual X server
   fonts-dejavu-core              # the font the GUI tests measure with
-  fonts-liberation               # metric stand-ins for Arial and Tahoma-like faces
+  fonts-liberation               # the metric twin of Arial (rotated label)
+  fonts-comic-neue               # stands in for Comic Sans MS (info window caption)
 )
 
 missing=()
