@@ -122,7 +122,7 @@ public:
     // The text the box shows now: the value by display type, separator and
     // sign, the hook's rewrite, and the overflow indicator when it does not
     // fit the box. Empty when Empty is set (the hook is then not called).
-    QString DisplayText();
+    QString DisplayText() const;
 
     // The area under the mouse at the last move: 0 left caption, 1 box,
     // 2 right caption.
@@ -212,7 +212,7 @@ private:
     }
 
     QString ValueText() const;
-    QString DisplayText(const TCanvas& Measure);
+    QString DisplayText(const TCanvas& Measure) const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0);
     void PaintCaptions(TCanvas& cv, int Y0);
     void PaintBox(TCanvas& cv);

@@ -120,7 +120,7 @@ QString TNumLab::ValueText() const
     return FOverFlowIndi;
 }
 
-QString TNumLab::DisplayText()
+QString TNumLab::DisplayText() const
 {
     QImage probe = NewBitmap(1, 1);
     TCanvas cv(probe);
@@ -128,7 +128,7 @@ QString TNumLab::DisplayText()
     return DisplayText(cv);
 }
 
-QString TNumLab::DisplayText(const TCanvas& Measure)
+QString TNumLab::DisplayText(const TCanvas& Measure) const
 {
     if (FEmpty)
         return QString();
@@ -142,8 +142,9 @@ QString TNumLab::DisplayText(const TCanvas& Measure)
         if (FPlusSign && FLabValue > 0)
             text.prepend(QLatin1Char('+'));
     }
+    // The hook, like every event, receives the label itself as its sender.
     if (OnBeforeDisplay)
-        OnBeforeDisplay(this, text);
+        OnBeforeDisplay(const_cast<TNumLab*>(this), text);
     if (FDisplayType != dtState && Measure.TextWidth(text) > FLabWidth - 6)
         text = FOverFlowIndi;
     return text;
