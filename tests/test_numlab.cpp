@@ -127,12 +127,13 @@ TEST(NumLab, DefaultsAndPublishedOrder)
     EXPECT_EQ(lab.size(), QSize(160, 28));
     EXPECT_EQ(lab.focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(lab.MouseAreaCode(), 0);
-    const QStringList expected = {
-        "Alignment", "ColorLabBakG",  "ColorLabText",      "ColorOutBakG",      "ColorOutText",       "ColorScheme",
-        "Comma",     "DisplayType",   "DTFormat",          "Empty",             "Enabled",            "Font",
-        "ForcePlusSign", "FrameStyle", "LabelWidth",       "LeftSpace",         "LeftText",           "LeftTextAlignment",
-        "OverflowIndicator", "Precision", "RightText",     "RightTextAlignment", "StateText",         "Transparent",
-        "Value",     "Visible"};
+    const QStringList expected = {"Alignment",         "ColorLabBakG",  "ColorLabText",       "ColorOutBakG",
+                                  "ColorOutText",      "ColorScheme",   "Comma",              "DisplayType",
+                                  "DTFormat",          "Empty",         "Enabled",            "Font",
+                                  "ForcePlusSign",     "FrameStyle",    "LabelWidth",         "LeftSpace",
+                                  "LeftText",          "LeftTextAlignment", "OverflowIndicator", "Precision",
+                                  "RightText",         "RightTextAlignment", "StateText",     "Transparent",
+                                  "Value",             "Visible"};
     const QMetaObject* mo = lab.metaObject();
     QStringList names;
     QStringList values;
@@ -285,11 +286,10 @@ TEST(NumLab, AssignCopiesTheListedFieldsOnly)
     src.resize(300, 40);
 
     dst.Assign(&src);
-    const char* copied[] = {"LeftSpace",    "Empty",        "LabelWidth",        "Precision",
-                            "LeftText",     "RightText",    "FrameStyle",        "Alignment",
-                            "RightTextAlignment", "LeftTextAlignment", "OverflowIndicator", "Value",
-                            "StateText",    "Transparent",  "ColorLabBakG",      "ColorLabText",
-                            "ColorOutBakG", "ColorOutText", "ColorScheme",       "DisplayType"};
+    const char* copied[] = {"LeftSpace",    "Empty",        "LabelWidth",   "Precision",          "LeftText",
+                            "RightText",    "FrameStyle",   "Alignment",    "RightTextAlignment", "LeftTextAlignment",
+                            "OverflowIndicator", "Value",   "StateText",    "Transparent",        "ColorLabBakG",
+                            "ColorLabText", "ColorOutBakG", "ColorOutText", "ColorScheme",        "DisplayType"};
     for (const char* name : copied)
         EXPECT_EQ(dst.property(name), src.property(name)) << name;
     EXPECT_FALSE(dst.Comma());
@@ -336,6 +336,26 @@ TEST(NumLab, MouseAreaCodeFollowsXAndIsSetBeforeTheHandlerRuns)
         EXPECT_EQ(lab.MouseAreaCode(), code) << x;
         EXPECT_EQ(seen, code) << x;
     }
+}
+
+TEST(NumLab, PressAndReleaseRaiseDownClickUpInOrder)
+{
+    TNumLab lab;
+    QStringList seen;
+    lab.OnMouseDown = [&](QObject*, Qt::MouseButton, uint32_t shift, int x, int y) {
+        seen << QStringLiteral("down %1 %2,%3").arg(shift).arg(x).arg(y);
+    };
+    lab.OnClick = [&](QObject* sender) { seen << (sender == &lab ? QStringLiteral("click") : QString()); };
+    lab.OnMouseUp = [&](QObject*, Qt::MouseButton, uint32_t shift, int x, int y) {
+        seen << QStringLiteral("up %1 %2,%3").arg(shift).arg(x).arg(y);
+    };
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 5), QPointF(10, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::ShiftModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(12, 6), QPointF(12, 6), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&lab, &press);
+    QCoreApplication::sendEvent(&lab, &release);
+    EXPECT_EQ(seen, QStringList({"down 9 10,5", "click", "up 0 12,6"})); // Shift + left button = 1 + 8
 }
 
 } // namespace
