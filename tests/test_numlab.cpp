@@ -297,6 +297,9 @@ TEST(NumLab, AssignCopiesTheListedFieldsOnly)
     EXPECT_EQ(dst.DTFormat(), QStringLiteral("mmm-dd, yyyy"));
     EXPECT_TRUE(dst.Enabled());
     EXPECT_EQ(dst.size(), QSize(160, 28));
+    // The copied line colours are those of the system scheme: the outline is
+    // the palette's dark colour.
+    EXPECT_EQ(At(dst.Picture(), 50, 0), ColorFromRgb(TestDark));
 
     TNumLab third;
     src.AssignTo(&third);
