@@ -1,0 +1,245 @@
+#pragma once
+// The numeric display label: a left caption, a framed value box of fixed
+// width showing one number in one of fifteen display types, and a right
+// caption, usually the unit. Read-only; it takes no focus and no keys.
+//
+// The label composes its whole picture off-screen on every paint; a setter
+// that changes a value repaints at once. A transparent label keeps its
+// parent's pixels outside the box: its picture is ANDed over them.
+#include "Surface.h"
+#include "vornbase.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace numlab {
+Q_NAMESPACE
+
+// How the label shows its value.
+enum TDisplay : uint8_t {
+    dtFloat,     // general floating-point text
+    dtFixP,      // fixed-point text
+    dtExp,       // exponential text
+    dtHex,       // hexadecimal digits
+    dtZeroInt,   // integer padded with leading zeros
+    dtInt,       // integer
+    dtDateTime,  // date and time of a day serial
+    dtState,     // the fixed state text, whatever the value
+    dtBin,       // binary digits
+    dtOct,       // octal digits
+    dtDeg,       // decimal degrees
+    dtDegMin,    // degrees and minutes
+    dtDegMinSec, // degrees, minutes and seconds
+    dtEEng,      // engineering notation with a unit-prefix letter
+    dtEEngNoDP,  // engineering notation, the letter in place of the point
+};
+Q_ENUM_NS(TDisplay)
+
+constexpr int defLeftSpace = 35;
+constexpr int defPrecision = 2;
+constexpr int defLabelWidth = 80;
+
+} // namespace numlab
+
+using numlab::TDisplay;
+using enum numlab::TDisplay;
+
+// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
+// "12° 30' 45.0\"" (dfDegMinSec) or the plain number (dfNumeric), with
+// Precision (0 .. 8) decimals on the last field. Only the degree field
+// carries a sign. The minute and second forms round the angle to an integer,
+// so a NaN or a value beyond the 64-bit range throws EInvalidOp.
+QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
+
+class TNumLab : public TSurface, public TSchemeLines
+{
+    Q_OBJECT
+    // Alignment of the value text in the box.
+    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    // Background and text colour of the box; background and caption colour
+    // outside it.
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabText)
+    Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
+    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    // Where the frame line colours come from.
+    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    // Decimal separator shown: "," when true, "." when false.
+    Q_PROPERTY(bool Comma READ Comma WRITE SetFComma)
+    Q_PROPERTY(numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
+    // Pattern of dtDateTime.
+    Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormat)
+    // The box drawn without any value text.
+    Q_PROPERTY(bool Empty READ Empty WRITE SetEmpty)
+    // Enabled look: captions and value engraved and gray when false.
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QFont Font READ font WRITE setFont)
+    // "+" before positive values.
+    Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSign)
+    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    // Width of the value box in pixels.
+    Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidth)
+    // x of the value box's left edge, 0 .. Width.
+    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignment)
+    // Shown instead of a value that cannot be shown or does not fit.
+    Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndi)
+    // Decimals, significant digits or digit count by display type, 0 .. 15.
+    Q_PROPERTY(int Precision READ Precision WRITE SetDecP)
+    Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignment)
+    // Shown by dtState.
+    Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(double Value READ Value WRITE SetLabValue)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+
+public:
+    // Called with the display text just before it is drawn; may replace it.
+    using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
+    using TNotifyEvent = std::function<void(QObject* Sender)>;
+    // Shift: 1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle button.
+    using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, uint32_t Shift, int X, int Y)>;
+    using TMouseMoveEvent = std::function<void(QObject* Sender, uint32_t Shift, int X, int Y)>;
+
+    explicit TNumLab(QWidget* parent = nullptr);
+    ~TNumLab() override;
+
+    // Copies the look and value of another label (not Comma, ForcePlusSign,
+    // DTFormat, Enabled, the hook, font or bounds) and repaints once; any
+    // other source throws EConvertError.
+    virtual void Assign(const QObject* Source);
+    // Dest->Assign(this) for a label; any other destination throws
+    // EConvertError.
+    virtual void AssignTo(QObject* Dest) const;
+
+    void Paint() override;
+    // The text the box shows now: the value by display type, separator and
+    // sign, the hook's rewrite, and the overflow indicator when it does not
+    // fit the box. Empty when Empty is set (the hook is then not called).
+    QString DisplayText() const;
+
+    // The area under the mouse at the last move: 0 left caption, 1 box,
+    // 2 right caption.
+    int MouseAreaCode() const { return FMouseAreaCode; }
+
+    TAlignment Alignment() const { return FAlignment; }
+    TColor ColorLabBakG() const { return FColorLabBakG; }
+    TColor ColorLabText() const { return FColorLabText; }
+    TColor ColorOutBakG() const { return FColorOutBakG; }
+    TColor ColorOutText() const { return FColorOutText; }
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    bool Comma() const { return FComma; }
+    TDisplay DisplayType() const { return FDisplayType; }
+    QString DTFormat() const { return FDtFormat; }
+    bool Empty() const { return FEmpty; }
+    bool Enabled() const { return FEnabled; }
+    bool ForcePlusSign() const { return FPlusSign; }
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    int LabelWidth() const { return FLabWidth; }
+    int LeftSpace() const { return FLeftSpace; }
+    QString LeftText() const { return FLeftText; }
+    TAlignment LeftTextAlignment() const { return FLTAlignment; }
+    QString OverflowIndicator() const { return FOverFlowIndi; }
+    int Precision() const { return FDecP; }
+    QString RightText() const { return FRightText; }
+    TAlignment RightTextAlignment() const { return FRTAlignment; }
+    QString StateText() const { return FStateText; }
+    bool Transparent() const { return FTransParent; }
+    double Value() const { return FLabValue; }
+
+    void SetAlignment(TAlignment Value);
+    void SetColorLabBakG(TColor Value);
+    void SetColorLabText(TColor Value);
+    void SetColorOutBakG(TColor Value);
+    void SetColorOutText(TColor Value);
+    void SetColorScheme(TColorScheme Value);
+    void SetFComma(bool Value);
+    void SetDisplayType(TDisplay Value);
+    void SetDtFormat(const QString& Value);
+    void SetEmpty(bool Value);
+    // Always stores and repaints, and passes the state on to the widget.
+    void SetEnabled(bool Value);
+    void SetFPlusSign(bool Value);
+    void SetFrameStyle(TFrameStyle Value);
+    void SetLabWidth(int Value);
+    // Negative values are ignored; values beyond Width are stored as Width.
+    void SetLeftSpace(int Value);
+    void SetLeftText(const QString& Value);
+    void SetLTAlignment(TAlignment Value);
+    void SetOverFlowIndi(const QString& Value);
+    // Negative values are ignored; values above 15 are stored as 15.
+    void SetDecP(int Value);
+    void SetRightText(const QString& Value);
+    void SetRTAlignment(TAlignment Value);
+    void SetStateText(const QString& Value);
+    void SetTransparent(bool Value);
+    // A NaN is never stored.
+    void SetLabValue(double Value);
+
+    TBeforeDisplayEvent OnBeforeDisplay;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+protected:
+    // Records the area under X, then raises OnMouseMove.
+    virtual void MouseMove(uint32_t Shift, int X, int Y);
+
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // Stores a changed value and repaints; an equal one changes nothing.
+    template <class T>
+    void Store(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        Paint();
+    }
+
+    QString ValueText() const;
+    QString DisplayText(const TCanvas& Measure) const;
+    void PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0);
+    void PaintCaptions(TCanvas& cv, int Y0);
+    void PaintBox(TCanvas& cv);
+    void PaintValue(TCanvas& cv, int Y0);
+
+    int FLeftSpace = numlab::defLeftSpace;
+    bool FEmpty = false;
+    int FLabWidth = numlab::defLabelWidth;
+    int FDecP = numlab::defPrecision;
+    bool FComma = false;
+    bool FPlusSign = false;
+    bool FTransParent = false;
+    QString FLeftText;
+    QString FRightText;
+    TFrameStyle FFrameStyle = fsLowered;
+    QString FStateText = QStringLiteral("undefined");
+    TAlignment FAlignment = taCenter;
+    TAlignment FLTAlignment = taRightJustify;
+    TAlignment FRTAlignment = taLeftJustify;
+    int FMouseAreaCode = 0;
+    QString FOverFlowIndi = QStringLiteral("*********");
+    double FLabValue = 0.0;
+    bool FEnabled = true;
+    TColor FColorLabBakG = clBtnFace;
+    TColor FColorLabText = clBlack;
+    TColor FColorOutBakG = clBtnFace;
+    TColor FColorOutText = clBlack;
+    TDisplay FDisplayType = dtFixP;
+    QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
+};

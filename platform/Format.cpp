@@ -1,0 +1,264 @@
+#include "Format.h"
+
+#include "Exceptions.h"
+#include "Locale.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr int SignificantDigits = 18;
+
+// A non-negative real as 18 significant decimal digits d.ddd... x 10^exponent.
+struct Decimal
+{
+    std::string digits;
+    int exponent = 0;
+    bool zero = true;
+};
+
+Decimal ToDecimal(long double magnitude)
+{
+    Decimal d;
+    if (magnitude == 0.0L) {
+        d.digits.assign(SignificantDigits, '0');
+        return d;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", SignificantDigits - 1, magnitude);
+    const std::string s(buf); // d.ddddde+xx
+    const std::size_t e = s.find('e');
+    d.digits = s.substr(0, 1) + s.substr(2, e - 2);
+    d.exponent = std::atoi(s.c_str() + e + 1);
+    d.zero = false;
+    return d;
+}
+
+// Keeps the first `keep` digits, rounding half up on the next; a carry into a
+// new leading digit raises the exponent.
+void RoundTo(Decimal& d, int keep)
+{
+    if (d.zero || keep >= SignificantDigits)
+        return;
+    if (keep < 0) {
+        d.digits.assign(SignificantDigits, '0');
+        d.zero = true;
+        return;
+    }
+    const bool up = d.digits[keep] >= '5';
+    std::fill(d.digits.begin() + keep, d.digits.end(), '0');
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[i] == '9')
+            d.digits[i--] = '0';
+        if (i >= 0) {
+            ++d.digits[i];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++d.exponent;
+        }
+    }
+    d.zero = d.digits.find_first_not_of('0') == std::string::npos;
+}
+
+// The digit of 10^place; "0" beyond the 18 significant digits.
+char DigitAt(const Decimal& d, int place)
+{
+    const int idx = d.exponent - place;
+    return idx >= 0 && idx < SignificantDigits ? d.digits[idx] : '0';
+}
+
+std::string ExponentText(int exponent, bool alwaysSign)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "E%s%03d", exponent < 0 ? "-" : (alwaysSign ? "+" : ""), std::abs(exponent));
+    return buf;
+}
+
+// Each form returns the text of the magnitude with '.' as the point and
+// whether it rounded to zero.
+std::string FixedText(const Decimal& d, int decimals)
+{
+    std::string s;
+    if (d.zero || d.exponent < 0)
+        s += '0';
+    else
+        for (int place = d.exponent; place >= 0; --place)
+            s += DigitAt(d, place);
+    if (decimals > 0) {
+        s += '.';
+        for (int place = -1; place >= -decimals; --place)
+            s += d.zero ? '0' : DigitAt(d, place);
+    }
+    return s;
+}
+
+std::string GeneralText(const Decimal& d, int precision)
+{
+    if (d.zero)
+        return "0";
+    std::string sig = d.digits.substr(0, precision);
+    sig.erase(sig.find_last_not_of('0') + 1);
+    const int e = d.exponent + 1; // the value is 0.ddd... x 10^e
+    const int n = static_cast<int>(sig.size());
+    if (e >= -3 && e <= precision) {
+        if (e <= 0)
+            return "0." + std::string(-e, '0') + sig;
+        std::string s = sig.substr(0, std::min(e, n)) + std::string(std::max(0, e - n), '0');
+        if (n > e)
+            s += "." + sig.substr(e);
+        return s;
+    }
+    std::string s = sig.substr(0, 1);
+    if (n > 1)
+        s += "." + sig.substr(1);
+    return s + ExponentText(d.exponent, false);
+}
+
+std::string ExponentialText(const Decimal& d, int precision)
+{
+    return d.digits.substr(0, 1) + "." + d.digits.substr(1, precision - 1) +
+           ExponentText(d.zero ? 0 : d.exponent, true);
+}
+
+QString RealText(QChar conv, int precision, long double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    Decimal d = ToDecimal(std::fabs(value));
+    std::string s;
+    if (conv == QLatin1Char('f')) {
+        const int decimals = std::clamp(precision < 0 ? 2 : precision, 0, SignificantDigits);
+        if (!d.zero && d.exponent >= SignificantDigits) {
+            RoundTo(d, SignificantDigits);
+            s = GeneralText(d, SignificantDigits);
+        } else {
+            RoundTo(d, d.exponent + 1 + decimals);
+            s = FixedText(d, decimals);
+        }
+    } else {
+        const int digits = std::clamp(precision < 0 ? 15 : precision, 2, SignificantDigits);
+        RoundTo(d, digits);
+        s = conv == QLatin1Char('e') ? ExponentialText(d, digits) : GeneralText(d, digits);
+    }
+    QString text = QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    text.replace(QLatin1Char('.'), DecimalSeparator());
+    if (value < 0 && !d.zero)
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+QString IntegerText(QChar conv, int precision, uint64_t magnitude, bool negative)
+{
+    const QString digits = QString::number(magnitude, conv == QLatin1Char('x') ? 16 : 10).toUpper();
+    const int minDigits = std::clamp(precision, 0, 255);
+    QString text = QString(std::max<qsizetype>(0, minDigits - digits.size()), QLatin1Char('0')) + digits;
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+[[noreturn]] void Invalid(const QString& fmt)
+{
+    throw EConvertError(QStringLiteral("Format '%1' invalid or incompatible with argument").arg(fmt));
+}
+
+// Expands the one conversion of fmt with `convert(conv, precision)`, where
+// precision is -1 when the pattern gives none, and pads it to its width.
+QString Expand(const QString& fmt, int widthArg, int precisionArg,
+               const std::function<QString(QChar conv, int precision)>& convert)
+{
+    QString out;
+    bool used = false;
+    const qsizetype n = fmt.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (fmt[i] != QLatin1Char('%')) {
+            out += fmt[i];
+            continue;
+        }
+        if (i + 1 < n && fmt[i + 1] == QLatin1Char('%')) {
+            out += QLatin1Char('%');
+            ++i;
+            continue;
+        }
+        if (used)
+            Invalid(fmt);
+        used = true;
+        ++i;
+        auto number = [&](int arg) {
+            if (i < n && fmt[i] == QLatin1Char('*')) {
+                ++i;
+                return arg;
+            }
+            int v = -1;
+            while (i < n && fmt[i].isDigit() && v < 100000)
+                v = std::max(v, 0) * 10 + fmt[i++].digitValue();
+            return v;
+        };
+        const bool left = i < n && fmt[i] == QLatin1Char('-');
+        if (left)
+            ++i;
+        const int width = number(widthArg);
+        int precision = -1;
+        if (i < n && fmt[i] == QLatin1Char('.')) {
+            ++i;
+            precision = std::max(number(precisionArg), 0);
+        }
+        if (i >= n)
+            Invalid(fmt);
+        const QChar conv = fmt[i].toLower();
+        if (!QStringLiteral("dxfeg").contains(conv))
+            Invalid(fmt);
+        const QString text = convert(conv, precision);
+        const qsizetype pad = std::max<qsizetype>(0, std::min(width, 255) - text.size());
+        out += left ? text + QString(pad, QLatin1Char(' ')) : QString(pad, QLatin1Char(' ')) + text;
+    }
+    return out;
+}
+
+bool IsReal(QChar conv)
+{
+    return conv == QLatin1Char('f') || conv == QLatin1Char('e') || conv == QLatin1Char('g');
+}
+
+} // namespace
+
+QString Format(const QString& fmt, int width, int precision, long double value)
+{
+    return Expand(fmt, width, precision, [&](QChar conv, int p) {
+        if (!IsReal(conv))
+            Invalid(fmt);
+        return RealText(conv, p, value);
+    });
+}
+
+QString Format(const QString& fmt, int width, int precision, int64_t value)
+{
+    return Expand(fmt, width, precision, [&](QChar conv, int p) {
+        if (IsReal(conv))
+            Invalid(fmt);
+        const uint64_t pattern = static_cast<uint64_t>(value);
+        if (conv == QLatin1Char('x'))
+            return IntegerText(conv, p, pattern, false);
+        return IntegerText(conv, p, value < 0 ? 0 - pattern : pattern, value < 0);
+    });
+}
+
+QString Format(const QString& fmt, int width, int precision, int value)
+{
+    // A 32-bit value shows its own 32-bit pattern in hexadecimal.
+    return Expand(fmt, width, precision, [&](QChar conv, int p) {
+        if (IsReal(conv))
+            Invalid(fmt);
+        if (conv == QLatin1Char('x'))
+            return IntegerText(conv, p, static_cast<uint32_t>(value), false);
+        const int64_t v = value;
+        return IntegerText(conv, p, static_cast<uint64_t>(v < 0 ? -v : v), v < 0);
+    });
+}
