@@ -64,6 +64,8 @@ TEST(RasterLab, PublishesItsPropertiesInOrder)
                                   "ColorScheme", "DotSpacing", "DotSize", "FrameStyle", "PosX", "PosY", "Proportional",
                                   "ScrollMode", "ScrollInterval", "ScrollIncrement", "ScrollLoop", "CharBlockMode",
                                   "Text"}));
+    EXPECT_TRUE(lab.setProperty("ColorDotOn", QVariant::fromValue<TColor>(0x0000FF)));
+    EXPECT_EQ(lab.ColorDotOn(), 0x0000FFu);
     EXPECT_TRUE(lab.setProperty("ScrollMode", QVariant::fromValue(rdsmUp)));
     EXPECT_EQ(lab.ScrollMode(), rdsmUp);
     lab.SetScrollMode(rdsmOff);
