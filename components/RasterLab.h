@@ -1,0 +1,230 @@
+#pragma once
+// The dot-matrix label: one line of text drawn as lit square dots on a raster
+// of dimmed dots, inside a frame, from a character matrix (the built-in
+// 7 x 12 font or any font rendered into a matrix at run time), optionally
+// scrolling on its own timer and wrapping around.
+#include "MessageTimer.h"
+#include "RasterLab_font.h"
+#include "Surface.h"
+#include "vornbase.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace RasterLab {
+Q_NAMESPACE
+
+// Direction in which the text scrolls; rdsmOff keeps it still.
+enum TRDScrollMode : uint8_t { rdsmOff, rdsmLeft, rdsmRight, rdsmDown, rdsmUp };
+Q_ENUM_NS(TRDScrollMode)
+
+// rdbmOff: no dimmed dots; rdbmOn: raster of dimmed dots with the characters
+// separated into blocks; rdbmRaster: raster of dimmed dots, no separation.
+enum TRDBlockMode : uint8_t { rdbmOff, rdbmOn, rdbmRaster };
+Q_ENUM_NS(TRDBlockMode)
+
+} // namespace RasterLab
+
+using RasterLab::TRDBlockMode;
+using RasterLab::TRDScrollMode;
+using enum RasterLab::TRDBlockMode;
+using enum RasterLab::TRDScrollMode;
+
+// Width of a new label in pixels.
+constexpr int defLabelWidth = 400;
+
+// A font as dots: for each character code 0..255 up to 32 rows of 32 columns
+// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
+// the glyph's leftmost and rightmost column for proportional spacing.
+struct TRDCharMatrix
+{
+    int32_t FontWidth = 0;  // widest glyph in columns; the cell at fixed width
+    int32_t FontHeight = 0; // rows drawn for every glyph, from row 0
+    uint8_t LeftMostBit[256] = {};
+    uint8_t RightMostBit[256] = {};
+    uint32_t BitData[256][32] = {};
+};
+
+class EVornRasterLabError : public EVornError
+{
+public:
+    using EVornError::EVornError;
+};
+
+class TRasterLab : public TSurface, public TSchemeLines
+{
+    Q_OBJECT
+    // Height follows the matrix: frame allowance + pitch x FontHeight. Off.
+    Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
+    // The text is centred horizontally (PosX computed). Off.
+    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
+    // Background and character-block colour. Black.
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    // Lit dots. Lime.
+    Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOn)
+    // Dimmed dots. 0x404040.
+    Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
+    // Frame line colours: fixed black, white and gray, or the desktop's. csBWG.
+    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    // Gap between dots in pixels, 0..3. 1.
+    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
+    // Edge of a dot in pixels, 1..32. 3.
+    Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
+    // Frame style. fsLowered.
+    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    // Left pixel position of the text. 1.
+    Q_PROPERTY(int PosX READ PosX WRITE SetXPos)
+    // Top pixel position of the text. 1.
+    Q_PROPERTY(int PosY READ PosY WRITE SetYPos)
+    // Each glyph as wide as its own columns, else the matrix's cell. On.
+    Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
+    // Scroll direction. rdsmOff.
+    Q_PROPERTY(RasterLab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
+    // Milliseconds between scroll steps, at least 10. 100.
+    Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIv)
+    // Pixels moved per step, positive. 1.
+    Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollInc)
+    // Wrap around when the text has left the display. On.
+    Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
+    // Dimmed-dot raster and character blocks. rdbmOn.
+    Q_PROPERTY(RasterLab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
+    // The text. "Text".
+    Q_PROPERTY(QString Text READ Text WRITE SetLabText)
+
+public:
+    using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+    explicit TRasterLab(QWidget* parent = nullptr);
+    ~TRasterLab() override;
+
+    // Copies frame, text, background, lit-dot colour and frame colours of
+    // another TRasterLab and repaints; any other source is an EConvertError.
+    virtual void Assign(QObject* Source);
+
+    // A matrix from the built-in font (no font, or one named "default" in any
+    // case) or from rendering every character of Font in FontColor.
+    static TRDCharMatrix CreateBitFont(const QFont* Font, TColor FontColor = clBlack);
+
+    // The character matrix in use; setting it repaints but neither resizes
+    // nor re-centres. The next font change replaces it.
+    TRDCharMatrix CharMatrix() const { return FCMat; }
+    void SetCharMatrix(const TRDCharMatrix& Value);
+
+    bool AutoHeight() const { return FAutoHeight; }
+    bool AutoCenter() const { return FAutoCenter; }
+    TColor ColorLabBakG() const { return FColorLabBakG; }
+    TColor ColorDotOn() const { return FColorDotOn; }
+    TColor ColorDotOff() const { return FColorDotOff; }
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    int DotSpacing() const { return FDotSpacing; }
+    int DotSize() const { return FDotSize; }
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    int PosX() const { return FXPos; }
+    int PosY() const { return FYPos; }
+    bool Proportional() const { return FProportional; }
+    TRDScrollMode ScrollMode() const { return FScrollMode; }
+    int ScrollInterval() const { return FScrollIv; }
+    int ScrollIncrement() const { return FScrollInc; }
+    bool ScrollLoop() const { return FScrollLoop; }
+    TRDBlockMode CharBlockMode() const { return FCharBlockMode; }
+    QString Text() const { return FLabText; }
+
+    void SetAutoHeight(bool Value);
+    void SetAutoCenter(bool Value);
+    void SetColorLabBakG(TColor Value);
+    void SetColorDotOn(TColor Value);
+    void SetColorDotOff(TColor Value);
+    void SetColorScheme(TColorScheme Value);
+    void SetDotSpacing(int Value);
+    void SetDotSize(int Value);
+    void SetFrameStyle(TFrameStyle Value);
+    void SetXPos(int Value);
+    void SetYPos(int Value);
+    void SetProportional(bool Value);
+    void SetScrollMode(TRDScrollMode Value);
+    void SetScrollIv(int Value);
+    void SetScrollInc(int Value);
+    void SetScrollLoop(bool Value);
+    void SetCharBlockMode(TRDBlockMode Value);
+    void SetLabText(const QString& Value);
+
+    // Fired after every scroll step; setting it restarts the timer.
+    const TNotifyEvent& OnScrollTimer() const { return FOnScrollTimer; }
+    void SetOnScrollTimer(TNotifyEvent Value);
+    // Fired when the scrolling text wraps around.
+    TNotifyEvent OnScrollLoopRestart;
+
+    // The hidden window that carries the scroll timer (id 1).
+    TMessageTimer* ScrTimerHandle() const { return FScrTimerHandle; }
+
+    void Paint() override;
+
+protected:
+    // Hands this control to Dest's Assign when it is an instance of Dest's
+    // class; anything else is an EConvertError.
+    virtual void AssignTo(QObject* Dest);
+    // One scroll tick: the step, then OnScrollTimer.
+    virtual void DoTimer();
+    // The text has wrapped around: OnScrollLoopRestart.
+    virtual void DoScrLoopRestart();
+
+    // Draws the on-dots of character c with its first drawn column at PosX
+    // and row 0 at PosY; returns the glyph's width in pixels.
+    int PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, QChar c, int DotSize, int DotSpacing,
+                  TColor ColorFg, TColor ColorFgIA, TColor ColorBg, bool FixedWidth);
+    // Draws txt from PosX, each character followed by one blank dot column,
+    // wiping the blank columns in ColorBg in rdbmOn; TextBitLength receives
+    // the pixel length drawn + 1.
+    void PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, const QString& txt, int DotSize,
+                     int DotSpacing, TColor ColorFg, TColor ColorFgIA, TColor ColorBg, TRDBlockMode CharBlocks,
+                     bool Proportional, int& TextBitLength);
+    // The pixel length of txt with the current matrix and dot settings.
+    int CalcTextBitLength(const QString& txt) const;
+
+    void changeEvent(QEvent* event) override;
+
+private:
+    void AdjustAutoHeight();
+    void AdjustAutoCenter();
+    int FrameAllowance() const;
+    void ScrollTimerEvent(QObject* Sender);
+    void UpdateTimer();
+    void FontChanged(QObject* Sender);
+    TColor FontColor() const;
+
+    void PaintFill(TCanvas& cv, int W, int H);
+    void PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0);
+    void PaintFrame(TCanvas& cv, int W, int H);
+
+    TRDCharMatrix FCMat;
+    TFrameStyle FFrameStyle = fsLowered;
+    TRDScrollMode FScrollMode = rdsmOff;
+    int FScrollPosX = 0;
+    int FScrollPosY = 0;
+    bool FScrollLoop = true;
+    TMessageTimer* FScrTimerHandle = nullptr;
+    bool FScrTimerEnabled = false;
+    bool FAutoCenter = false;
+    int FTextBitLength = 0;
+    TNotifyEvent FOnScrollTimer;
+    int FScrollIv = 100;
+    int FScrollInc = 1;
+    QString FLabText = QStringLiteral("Text");
+    TColor FColorLabBakG = clBlack;
+    TColor FColorDotOn = clLime;
+    TColor FColorDotOff = 0x404040;
+    bool FAutoHeight = false;
+    TRDBlockMode FCharBlockMode = rdbmOn;
+    bool FProportional = true;
+    int FDotSize = 3;
+    int FDotSpacing = 1;
+    int FXPos = 1;
+    int FYPos = 1;
+
+    // Font changes are followed only after construction has set the font.
+    bool FFontHooked = false;
+};
