@@ -389,7 +389,8 @@ void TLoader::ApplyForm(const TNode& node)
                         area = screen->availableGeometry();
                     if (area.isValid()) {
                         const QRect frame = FForm->frameGeometry();
-                        FForm->move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+                        FForm->move(area.x() + (area.width() - frame.width()) / 2,
+                                    area.y() + (area.height() - frame.height()) / 2);
                     }
                 }
                 return false;
