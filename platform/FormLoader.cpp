@@ -512,6 +512,12 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TNode&
             tabStop = &value;
             continue;
         }
+        if (prop == QLatin1String("ParentFont") && widget && !isForm) {
+            // Qt's font inheritance already stops at a font given to the control.
+            if (value.Tag != QLatin1String("bool"))
+                Fail(name, prop, QStringLiteral("true or false is expected"));
+            continue;
+        }
         if (prop == QLatin1String("Visible") && widget && !isForm) {
             visible = &value;
             continue;
@@ -576,6 +582,10 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TNode&
     }
     if (visible && !needBool(visible, "Visible"))
         widget->setVisible(false);
+    // A label is as wide as its text in the font it shows, which may be wider
+    // than the face the window was designed with.
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 }
 
 QVariant TLoader::ValueFor(const QMetaProperty& prop, const TNode& value, const QString& control) const

@@ -3,10 +3,25 @@
 #include "FormLoader.h"
 #include "NumIO.h"
 #include "TestSupport.h"
+#include "vornbase.h"
 
 #include <QDialog>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
+
+// A control with a colour and an enumeration, as the library's controls have.
+class TProbe : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(TColor Colour MEMBER FColour)
+    Q_PROPERTY(vornbase::TFrameStyle FrameStyle MEMBER FFrameStyle)
+
+public:
+    using QWidget::QWidget;
+    TColor FColour = clBlack;
+    vornbase::TFrameStyle FFrameStyle = fsNone;
+};
 
 namespace {
 
@@ -29,7 +44,11 @@ QString Field(const QString& properties, const QString& cls = "TNumIO2")
 class FormLoader : public ::testing::Test
 {
 protected:
-    void SetUp() override { RegisterControlClasses(); }
+    void SetUp() override
+    {
+        RegisterControlClasses();
+        RegisterControl<TProbe>("TProbe");
+    }
     QDialog form;
     THandlers handlers{{"nioChange", [](QObject*) {}}};
 };
@@ -67,6 +86,43 @@ TEST_F(FormLoader, ReadsWindowPropertiesAndColourNames)
     EXPECT_EQ(form.font().pixelSize(), 11);
 }
 
+TEST_F(FormLoader, ReadsColoursByNameOrNumberAndEnumerationsWithOrWithoutScope)
+{
+    const struct
+    {
+        QString colour, frame;
+        TColor expectedColour;
+        vornbase::TFrameStyle expectedFrame;
+    } cases[] = {
+        {"<string>clLime</string>", "<enum>fsLowered</enum>", clLime, fsLowered},
+        {"<number>4210752</number>", "<enum>vornbase::fsEngraved</enum>", 0x404040, fsEngraved},
+        {"<string>clBtnFace</string>", "<enum>fsNone</enum>", clBtnFace, fsNone},
+    };
+    for (const auto& c : cases) {
+        QDialog fresh;
+        const TFormObjects objects = LoadFormFromXml(
+            &fresh,
+            Describe(QStringLiteral(R"(<widget class="TProbe" name="probe1">
+                <property name="Colour">%1</property><property name="FrameStyle">%2</property></widget>)")
+                         .arg(c.colour, c.frame)),
+            handlers);
+        const auto* probe = static_cast<TProbe*>(objects.value("probe1"));
+        EXPECT_EQ(probe->FColour, c.expectedColour) << c.colour.toStdString();
+        EXPECT_EQ(probe->FFrameStyle, c.expectedFrame) << c.frame.toStdString();
+    }
+}
+
+TEST_F(FormLoader, CaptionIsTheTextOfButtonsAndTheTitleOfWindows)
+{
+    const TFormObjects objects = LoadFormFromXml(
+        &form,
+        Describe(R"(<widget class="QPushButton" name="btn1"><property name="Caption"><string>Go</string></property></widget>)",
+                 R"(<property name="Caption"><string>Test window</string></property>)"),
+        handlers);
+    EXPECT_EQ(FormMember<QPushButton>(objects, "dlgTest", "btn1")->text(), "Go");
+    EXPECT_EQ(form.windowTitle(), "Test window");
+}
+
 TEST_F(FormLoader, FormCreateRunsAfterLoadingWithMembersBound)
 {
     TNumIO2* member = nullptr;
@@ -97,6 +153,10 @@ TEST_F(FormLoader, BadDescriptionsNameWindowControlAndProperty)
          R"(Window "dlgTest", control "nio1", property "OnChange": unknown handler "nioChang")"},
         {Describe(Field(R"(<property name="OnChange" stdset="0"><number>1</number></property>)")),
          R"(Window "dlgTest", control "nio1", property "OnChange": the name of a handler is expected)"},
+        {Describe(R"(<widget class="TProbe" name="probe1"><property name="FrameStyle"><enum>fsDotted</enum></property></widget>)"),
+         R"(Window "dlgTest", control "probe1", property "FrameStyle": unknown value "fsDotted")"},
+        {Describe(R"(<widget class="TProbe" name="probe1"><property name="Colour"><string>clPink</string></property></widget>)"),
+         R"(Window "dlgTest", control "probe1", property "Colour": a colour is expected)"},
         {Describe(QString(), R"(<property name="Color" stdset="0"><string>clPink</string></property>)"),
          R"(Window "dlgTest", property "Color": a colour is expected)"},
         {Describe(Field("") + Field("")), R"(Window "dlgTest", control "nio1": the name is used twice)"},
@@ -115,3 +175,5 @@ TEST_F(FormLoader, BadDescriptionsNameWindowControlAndProperty)
 }
 
 } // namespace
+
+#include "test_formloader.moc"
