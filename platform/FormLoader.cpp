@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Colors.h"
+#include "UiTree.h"
 
 #include <QAction>
 #include <QDialog>
@@ -17,64 +18,12 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// ---- A small element tree read with QXmlStreamReader ----------------------
-
-struct TNode
-{
-    QString Tag;
-    QXmlStreamAttributes Attributes;
-    QString Text;
-    std::vector<TNode> Children;
-
-    QString Attr(const char* name) const { return Attributes.value(QLatin1String(name)).toString(); }
-    const TNode* Child(const char* tag) const
-    {
-        for (const TNode& c : Children)
-            if (c.Tag == QLatin1String(tag))
-                return &c;
-        return nullptr;
-    }
-    QString ChildText(const char* tag) const
-    {
-        const TNode* c = Child(tag);
-        return c ? c->Text.trimmed() : QString();
-    }
-};
-
-TNode ReadTree(const QByteArray& xml, const QString& source)
-{
-    QXmlStreamReader reader(xml);
-    TNode root;
-    std::vector<TNode*> stack{&root};
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            TNode node;
-            node.Tag = reader.name().toString();
-            node.Attributes = reader.attributes();
-            stack.back()->Children.push_back(std::move(node));
-            stack.push_back(&stack.back()->Children.back());
-        } else if (reader.isEndElement()) {
-            stack.pop_back();
-        } else if (reader.isCharacters()) {
-            stack.back()->Text += reader.text();
-        }
-    }
-    if (reader.hasError())
-        throw EReadError(QStringLiteral("Window description \"%1\" is not readable: line %2: %3")
-                             .arg(source)
-                             .arg(reader.lineNumber())
-                             .arg(reader.errorString()));
-    return root;
-}
 
 // ---- The registry of control classes --------------------------------------
 
@@ -103,65 +52,6 @@ std::map<QString, TControlClass>& Registry()
     return registry;
 }
 
-// ---- Values ---------------------------------------------------------------
-
-struct TNamedColor
-{
-    const char* Name;
-    TColor Value;
-};
-constexpr TNamedColor NamedColors[] = {
-    {"clBlack", clBlack},         {"clGray", clGray},           {"clSilver", clSilver},
-    {"clWhite", clWhite},         {"clRed", clRed},             {"clLime", clLime},
-    {"clNavy", clNavy},           {"clWindowText", clWindowText}, {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow}, {"clBtnHighlight", clBtnHighlight},
-};
-
-bool ColorFromText(const QString& text, TColor& color)
-{
-    for (const TNamedColor& c : NamedColors) {
-        if (text == QLatin1String(c.Name)) {
-            color = c.Value;
-            return true;
-        }
-    }
-    bool ok = false;
-    const qulonglong v = text.toULongLong(&ok, 0);
-    if (!ok || v > 0xFFFFFFFFull)
-        return false;
-    color = static_cast<TColor>(v);
-    return true;
-}
-
-// "vornbase::fsLowered" and "fsLowered" name the same value.
-QString WithoutScope(const QString& key)
-{
-    const qsizetype at = key.lastIndexOf(QLatin1String("::"));
-    return at < 0 ? key : key.mid(at + 2);
-}
-
-// Point sizes are read at the 96 dots per inch the windows were designed
-// for, as pixel sizes (8 points are 11 pixels), so that text keeps its size
-// whatever the screen reports.
-QFont FontFrom(const TNode& node, QFont font)
-{
-    const QString family = node.ChildText("family");
-    if (!family.isEmpty())
-        font.setFamily(family);
-    bool ok = false;
-    if (const int pt = node.ChildText("pointsize").toInt(&ok); ok && pt > 0)
-        font.setPixelSize((pt * 96 + 36) / 72);
-    if (const int px = node.ChildText("pixelsize").toInt(&ok); ok && px > 0)
-        font.setPixelSize(px);
-    if (node.Child("bold"))
-        font.setBold(node.ChildText("bold") == QLatin1String("true"));
-    if (node.Child("italic"))
-        font.setItalic(node.ChildText("italic") == QLatin1String("true"));
-    if (node.Child("underline"))
-        font.setUnderline(node.ChildText("underline") == QLatin1String("true"));
-    return font;
-}
-
 // ---- Loading --------------------------------------------------------------
 
 struct TPendingEvent
@@ -181,7 +71,7 @@ public:
     {
     }
 
-    TFormObjects Load(const TNode& root, const TMemberBinder& bind);
+    TFormObjects Load(const TUiNode& root, const TMemberBinder& bind);
 
 private:
     QWidget* FForm;
@@ -213,22 +103,22 @@ private:
         FObjects.insert(name, object);
     }
 
-    void ApplyForm(const TNode& node);
-    void LoadChildren(const TNode& node, QWidget* parent);
-    void LoadMenuBar(const TNode& node);
-    void LoadMenu(const TNode& node, QMenu* menu);
-    void AddActions(const TNode& node, QWidget* container);
-    void ApplyProperties(QObject* object, const QString& name, const TNode& node,
+    void ApplyForm(const TUiNode& node);
+    void LoadChildren(const TUiNode& node, QWidget* parent);
+    void LoadMenuBar(const TUiNode& node);
+    void LoadMenu(const TUiNode& node, QMenu* menu);
+    void AddActions(const TUiNode& node, QWidget* container);
+    void ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
                          const std::map<QString, TEventBinder>& events, bool isForm);
-    QVariant ValueFor(const QMetaProperty& prop, const TNode& value, const QString& control) const;
+    QVariant ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const;
     void BindEvents();
     void ApplyTabOrder();
 };
 
-TFormObjects TLoader::Load(const TNode& root, const TMemberBinder& bind)
+TFormObjects TLoader::Load(const TUiNode& root, const TMemberBinder& bind)
 {
-    const TNode* ui = root.Child("ui");
-    const TNode* top = ui ? ui->Child("widget") : nullptr;
+    const TUiNode* ui = root.Child("ui");
+    const TUiNode* top = ui ? ui->Child("widget") : nullptr;
     if (!top)
         Fail(QString(), QString(), QStringLiteral("the description holds no window"));
     if (!top->Attr("name").isEmpty())
@@ -239,7 +129,7 @@ TFormObjects TLoader::Load(const TNode& root, const TMemberBinder& bind)
     FForm->setObjectName(FWindow);
 
     // Menu items are described once at window level and placed by name.
-    for (const TNode& n : top->Children) {
+    for (const TUiNode& n : top->Children) {
         if (n.Tag != QLatin1String("action"))
             continue;
         auto* action = new QAction(FForm);
@@ -255,8 +145,8 @@ TFormObjects TLoader::Load(const TNode& root, const TMemberBinder& bind)
 
     ApplyForm(*top);
     if (ui) {
-        if (const TNode* stops = ui->Child("tabstops"))
-            for (const TNode& s : stops->Children)
+        if (const TUiNode* stops = ui->Child("tabstops"))
+            for (const TUiNode& s : stops->Children)
                 FTabStops << s.Text.trimmed();
     }
     ApplyTabOrder();
@@ -268,21 +158,21 @@ TFormObjects TLoader::Load(const TNode& root, const TMemberBinder& bind)
     return FObjects;
 }
 
-void TLoader::ApplyForm(const TNode& node)
+void TLoader::ApplyForm(const TUiNode& node)
 {
     auto* mainWindow = qobject_cast<QMainWindow*>(FForm);
     int clientWidth = -1, clientHeight = -1;
     QString borderStyle = QStringLiteral("bsSizeable");
     QString position = QStringLiteral("poDesigned");
     QStringList icons{QStringLiteral("biSystemMenu"), QStringLiteral("biMinimize"), QStringLiteral("biMaximize")};
-    TNode rest; // the properties left for the generic path
+    TUiNode rest; // the properties left for the generic path
 
-    for (const TNode& p : node.Children) {
+    for (const TUiNode& p : node.Children) {
         if (p.Tag != QLatin1String("property")) {
             continue;
         }
         const QString name = p.Attr("name");
-        const TNode* value = p.Children.empty() ? nullptr : &p.Children.front();
+        const TUiNode* value = p.Children.empty() ? nullptr : &p.Children.front();
         const QString text = value ? value->Text.trimmed() : QString();
         auto needInt = [&](int& target) {
             bool ok = false;
@@ -329,7 +219,7 @@ void TLoader::ApplyForm(const TNode& node)
                     true);
 
     QWidget* client = FForm;
-    for (const TNode& n : node.Children) {
+    for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         const QString cls = n.Attr("class");
@@ -342,7 +232,7 @@ void TLoader::ApplyForm(const TNode& node)
             mainWindow->setCentralWidget(client);
             LoadChildren(n, client);
         } else {
-            LoadChildren(TNode{QString(), {}, QString(), {n}}, client);
+            LoadChildren(TUiNode{QString(), {}, QString(), {n}}, client);
         }
     }
 
@@ -404,9 +294,9 @@ void TLoader::ApplyForm(const TNode& node)
     }
 }
 
-void TLoader::LoadChildren(const TNode& node, QWidget* parent)
+void TLoader::LoadChildren(const TUiNode& node, QWidget* parent)
 {
-    for (const TNode& n : node.Children) {
+    for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         const QString name = n.Attr("name");
@@ -421,14 +311,14 @@ void TLoader::LoadChildren(const TNode& node, QWidget* parent)
     }
 }
 
-void TLoader::LoadMenuBar(const TNode& node)
+void TLoader::LoadMenuBar(const TUiNode& node)
 {
     auto* mainWindow = qobject_cast<QMainWindow*>(FForm);
     if (!mainWindow)
         Fail(node.Attr("name"), QString(), QStringLiteral("only a main window has a menu bar"));
     auto* bar = new QMenuBar(mainWindow);
     Register(node.Attr("name"), bar);
-    for (const TNode& n : node.Children) {
+    for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         if (n.Attr("class") != QLatin1String("QMenu"))
@@ -439,11 +329,11 @@ void TLoader::LoadMenuBar(const TNode& node)
     mainWindow->setMenuBar(bar);
 }
 
-void TLoader::LoadMenu(const TNode& node, QMenu* menu)
+void TLoader::LoadMenu(const TUiNode& node, QMenu* menu)
 {
     Register(node.Attr("name"), menu);
     ApplyProperties(menu, node.Attr("name"), node, {}, false);
-    for (const TNode& n : node.Children) {
+    for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         if (n.Attr("class") != QLatin1String("QMenu"))
@@ -453,9 +343,9 @@ void TLoader::LoadMenu(const TNode& node, QMenu* menu)
     AddActions(node, menu);
 }
 
-void TLoader::AddActions(const TNode& node, QWidget* container)
+void TLoader::AddActions(const TUiNode& node, QWidget* container)
 {
-    for (const TNode& n : node.Children) {
+    for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("addaction"))
             continue;
         const QString name = n.Attr("name");
@@ -475,24 +365,24 @@ void TLoader::AddActions(const TNode& node, QWidget* container)
     }
 }
 
-void TLoader::ApplyProperties(QObject* object, const QString& name, const TNode& node,
+void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
                               const std::map<QString, TEventBinder>& events, bool isForm)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     const QMetaObject* meta = object->metaObject();
-    std::vector<std::pair<int, const TNode*>> ordered;
-    const TNode* geometry = nullptr;
-    const TNode* font = nullptr;
-    const TNode* tabStop = nullptr;
-    const TNode* visible = nullptr;
+    std::vector<std::pair<int, const TUiNode*>> ordered;
+    const TUiNode* geometry = nullptr;
+    const TUiNode* font = nullptr;
+    const TUiNode* tabStop = nullptr;
+    const TUiNode* visible = nullptr;
 
-    for (const TNode& p : node.Children) {
+    for (const TUiNode& p : node.Children) {
         if (p.Tag != QLatin1String("property"))
             continue;
         QString prop = p.Attr("name");
         if (p.Children.empty())
             Fail(name, prop, QStringLiteral("no value given"));
-        const TNode& value = p.Children.front();
+        const TUiNode& value = p.Children.front();
 
         if (const auto ev = events.find(prop); ev != events.end()) {
             if (value.Tag != QLatin1String("string") || value.Text.trimmed().isEmpty())
@@ -568,7 +458,7 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TNode&
         if (!prop.isWritable() || !prop.write(object, v))
             Fail(name, p->Attr("name"), QStringLiteral("the value cannot be written"));
     }
-    auto needBool = [&](const TNode* v, const char* prop) {
+    auto needBool = [&](const TUiNode* v, const char* prop) {
         const QString t = v->Text.trimmed();
         if (v->Tag != QLatin1String("bool") || (t != QLatin1String("true") && t != QLatin1String("false")))
             Fail(name, QString::fromLatin1(prop), QStringLiteral("true or false is expected"));
@@ -588,7 +478,7 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TNode&
         label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 }
 
-QVariant TLoader::ValueFor(const QMetaProperty& prop, const TNode& value, const QString& control) const
+QVariant TLoader::ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const
 {
     const QString text = value.Text.trimmed();
     const QString tag = value.Tag;
@@ -692,7 +582,7 @@ bool IsControlClassRegistered(const QString& className)
 TFormObjects LoadFormFromXml(QWidget* form, const QByteArray& xml, const THandlers& handlers,
                              const TMemberBinder& bind, const QString& source)
 {
-    const TNode root = ReadTree(xml, source);
+    const TUiNode root = ReadUiTree(xml, source);
     TLoader loader(form, handlers, source);
     return loader.Load(root, bind);
 }

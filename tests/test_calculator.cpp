@@ -40,7 +40,7 @@ protected:
     // Gives the field the focus by clicking into its box, caret to the end.
     static void Focus(TNumIO2* field)
     {
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->LeftSpace() + 10, field->height() / 2));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->property("LeftSpace").toInt() + 10, field->height() / 2));
         QTest::keyClick(field, Qt::Key_End);
     }
     // Removes the whole text with Backspace.
