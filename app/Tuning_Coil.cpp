@@ -1,10 +1,13 @@
 // Program entry of the Korvel Tuning Coil Calculator.
 #include "Application.h"
+#include "Exceptions.h"
+#include "u_frmInfo.h"
+#include "u_frmMain.h"
 
 #include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 // Qt aborts with a trace when it finds no display; say it plainly instead.
@@ -24,10 +27,17 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    Application->Initialize();
-    Application->MainFormOnTaskBar = true;
-    QWidget* frmMain = nullptr;
-    Application->CreateForm(frmMain);
-    frmMain->setWindowTitle(QStringLiteral("Korvel Tuning Coil Calculator"));
+    try {
+        Application->Initialize();
+        Application->MainFormOnTaskBar = true;
+        Application->CreateForm(frmMain);
+        Application->CreateForm(frmInfo);
+    } catch (const std::exception& e) {
+        // A window that cannot be built from its description: report it and stop.
+        const auto* own = dynamic_cast<const Exception*>(&e);
+        std::fprintf(stderr, "%s\n", own ? qPrintable(own->Message()) : e.what());
+        Application->HandleException(nullptr, std::current_exception());
+        return 1;
+    }
     return Application->Run();
 }

@@ -20,7 +20,7 @@ int TApplication::Run()
         FMainForm->show();
     const int rc = QApplication::exec();
     for (auto it = FForms.rbegin(); it != FForms.rend(); ++it)
-        delete *it;
+        delete it->data();
     FForms.clear();
     FMainForm = nullptr;
     return rc;

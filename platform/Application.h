@@ -2,8 +2,10 @@
 // The application object: start-up steps, the main window, the message loop,
 // and the handler that every exception escaping an event handler reaches.
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <vector>
@@ -19,12 +21,14 @@ public:
     bool MainFormOnTaskBar = false;
 
     // Creates a window; the first one created becomes the main window. The
-    // application owns the windows and destroys them when it ends.
+    // application owns the windows and destroys them when it ends. A window
+    // deleted earlier drops out; the next one created then becomes main.
     template <class T>
     void CreateForm(T*& form)
     {
         form = new T();
         FForms.push_back(form);
+        FForms.erase(std::remove(FForms.begin(), FForms.end(), nullptr), FForms.end());
         if (!FMainForm)
             FMainForm = form;
     }
@@ -44,8 +48,8 @@ public:
     ~TApplication();
 
 private:
-    QWidget* FMainForm = nullptr;
-    std::vector<QWidget*> FForms;
+    QPointer<QWidget> FMainForm;
+    std::vector<QPointer<QWidget>> FForms;
 };
 
 extern TApplication* Application;

@@ -1,0 +1,229 @@
+// The calculator driven through its real windows with key and mouse events.
+#include "Application.h"
+#include "NumIO.h"
+#include "NumLab.h"
+#include "TestSupport.h"
+#include "u_frmInfo.h"
+#include "u_frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Calculator : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ClearReports();
+        Application->CreateForm(frmMain);
+        Application->CreateForm(frmInfo);
+        frmMain->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
+    }
+    void TearDown() override
+    {
+        delete frmMain;
+        delete frmInfo;
+        frmMain = nullptr;
+        frmInfo = nullptr;
+    }
+
+    // Gives the field the focus by clicking into its box, caret to the end.
+    static void Focus(TNumIO2* field)
+    {
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->property("LeftSpace").toInt() + 10, field->height() / 2));
+        QTest::keyClick(field, Qt::Key_End);
+    }
+    // Removes the whole text with Backspace.
+    static void Clear(TNumIO2* field)
+    {
+        Focus(field);
+        for (qsizetype n = field->Text().size(); n > 0; --n)
+            QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    // Replaces the text without ever emptying the field: the first character
+    // stays while the new text is typed after it, then it is deleted.
+    static void Retype(TNumIO2* field, const QString& text)
+    {
+        Focus(field);
+        for (qsizetype n = field->Text().size(); n > 1; --n)
+            QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete);
+        ASSERT_EQ(field->Text(), text);
+    }
+
+    // The four values as the window shows them.
+    static QStringList Shown()
+    {
+        return {frmMain->nioFreq->Text(), frmMain->nioL->Text(), frmMain->nioXL->Text(), frmMain->nlC->DisplayText()};
+    }
+};
+
+TEST_F(Calculator, StartsWithLAndCComputedFromFrequencyAndXL)
+{
+    EXPECT_EQ(Shown(), (QStringList{"7.100", "8.451", "377.0", "59.459"}));
+    EXPECT_EQ(frmMain->windowTitle(), "Korvel Tuning Coil Calculator");
+    EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(Calculator, WindowHasFixedClientAreaBelowItsMenuAndNoMaximiseBox)
+{
+    QWidget* client = frmMain->centralWidget();
+    EXPECT_EQ(client->size(), QSize(337, 153));
+    EXPECT_EQ(client->y(), frmMain->MainMenu1->height());
+    EXPECT_EQ(frmMain->minimumSize(), frmMain->maximumSize());
+    EXPECT_EQ(frmMain->height(), 153 + frmMain->MainMenu1->height());
+    EXPECT_TRUE(frmMain->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(frmMain->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(frmMain->nioXL->geometry(), QRect(191, 58, 137, 25));
+    EXPECT_EQ(frmMain->btnExit->geometry(), QRect(253, 120, 75, 25));
+    EXPECT_EQ(frmMain->btnExit->text(), "Exit");
+    EXPECT_EQ(frmMain->font().pixelSize(), 11);
+}
+
+TEST_F(Calculator, MenuHasFileWithExitAndInfo)
+{
+    const QList<QAction*> top = frmMain->MainMenu1->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "File");
+    EXPECT_EQ(top[0]->menu(), frmMain->File1);
+    EXPECT_EQ(top[1], frmMain->Info1);
+    EXPECT_EQ(frmMain->Info1->text(), "Info");
+    EXPECT_EQ(frmMain->File1->actions(), QList<QAction*>{frmMain->Exit1});
+    EXPECT_EQ(frmMain->Exit1->text(), "Exit");
+}
+
+TEST_F(Calculator, FocusStartsOnExitAndTabNeverEntersAField)
+{
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->btnExit);
+    QTest::keyClick(frmMain->btnExit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->btnExit);
+
+    Focus(frmMain->nioL);
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->nioL);
+    QTest::keyClick(frmMain->nioL, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->btnExit);
+}
+
+TEST_F(Calculator, NewFrequencyKeepsXLAndRecomputesLAndC)
+{
+    Retype(frmMain->nioFreq, "14.2");
+    EXPECT_EQ(Shown(), (QStringList{"14.2", "4.225", "377.0", "29.730"}));
+    EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(Calculator, FrequencyOfZeroOrBelowChangesNothing)
+{
+    Clear(frmMain->nioFreq);
+    const QStringList before = Shown().mid(1);
+    for (const char* typed : {"0", "-", "-5", "-0.5"}) {
+        Clear(frmMain->nioFreq);
+        QTest::keyClicks(frmMain->nioFreq, typed);
+        EXPECT_EQ(Shown().mid(1), before) << typed;
+    }
+    EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(Calculator, NewLRecomputesXLAndCFromXLAsShown)
+{
+    Retype(frmMain->nioL, "2");
+    // 2 pi * 7.1 * 2 = 89.221..., shown as 89.2; C from 89.2 is 251.303
+    // (from the unrounded product it would be 251.243).
+    EXPECT_EQ(Shown(), (QStringList{"7.100", "2", "89.2", "251.303"}));
+    EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(Calculator, NewXLRecomputesLAndC)
+{
+    Retype(frmMain->nioXL, "200");
+    EXPECT_EQ(Shown(), (QStringList{"7.100", "4.483", "200", "112.081"}));
+}
+
+TEST_F(Calculator, EmptyXLReportsDivisionByZeroAndKeepsC)
+{
+    Focus(frmMain->nioXL);
+    for (qsizetype n = frmMain->nioXL->Text().size(); n > 1; --n)
+        QTest::keyClick(frmMain->nioXL, Qt::Key_Backspace);
+    const QString c = frmMain->nlC->DisplayText();
+    ASSERT_TRUE(Reports().empty());
+
+    QTest::keyClick(frmMain->nioXL, Qt::Key_Backspace);
+    EXPECT_EQ(frmMain->nioXL->Text(), "");
+    EXPECT_EQ(frmMain->nioL->Text(), "0.000");
+    EXPECT_EQ(frmMain->nlC->DisplayText(), c);
+    EXPECT_EQ(Reports(), std::vector<QString>{"Floating point division by zero"});
+}
+
+TEST_F(Calculator, ZeroOverZeroReportsAnInvalidOperation)
+{
+    Clear(frmMain->nioFreq);
+    QTest::keyClicks(frmMain->nioFreq, "0");
+    const QStringList before = Shown();
+    Clear(frmMain->nioXL);
+    ASSERT_FALSE(Reports().empty());
+    EXPECT_EQ(Reports().back(), "Invalid floating point operation");
+    EXPECT_EQ(frmMain->nioL->Text(), before[1]); // the faulting divisions stored nothing
+    EXPECT_EQ(frmMain->nlC->DisplayText(), before[3]);
+}
+
+TEST_F(Calculator, HandlersNeverTriggerOneAnother)
+{
+    std::map<TNumIO2*, int> calls;
+    for (TNumIO2* field : {frmMain->nioFreq, frmMain->nioL, frmMain->nioXL}) {
+        field->OnChange = [field, &calls, handler = field->OnChange](QObject* sender) {
+            ++calls[field];
+            handler(sender);
+        };
+    }
+    for (TNumIO2* typed : {frmMain->nioFreq, frmMain->nioL, frmMain->nioXL}) {
+        calls.clear();
+        Focus(typed);
+        QTest::keyClicks(typed, "1");
+        EXPECT_EQ(calls, (std::map<TNumIO2*, int>{{typed, 1}})) << typed->objectName().toStdString();
+    }
+    EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(Calculator, InfoOpensModallyCentredOverTheMainWindowEachTime)
+{
+    for (const QPoint at : {QPoint(10, 20), QPoint(300, 150)}) {
+        frmMain->move(at);
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            EXPECT_EQ(QApplication::activeModalWidget(), frmInfo);
+            const QRect info = frmInfo->frameGeometry(), main = frmMain->frameGeometry();
+            EXPECT_EQ(info.topLeft(), main.topLeft() + QPoint((main.width() - info.width()) / 2,
+                                                              (main.height() - info.height()) / 2));
+            EXPECT_EQ(frmInfo->size(), QSize(362, 253));
+            EXPECT_EQ(frmInfo->minimumSize(), frmInfo->maximumSize());
+            EXPECT_EQ(frmInfo->windowTitle(), "Info");
+            EXPECT_EQ(frmInfo->Label1->text(), "Version 1.1");
+            EXPECT_EQ(frmInfo->Label1->pos(), QPoint(8, 232));
+            EXPECT_GE(frmInfo->Label1->width(), frmInfo->Label1->fontMetrics().horizontalAdvance("Version 1.1"));
+            EXPECT_EQ(frmInfo->Button1->geometry(), QRect(279, 220, 75, 25));
+            QTest::keyClick(frmInfo, Qt::Key_Escape); // no cancel button: stays open
+            EXPECT_TRUE(frmInfo->isVisible());
+            checked = true;
+            QTest::mouseClick(frmInfo->Button1, Qt::LeftButton);
+        });
+        frmMain->Info1->trigger();
+        EXPECT_TRUE(checked);
+        EXPECT_FALSE(frmInfo->isVisible());
+    }
+    EXPECT_TRUE(Reports().empty());
+}
+
+} // namespace
