@@ -22,12 +22,7 @@ Q_NAMESPACE
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
 Q_ENUM_NS(TInFormat)
 
-} // namespace numio
-
-using numio::TInFormat;
-using enum numio::TInFormat;
-
-// Shift, Alt, Control and mouse-button state of a mouse event.
+// Shift, Alt, Control and mouse-button state of a mouse or key event.
 using TShiftState = uint32_t;
 enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 
@@ -49,6 +44,12 @@ constexpr int MINBUTHEIGHT = 18;
 constexpr int MINBUTWIDTH = 8;
 constexpr int MAXBUTWIDTH = 50;
 constexpr int MAXBUTSPACE = 50;
+
+} // namespace numio
+
+using numio::TInFormat;
+using numio::TOnGaugeChangeEvent;
+using enum numio::TInFormat;
 
 // The field's errors: "Component \"<name>\": <what failed>".
 class EVornNumIO2Error : public EVornError
@@ -137,6 +138,13 @@ class TNumIO2 : public TSurface, public TSchemeLines
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
+    using TShiftState = numio::TShiftState;
+    using TNotifyEvent = numio::TNotifyEvent;
+    using TMouseEvent = numio::TMouseEvent;
+    using TMouseMoveEvent = numio::TMouseMoveEvent;
+    using TKeyEvent = numio::TKeyEvent;
+    using TKeyPressEvent = numio::TKeyPressEvent;
+
     explicit TNumIO2(QWidget* parent = nullptr);
     ~TNumIO2() override;
 
@@ -346,12 +354,12 @@ private:
 
     QString ErrorText(const QString& what) const;
 
-    int FLeftSpace = defLeftSpace;
+    int FLeftSpace = numio::defLeftSpace;
     bool FSuppressPaint = true;
-    int FTextBoxWidth = defTextBoxWidth;
+    int FTextBoxWidth = numio::defTextBoxWidth;
     bool FValueChanged = false;
-    int FDecP = defFixP;
-    int FSigDig = defSigDig;
+    int FDecP = numio::defFixP;
+    int FSigDig = numio::defSigDig;
     bool FEnabled = true;
     int FButWidth = 18;
     int FButSpace = 3;

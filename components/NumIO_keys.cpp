@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+using namespace numio;
+
 namespace {
 TShiftState ShiftOf(Qt::KeyboardModifiers m)
 {

@@ -9,6 +9,8 @@
 
 #include <limits>
 
+using namespace numio;
+
 TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
 {
     FSuppressPaint = true;

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace numio;
+
 namespace {
 TShiftState ShiftOf(const QMouseEvent* e)
 {

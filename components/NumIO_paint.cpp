@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace numio;
+
 int TNumIO2::TextWidthOf(const QString& s) const
 {
     // Measured on a bitmap like the one Paint draws on, so that the layout

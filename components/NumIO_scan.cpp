@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <locale.h>
 
+using namespace numio;
+
 namespace {
 
 constexpr QLatin1StringView HexTab("0123456789ABCDEF");

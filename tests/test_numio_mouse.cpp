@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace numio;
+
 // A shown default field (160 x 28, LeftSpace 35, box 80 wide): spin
 // buttons at columns 119 .. 135 (upper rows 1 .. 14, lower 15 .. 27); the
 // gauge, when shown, at columns 35 .. 117 below row 16.

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace numio;
+
 constexpr TColor Face = 0xF0F0F0; // clBtnFace in the test palette
 
 // A shown field with the main window's settings.
