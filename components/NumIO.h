@@ -346,11 +346,13 @@ private:
     void PaintRightCaption(TCanvas& cv, int yT);
     void PaintGauge(TCanvas& cv, int ZH);
     void PaintBox(TCanvas& cv, int ZH, bool outOfRange);
-    void PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange);
-    void PaintCaret(TCanvas& cv, int ZH);
-    void PaintSelection(TCanvas& cv, int ZH);
+    void PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange, int tw);
+    void PaintCaret(TCanvas& cv, int ZH, int tw);
+    void PaintSelection(TCanvas& cv, int ZH, int tw);
     void PaintBevel(TCanvas& cv, TFrameStyle fs, int l, int t, int r, int b);
     int TextWidthOf(const QString& s) const;
+    // CharPosToXCoords with the width of the whole text already measured.
+    int CharPosToX(int cp, int tw) const;
 
     QString ErrorText(const QString& what) const;
 

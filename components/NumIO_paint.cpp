@@ -25,7 +25,11 @@ int TNumIO2::BarHeight() const
 
 int TNumIO2::CharPosToXCoords(int cp) const
 {
-    const int tw = TextWidthOf(FInBuffer);
+    return CharPosToX(cp, TextWidthOf(FInBuffer));
+}
+
+int TNumIO2::CharPosToX(int cp, int tw) const
+{
     const int twcp = cp >= FInBuffer.size() ? tw : TextWidthOf(FInBuffer.left(std::max(cp, 0)));
     switch (FAlignment) {
     case taLeftJustify: return FLeftSpace + 4 + twcp;
@@ -74,9 +78,10 @@ void TNumIO2::Paint()
     if (FGaugeVisib)
         PaintGauge(cv, ZH); // 7.
     PaintBox(cv, ZH, outOfRange); // 8.
-    PaintBoxText(cv, ZH, yT, outOfRange); // 9.
-    PaintCaret(cv, ZH); // 10.
-    PaintSelection(cv, ZH); // 11.
+    const int tw = cv.TextWidth(FInBuffer);
+    PaintBoxText(cv, ZH, yT, outOfRange, tw); // 9.
+    PaintCaret(cv, ZH, tw); // 10.
+    PaintSelection(cv, ZH, tw); // 11.
     Present(std::move(GrafBmp)); // 12.
 }
 
@@ -240,10 +245,9 @@ void TNumIO2::PaintBox(TCanvas& cv, int ZH, bool outOfRange)
     }
 }
 
-void TNumIO2::PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange)
+void TNumIO2::PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange, int tw)
 {
     const int LS = FLeftSpace, TBW = FTextBoxWidth;
-    const int tw = cv.TextWidth(FInBuffer);
     TColor color = outOfRange ? FColorWarnTxt : FColorBoxText;
     if (!FEnabled)
         color = clGray;
@@ -257,23 +261,23 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange)
     cv.TextRect(LS + 3, 2, LS + TBW - 1, ZH - 3, x, yT, FInBuffer);
 }
 
-void TNumIO2::PaintCaret(TCanvas& cv, int ZH)
+void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)
 {
     if (!FCaretVisib)
         return;
-    const int caretx = CharPosToXCoords(FCaretPos) - 1 - FLeftSpace;
+    const int caretx = CharPosToX(FCaretPos, tw) - 1 - FLeftSpace;
     if (caretx > 0 && caretx < FTextBoxWidth) {
         cv.SetPenColor(clBlack);
         Line(cv, FLeftSpace + caretx, 3, FLeftSpace + caretx, ZH - 3);
     }
 }
 
-void TNumIO2::PaintSelection(TCanvas& cv, int ZH)
+void TNumIO2::PaintSelection(TCanvas& cv, int ZH, int tw)
 {
     if (!(FSelBegin < FSelEnd) || !(hasFocus() || !FHideSel))
         return;
     const int lo = FLeftSpace, hi = FLeftSpace + FTextBoxWidth;
-    const int x1 = std::clamp(CharPosToXCoords(FSelBegin), lo, hi);
-    const int x2 = std::clamp(CharPosToXCoords(FSelEnd), lo, hi);
+    const int x1 = std::clamp(CharPosToX(FSelBegin, tw), lo, hi);
+    const int x2 = std::clamp(CharPosToX(FSelEnd, tw), lo, hi);
     cv.InvertRect(x1, 3, x2, ZH - 3);
 }
