@@ -1,78 +1,414 @@
 #pragma once
-// The numeric input field, in a small first form: a left caption, a box
-// holding the number as editable text with a caret, and a right caption
-// (the unit). It takes the focus when clicked, accepts digits, the minus
-// sign and a decimal separator, and raises OnChange after each edit the user
-// makes; writing Value from code never raises it.
+// The numeric input and output field TNumIO2: a left caption, a box holding
+// the number as editable text (own caret, selection and key handling,
+// validated per input format), a right caption, optional spin buttons and an
+// optional gauge. The field keeps no number: its text is its value.
+#include "MessageTimer.h"
+#include "Surface.h"
+#include "vornbase.h"
+
+#include <QObject>
 #include <QString>
-#include <QWidget>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
-class TNumIO2 : public QWidget
+namespace numio {
+Q_NAMESPACE
+
+// How the field writes, reads and validates its text.
+enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
+Q_ENUM_NS(TInFormat)
+
+// Shift, Alt, Control and mouse-button state of a mouse or key event.
+using TShiftState = uint32_t;
+enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+using TOnGaugeChangeEvent = std::function<void(QObject* Sender, TShiftState Shift, double GaugeValue)>;
+using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(QObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+
+// Unit constants.
+constexpr int defLeftSpace = 35;
+constexpr int defFixP = 2;
+constexpr int defSigDig = 6;
+constexpr int defTextBoxWidth = 80;
+constexpr int MINHEIGHT = 18;
+constexpr int CARETBLINK_CONST = 500;
+constexpr int MINBUTHEIGHT = 18;
+constexpr int MINBUTWIDTH = 8;
+constexpr int MAXBUTWIDTH = 50;
+constexpr int MAXBUTSPACE = 50;
+
+} // namespace numio
+
+using numio::TInFormat;
+using numio::TOnGaugeChangeEvent;
+using enum numio::TInFormat;
+
+// The field's errors: "Component \"<name>\": <what failed>".
+class EVornNumIO2Error : public EVornError
+{
+public:
+    using EVornError::EVornError;
+};
+
+// Scanners: read as much of a number as stands at the 1-based position Idx
+// and leave Idx on the first character that is not part of it. The integer
+// scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
+// separator as 1 ".", 2 "," or 3 both.
+int32_t ScanBin(const QString& Instring, int32_t& Idx);
+int32_t ScanOctal(const QString& Instring, int32_t& Idx);
+int32_t ScanHex(const QString& Instring, int32_t& Idx);
+double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
+
+// Validators: whether a text may stand in a field of that format.
+bool IsValidBin(const QString& Instring);
+bool IsValidOct(const QString& Instring);
+bool IsValidHex(const QString& Instring);
+bool IsValidDecInt(const QString& Instring);
+bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
+bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
+
+// The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
+// for dsComma, and for dsSystem "." when the locale's separator is ".",
+// otherwise ",".
+QChar PolicySeparator(TDecPSep DecSeparator);
+
+class TNumIO2 : public TSurface, public TSchemeLines
 {
     Q_OBJECT
+    // The framework's own properties that a window description sets first.
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    // The field's published properties, in the order they are applied.
+    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
+    Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVis)
+    Q_PROPERTY(bool But3D READ But3D WRITE SetBut3D)
     Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeight)
-    Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetFixP)
+    Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidth)
+    Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrement)
+    Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpace)
+    Q_PROPERTY(TColor ButColor READ ButColor WRITE SetButColor)
+    Q_PROPERTY(TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBG)
+    Q_PROPERTY(TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxText)
+    Q_PROPERTY(TColor ColorOutBG READ ColorOutBG WRITE SetColorOutBG)
+    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBG)
+    Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxText)
+    Q_PROPERTY(vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSep)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecP)
+    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColor)
+    Q_PROPERTY(TColor GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBg)
+    Q_PROPERTY(TColor GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrm)
+    Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeight)
+    Q_PROPERTY(vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
+    Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMarg)
+    Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMarg)
+    Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisib)
+    Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSel)
+    Q_PROPERTY(numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatType)
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadonly)
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDig)
     Q_PROPERTY(QString Text READ Text WRITE SetNioText)
+    Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
     Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue)
+    // Tab stop: true takes the focus by Tab and click, false by click only.
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
+    using TShiftState = numio::TShiftState;
+    using TNotifyEvent = numio::TNotifyEvent;
+    using TMouseEvent = numio::TMouseEvent;
+    using TMouseMoveEvent = numio::TMouseMoveEvent;
+    using TKeyEvent = numio::TKeyEvent;
+    using TKeyPressEvent = numio::TKeyPressEvent;
+
     explicit TNumIO2(QWidget* parent = nullptr);
+    ~TNumIO2() override;
 
-    // Height of the spin buttons; kept for the window descriptions.
-    int ButHeight() const { return FButHeight; }
-    void SetButHeight(int v);
-    // Decimals shown when Value is written (default 2).
-    int FixPointDecPlaces() const { return FDecP; }
-    void SetFixP(int v);
-    // Width of the left caption area in pixels (default 35).
-    int LeftSpace() const { return FLeftSpace; }
-    void SetLeftSpace(int v);
-    QString LeftText() const { return FLeftText; }
-    void SetLeftText(const QString& v);
-    // Values outside RangeLow..RangeHigh are shown in red, not refused.
-    double RangeHigh() const { return FMaximum; }
-    void SetRangeHigh(double v);
-    double RangeLow() const { return FMinimum; }
-    void SetRangeLow(double v);
-    QString RightText() const { return FRightText; }
-    void SetRightText(const QString& v);
-
+    // --- Value and text -------------------------------------------------
+    double GetNioValue();
+    void SetNioValue(double value);
+    int32_t GetNioIntValue();
     QString Text() const { return FInBuffer; }
-    void SetNioText(const QString& v);
-    // The leading number of the text ("." or "," as separator); an empty or
-    // unreadable text reads as 0.
-    double GetNioValue() const;
-    // Formats the value with FixPointDecPlaces decimals into the text.
-    void SetNioValue(double v);
+    void SetNioText(const QString& value);
+    // Whether a text is valid for the current format and separator policy.
+    bool CheckValidity(const QString& Instring) const;
+    // Value below RangeLow or above RangeHigh.
+    bool OutOfRange();
+    // Raises OnChange when assigned.
+    void Changed();
+    // Copies the model of another field (fields only, no writer runs).
+    void Assign(QObject* Source);
+    void AssignTo(QObject* Dest);
 
-    std::function<void(QObject* Sender)> OnChange;
+    // --- Public, not published -----------------------------------------
+    int32_t IntegerValue() { return GetNioIntValue(); }
+    int SelBegin() const { return FSelBegin; }
+    int SelEnd() const { return FSelEnd; }
+    void SetSelBegin(int value);
+    void SetSelEnd(int value);
+    int MouseAreaCode() const { return FMouseAreaCode; }
+    int CaretPos() const { return FCaretPos; }
+    bool CaretVisible() const { return FCaretVisib; }
+    // Stops of the spin buttons and the gauge, ascending; empty: none.
+    std::vector<double> ButtonPivots;
+
+    // --- Caret, focus, click -------------------------------------------
+    void UpdateTimer();
+    void SetFocus();
+    void Click();
+    // The hidden window whose timer 1 blinks the caret.
+    TMessageTimer* CaretTimer() const { return FCaretTimerH.get(); }
+
+    // --- Layout ----------------------------------------------------------
+    int CharPosToXCoords(int cp) const;
+    int XCoordsToCharPos(int X) const;
+
+    void Paint() override;
+
+    // --- Framework properties ------------------------------------------
+    QString Name() const { return objectName(); }
+    void SetName(const QString& value) { setObjectName(value); }
+    int Left() const { return x(); }
+    void SetLeft(int value) { move(value, y()); }
+    int Top() const { return y(); }
+    void SetTop(int value) { move(x(), value); }
+    int Width() const { return width(); }
+    void SetWidth(int value) { resize(value, height()); }
+    int Height() const { return height(); }
+    void SetHeight(int value);
+    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+
+    // --- Published properties ------------------------------------------
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    bool Beep() const { return FBeep; }
+    void SetBeep(bool value) { FBeep = value; }
+    bool ButVisible() const { return FButVisible; }
+    void SetButVis(bool value);
+    bool But3D() const { return FBut3D; }
+    void SetBut3D(bool value);
+    int ButHeight() const { return FButHeight; }
+    void SetButHeight(int value);
+    int ButWidth() const { return FButWidth; }
+    void SetButWidth(int value);
+    double ButIncrem() const { return FButIncrem; }
+    void SetButIncrement(double value);
+    int ButSpace() const { return FButSpace; }
+    void SetButSpace(int value);
+    TColor ButColor() const { return FButColor; }
+    void SetButColor(TColor value);
+    TColor ColorBoxBG() const { return FColorBoxBG; }
+    void SetColorBoxBG(TColor value);
+    TColor ColorBoxText() const { return FColorBoxText; }
+    void SetColorBoxText(TColor value);
+    TColor ColorOutBG() const { return FColorOutBG; }
+    void SetColorOutBG(TColor value);
+    TColor ColorOutText() const { return FColorOutText; }
+    void SetColorOutText(TColor value);
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme value);
+    TColor ColorWarnBG() const { return FColorWarnBG; }
+    void SetColorWarnBG(TColor value);
+    TColor ColorWarnText() const { return FColorWarnTxt; }
+    void SetColorWarnBoxText(TColor value);
+    TDecPSep DecPlaceSep() const { return FDecPSep; }
+    void SetDecSep(TDecPSep value);
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    int FixPointDecPlaces() const { return FDecP; }
+    void SetDecP(int value);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle value);
+    TColor GaugeColor() const { return FGaugeColor; }
+    void SetGaugeColor(TColor value);
+    TColor GaugeColorBg() const { return FGaugeColorBg; }
+    void SetGaugeColorBg(TColor value);
+    TColor GaugeColorFrame() const { return FGaugeColorFrm; }
+    void SetGaugeColorFrm(TColor value);
+    int GaugeHeight() const { return FGaugeHeight; }
+    void SetGaugeHeight(int value);
+    TFrameStyle GaugeFrameStyle() const { return FGaugeFrameSt; }
+    void SetGaugeFrameStyle(TFrameStyle value);
+    int GaugeLeftMargin() const { return FGaugeLeftMarg; }
+    void SetGaugeLeftMarg(int value);
+    int GaugeTopMargin() const { return FGaugeTopMarg; }
+    void SetGaugeTopMarg(int value);
+    bool GaugeVisible() const { return FGaugeVisib; }
+    void SetGaugeVisib(bool value);
+    int GaugeWidth() const { return FGaugeWidth; }
+    void SetGaugeWidth(int value);
+    bool HideSelection() const { return FHideSel; }
+    void SetHideSel(bool value);
+    TInFormat InputFormat() const { return FInputFormat; }
+    void SetInFormatType(TInFormat value);
+    int LeftSpace() const { return FLeftSpace; }
+    void SetLeftSpace(int value);
+    QString LeftText() const { return FLeftText; }
+    void SetLeftText(const QString& value);
+    TAlignment LeftTextAlignment() const { return FLTAlignment; }
+    void SetLeftTextAlignment(TAlignment value);
+    double RangeHigh() const { return FMaximum; }
+    void SetRangeHigh(double value);
+    double RangeLow() const { return FMinimum; }
+    void SetRangeLow(double value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadonly(bool value);
+    QString RightText() const { return FRightText; }
+    void SetRightText(const QString& value);
+    TAlignment RightTextAlignment() const { return FRTAlignment; }
+    void SetRightTextAlignment(TAlignment value);
+    int SignificantDigits() const { return FSigDig; }
+    void SetSigDig(int value);
+    int TextBoxWidth() const { return FTextBoxWidth; }
+    void SetTextBoxWidth(int value);
+
+    // --- Events ------------------------------------------------------------
+    TNotifyEvent OnChange;
+    TOnGaugeChangeEvent OnGaugeChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    // The field's window exists: painting is enabled from now on.
+    void CreateWnd();
+    // Key-down and key-up handling on virtual-key codes.
+    void CNKeyDown(uint16_t CharCode);
+    void CNKeyUp(uint16_t CharCode);
+    void CaretTimerEvent(QObject* Sender);
+    void WndProc(int TimerId);
+    void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseMove(TShiftState Shift, int X, int Y);
+    void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    QRect BoxRect() const;
-    int TextLeft() const;
-    void Edit(QKeyEvent* event);
+    // Editing steps of the key handler.
+    void ApplyKey(uint16_t CharCode, bool& InbufChg);
+    void ApplyControlKey(uint16_t CharCode, bool& InbufChg);
+    void TypeChar(QChar c, bool& InbufChg);
+    void DeleteSelection(bool& InbufChg);
+    QString SelectedText() const;
+    void BeepIfWanted();
 
+    // Mouse helpers.
+    int BarHeight() const;
+    double GaugeValueOf(int X);
+    double SteppedValue(bool Upper);
+
+    // Paint, one step group each.
+    void PaintLeftCaption(TCanvas& cv, int yT);
+    void PaintButtons(TCanvas& cv);
+    void PaintRightCaption(TCanvas& cv, int yT);
+    void PaintGauge(TCanvas& cv, int ZH);
+    void PaintBox(TCanvas& cv, int ZH, bool outOfRange);
+    void PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange, int tw);
+    void PaintCaret(TCanvas& cv, int ZH, int tw);
+    void PaintSelection(TCanvas& cv, int ZH, int tw);
+    void PaintBevel(TCanvas& cv, TFrameStyle fs, int l, int t, int r, int b);
+    int TextWidthOf(const QString& s) const;
+    // CharPosToXCoords with the width of the whole text already measured.
+    int CharPosToX(int cp, int tw) const;
+
+    QString ErrorText(const QString& what) const;
+
+    int FLeftSpace = numio::defLeftSpace;
+    bool FSuppressPaint = true;
+    int FTextBoxWidth = numio::defTextBoxWidth;
+    bool FValueChanged = false;
+    int FDecP = numio::defFixP;
+    int FSigDig = numio::defSigDig;
+    bool FEnabled = true;
+    int FButWidth = 18;
+    int FButSpace = 3;
+    double FButIncrem = 1.0;
+    bool FButVisible = false;
+    bool FBut3D = true;
     int FButHeight = 28;
-    int FDecP = 2;
-    int FLeftSpace = 35;
+    TColor FButColor = clSilver;
+    std::unique_ptr<TMessageTimer> FCaretTimerH;
+    QString FInBuffer;
+    int FCaretPos = 0;
+    bool FCaretVisib = true;
+    bool FGaugeVisib = false;
+    int FGaugeHeight = 8;
+    int FGaugeWidth = 82;
+    int FGaugeLeftMarg = 35;
+    int FGaugeTopMarg = 3;
+    TColor FGaugeColor = clNavy;
+    TColor FGaugeColorBg = clSilver;
+    TColor FGaugeColorFrm = clGray;
+    TFrameStyle FGaugeFrameSt = fsLowered;
     QString FLeftText;
+    QString FRightText;
+    TFrameStyle FFrameStyle = fsLowered;
+    TAlignment FAlignment = taCenter;
+    TAlignment FLTAlignment = taRightJustify;
+    TAlignment FRTAlignment = taLeftJustify;
+    int FMouseAreaCode = 0;
+    TColor FColorBoxBG = clWhite;
+    TColor FColorBoxText = clBlack;
+    TColor FColorOutBG = clBtnFace;
+    TColor FColorOutText = clBlack;
+    TColor FColorWarnBG = 0x6088FFF0;
+    TColor FColorWarnTxt = clRed;
+    int FSelBegin = 0;
+    int FSelEnd = 0;
+    TDecPSep FDecPSep = dsBoth;
+    TInFormat FInputFormat = itFloat;
+    bool FKeyShifted = false;
+    bool FKeyCntrl = false;
+    bool FHideSel = true;
     double FMaximum = 1000.0;
     double FMinimum = 0.0;
-    QString FRightText;
-    QString FInBuffer;
-    int FCaret = 0; // caret position in FInBuffer, 0..length
+    bool FOnlineCheck = true;
+    bool FBeep = false;
+    bool FReadOnly = false;
+    bool FAutoSize = false;
+
+    bool FInPaint = false; // a resize by AutoSize paints once, not nested
 };
