@@ -40,10 +40,10 @@ def overlay(base, marks):
     return out
 
 
-def rows_of(spec):
+def rows_of(rows):
     """{row: pattern} -> 12 rows."""
     g = blank()
-    for r, p in spec.items():
+    for r, p in rows.items():
         g[r] = p
     return g
 
