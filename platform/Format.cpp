@@ -1,5 +1,7 @@
 #include "Format.h"
 
+#include "Decimal.h"
+
 #include "Exceptions.h"
 #include "Locale.h"
 
@@ -11,68 +13,6 @@
 #include <string>
 
 namespace {
-
-constexpr int SignificantDigits = 18;
-
-// A non-negative real as 18 significant decimal digits d.ddd... x 10^exponent.
-struct Decimal
-{
-    std::string digits;
-    int exponent = 0;
-    bool zero = true;
-};
-
-Decimal ToDecimal(long double magnitude)
-{
-    Decimal d;
-    if (magnitude == 0.0L) {
-        d.digits.assign(SignificantDigits, '0');
-        return d;
-    }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", SignificantDigits - 1, magnitude);
-    const std::string s(buf); // d.ddddde+xx
-    const std::size_t e = s.find('e');
-    d.digits = s.substr(0, 1) + s.substr(2, e - 2);
-    d.exponent = std::atoi(s.c_str() + e + 1);
-    d.zero = false;
-    return d;
-}
-
-// Keeps the first `keep` digits, rounding half up on the next; a carry into a
-// new leading digit raises the exponent.
-void RoundTo(Decimal& d, int keep)
-{
-    if (d.zero || keep >= SignificantDigits)
-        return;
-    if (keep < 0) {
-        d.digits.assign(SignificantDigits, '0');
-        d.zero = true;
-        return;
-    }
-    const bool up = d.digits[keep] >= '5';
-    std::fill(d.digits.begin() + keep, d.digits.end(), '0');
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9')
-            d.digits[i--] = '0';
-        if (i >= 0) {
-            ++d.digits[i];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
-            d.digits.pop_back();
-            ++d.exponent;
-        }
-    }
-    d.zero = d.digits.find_first_not_of('0') == std::string::npos;
-}
-
-// The digit of 10^place; "0" beyond the 18 significant digits.
-char DigitAt(const Decimal& d, int place)
-{
-    const int idx = d.exponent - place;
-    return idx >= 0 && idx < SignificantDigits ? d.digits[idx] : '0';
-}
 
 std::string ExponentText(int exponent, bool alwaysSign)
 {
@@ -90,11 +30,11 @@ std::string FixedText(const Decimal& d, int decimals)
         s += '0';
     else
         for (int place = d.exponent; place >= 0; --place)
-            s += DigitAt(d, place);
+            s += d.DigitAt(place);
     if (decimals > 0) {
         s += '.';
         for (int place = -1; place >= -decimals; --place)
-            s += d.zero ? '0' : DigitAt(d, place);
+            s += d.zero ? '0' : d.DigitAt(place);
     }
     return s;
 }
@@ -138,15 +78,15 @@ QString RealText(QChar conv, int precision, long double value)
     if (conv == QLatin1Char('f')) {
         const int decimals = std::clamp(precision < 0 ? 2 : precision, 0, SignificantDigits);
         if (!d.zero && d.exponent >= SignificantDigits) {
-            RoundTo(d, SignificantDigits);
+            d.RoundHalfUp(SignificantDigits);
             s = GeneralText(d, SignificantDigits);
         } else {
-            RoundTo(d, d.exponent + 1 + decimals);
+            d.RoundHalfUp(d.exponent + 1 + decimals);
             s = FixedText(d, decimals);
         }
     } else {
         const int digits = std::clamp(precision < 0 ? 15 : precision, 2, SignificantDigits);
-        RoundTo(d, digits);
+        d.RoundHalfUp(digits);
         s = conv == QLatin1Char('e') ? ExponentialText(d, digits) : GeneralText(d, digits);
     }
     QString text = QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));

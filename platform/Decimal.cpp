@@ -1,0 +1,55 @@
+#include "Decimal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+Decimal ToDecimal(long double x)
+{
+    Decimal d;
+    if (x == 0.0L) {
+        d.digits.assign(SignificantDigits, '0');
+        return d;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", SignificantDigits - 1, std::fabs(x));
+    const std::string s(buf); // d.ddddde+xx
+    const std::size_t e = s.find('e');
+    d.digits = s.substr(0, 1) + s.substr(2, e - 2);
+    d.exponent = std::atoi(s.c_str() + e + 1);
+    d.zero = false;
+    return d;
+}
+
+char Decimal::DigitAt(int place) const
+{
+    const int idx = exponent - place;
+    return idx >= 0 && idx < SignificantDigits ? digits[idx] : '0';
+}
+
+void Decimal::RoundHalfUp(int keep)
+{
+    if (zero || keep >= SignificantDigits)
+        return;
+    if (keep < 0) {
+        digits.assign(SignificantDigits, '0');
+        zero = true;
+        return;
+    }
+    const bool up = digits[keep] >= '5';
+    std::fill(digits.begin() + keep, digits.end(), '0');
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+    zero = digits.find_first_not_of('0') == std::string::npos;
+}
