@@ -3,6 +3,7 @@
 // the number as editable text (own caret, selection and key handling,
 // validated per input format), a right caption, optional spin buttons and an
 // optional gauge. The field keeps no number: its text is its value.
+#include "Keys.h"
 #include "MessageTimer.h"
 #include "Surface.h"
 #include "vornbase.h"
@@ -21,10 +22,6 @@ Q_NAMESPACE
 // How the field writes, reads and validates its text.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
 Q_ENUM_NS(TInFormat)
-
-// Shift, Alt, Control and mouse-button state of a mouse or key event.
-using TShiftState = uint32_t;
-enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TOnGaugeChangeEvent = std::function<void(QObject* Sender, TShiftState Shift, double GaugeValue)>;
@@ -138,7 +135,6 @@ class TNumIO2 : public TSurface, public TSchemeLines
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
-    using TShiftState = numio::TShiftState;
     using TNotifyEvent = numio::TNotifyEvent;
     using TMouseEvent = numio::TMouseEvent;
     using TMouseMoveEvent = numio::TMouseMoveEvent;

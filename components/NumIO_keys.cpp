@@ -13,20 +13,6 @@
 
 using namespace numio;
 
-namespace {
-TShiftState ShiftOf(Qt::KeyboardModifiers m)
-{
-    TShiftState s = 0;
-    if (m & Qt::ShiftModifier)
-        s |= ssShift;
-    if (m & Qt::AltModifier)
-        s |= ssAlt;
-    if (m & Qt::ControlModifier)
-        s |= ssCtrl;
-    return s;
-}
-} // namespace
-
 void TNumIO2::BeepIfWanted()
 {
     if (FBeep)
@@ -351,7 +337,7 @@ void TNumIO2::keyPressEvent(QKeyEvent* e)
         FKeyCntrl = e->modifiers().testFlag(Qt::ControlModifier);
         CNKeyDown(key);
         if (OnKeyDown)
-            OnKeyDown(this, key, ShiftOf(e->modifiers()));
+            OnKeyDown(this, key, ShiftStateOf(e->modifiers()));
         if (OnKeyPress && !e->text().isEmpty()) {
             QChar c = e->text().at(0);
             OnKeyPress(this, c);
@@ -370,7 +356,7 @@ void TNumIO2::keyReleaseEvent(QKeyEvent* e)
         }
         CNKeyUp(key);
         if (OnKeyUp)
-            OnKeyUp(this, key, ShiftOf(e->modifiers()));
+            OnKeyUp(this, key, ShiftStateOf(e->modifiers()));
     });
 }
 

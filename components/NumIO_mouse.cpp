@@ -13,26 +13,6 @@
 using namespace numio;
 
 namespace {
-TShiftState ShiftOf(const QMouseEvent* e)
-{
-    TShiftState s = 0;
-    const auto m = e->modifiers();
-    if (m & Qt::ShiftModifier)
-        s |= ssShift;
-    if (m & Qt::AltModifier)
-        s |= ssAlt;
-    if (m & Qt::ControlModifier)
-        s |= ssCtrl;
-    const auto b = e->buttons();
-    if (b & Qt::LeftButton)
-        s |= ssLeft;
-    if (b & Qt::RightButton)
-        s |= ssRight;
-    if (b & Qt::MiddleButton)
-        s |= ssMiddle;
-    return s;
-}
-
 double LimitToRange(long double v, double lo, double hi)
 {
     if (!(v >= lo))
@@ -179,7 +159,7 @@ void TNumIO2::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] { MouseDown(e->button(), ShiftOf(e), p.x(), p.y()); });
+    GuardedCall(this, [&] { MouseDown(e->button(), ShiftStateOf(e), p.x(), p.y()); });
 }
 
 void TNumIO2::mouseDoubleClickEvent(QMouseEvent* e)
@@ -187,7 +167,7 @@ void TNumIO2::mouseDoubleClickEvent(QMouseEvent* e)
     e->accept();
     const QPoint p = e->position().toPoint();
     GuardedCall(this, [&] {
-        MouseDown(e->button(), ShiftOf(e), p.x(), p.y());
+        MouseDown(e->button(), ShiftStateOf(e), p.x(), p.y());
         if (OnDblClick)
             OnDblClick(this);
     });
@@ -197,7 +177,7 @@ void TNumIO2::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] { MouseMove(ShiftOf(e), p.x(), p.y()); });
+    GuardedCall(this, [&] { MouseMove(ShiftStateOf(e), p.x(), p.y()); });
 }
 
 void TNumIO2::mouseReleaseEvent(QMouseEvent* e)
@@ -205,7 +185,7 @@ void TNumIO2::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     const QPoint p = e->position().toPoint();
     GuardedCall(this, [&] {
-        MouseUp(e->button(), ShiftOf(e), p.x(), p.y());
+        MouseUp(e->button(), ShiftStateOf(e), p.x(), p.y());
         // A left-button release over the field is a click.
         if (e->button() == Qt::LeftButton && rect().contains(p))
             Click();

@@ -2,6 +2,7 @@
 #include "NumLab.h"
 
 #include "Application.h"
+#include "Keys.h"
 
 #include <QMouseEvent>
 
@@ -9,15 +10,6 @@
 #include <cmath>
 
 namespace {
-
-uint32_t ShiftOf(const QMouseEvent* e)
-{
-    const Qt::KeyboardModifiers mods = e->modifiers();
-    const Qt::MouseButtons buttons = e->buttons();
-    return (mods & Qt::ShiftModifier ? 1u : 0u) | (mods & Qt::AltModifier ? 2u : 0u) |
-           (mods & Qt::ControlModifier ? 4u : 0u) | (buttons & Qt::LeftButton ? 8u : 0u) |
-           (buttons & Qt::RightButton ? 16u : 0u) | (buttons & Qt::MiddleButton ? 32u : 0u);
-}
 
 QString ClassNameOf(const QObject* o)
 {
@@ -233,7 +225,7 @@ void TNumLab::changeEvent(QEvent* event)
 void TNumLab::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    GuardedCall(this, [&] { MouseMove(ShiftOf(event), p.x(), p.y()); });
+    GuardedCall(this, [&] { MouseMove(ShiftStateOf(event), p.x(), p.y()); });
 }
 
 void TNumLab::mousePressEvent(QMouseEvent* event)
@@ -241,7 +233,7 @@ void TNumLab::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     GuardedCall(this, [&] {
         if (OnMouseDown)
-            OnMouseDown(this, event->button(), ShiftOf(event), p.x(), p.y());
+            OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -253,7 +245,7 @@ void TNumLab::mouseReleaseEvent(QMouseEvent* event)
         if (event->button() == Qt::LeftButton && rect().contains(p) && OnClick)
             OnClick(this);
         if (OnMouseUp)
-            OnMouseUp(this, event->button(), ShiftOf(event), p.x(), p.y());
+            OnMouseUp(this, event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -264,6 +256,6 @@ void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
         if (event->button() == Qt::LeftButton && OnDblClick)
             OnDblClick(this);
         if (OnMouseDown)
-            OnMouseDown(this, event->button(), ShiftOf(event), p.x(), p.y());
+            OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }

@@ -6,6 +6,7 @@
 // The label composes its whole picture off-screen on every paint; a setter
 // that changes a value repaints at once. A transparent label keeps its
 // parent's pixels outside the box: its picture is ANDed over them.
+#include "Keys.h"
 #include "Surface.h"
 #include "vornbase.h"
 
@@ -104,8 +105,8 @@ public:
     using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
     using TNotifyEvent = std::function<void(QObject* Sender)>;
     // Shift: 1 Shift, 2 Alt, 4 Ctrl, 8 left, 16 right, 32 middle button.
-    using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, uint32_t Shift, int X, int Y)>;
-    using TMouseMoveEvent = std::function<void(QObject* Sender, uint32_t Shift, int X, int Y)>;
+    using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
+    using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 
     explicit TNumLab(QWidget* parent = nullptr);
     ~TNumLab() override;
@@ -191,7 +192,7 @@ public:
 
 protected:
     // Records the area under X, then raises OnMouseMove.
-    virtual void MouseMove(uint32_t Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
 
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;

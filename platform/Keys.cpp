@@ -1,6 +1,7 @@
 #include "Keys.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 uint16_t VirtualKeyOf(const QKeyEvent* event)
 {
@@ -59,4 +60,29 @@ uint16_t VirtualKeyOf(const QKeyEvent* event)
     case Qt::Key_Alt: return VK_MENU;
     default: return 0;
     }
+}
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    TShiftState s = 0;
+    if (modifiers & Qt::ShiftModifier)
+        s |= ssShift;
+    if (modifiers & Qt::AltModifier)
+        s |= ssAlt;
+    if (modifiers & Qt::ControlModifier)
+        s |= ssCtrl;
+    return s;
+}
+
+TShiftState ShiftStateOf(const QMouseEvent* event)
+{
+    TShiftState s = ShiftStateOf(event->modifiers());
+    const Qt::MouseButtons buttons = event->buttons();
+    if (buttons & Qt::LeftButton)
+        s |= ssLeft;
+    if (buttons & Qt::RightButton)
+        s |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        s |= ssMiddle;
+    return s;
 }

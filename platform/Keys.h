@@ -3,7 +3,10 @@
 // them.
 #include <cstdint>
 
+#include <Qt>
+
 class QKeyEvent;
+class QMouseEvent;
 
 enum : uint16_t {
     VK_BACK = 0x08,
@@ -42,3 +45,11 @@ enum : uint16_t {
 // VK_NUMPAD0 + n. A shifted symbol counts as the key it is on ("$" is the 4
 // key, "+" the plus key, "_" the minus key, ">" the full stop, "<" the comma).
 uint16_t VirtualKeyOf(const QKeyEvent* event);
+
+// Shift, Alt, Control and mouse-button state of a key or mouse event.
+using TShiftState = uint32_t;
+enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
+// The modifiers and the buttons held during a mouse event.
+TShiftState ShiftStateOf(const QMouseEvent* event);
