@@ -2,6 +2,8 @@
 
 #include "ControlClasses.h"
 #include "FormLoader.h"
+#include "RasterLab.h"
+#include "RotLab.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +19,8 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     };
     LoadForm(this, QStringLiteral(":/forms/u_frmInfo.ui"), handlers, [this](const TFormObjects& o) {
         const QString w = objectName();
+        RotLab1 = FormMember<TRotLab>(o, w, QStringLiteral("RotLab1"));
+        RasterLab1 = FormMember<TRasterLab>(o, w, QStringLiteral("RasterLab1"));
         Label1 = FormMember<QLabel>(o, w, QStringLiteral("Label1"));
         Button1 = FormMember<QPushButton>(o, w, QStringLiteral("Button1"));
     });

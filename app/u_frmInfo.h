@@ -5,6 +5,8 @@
 
 class QLabel;
 class QPushButton;
+class TRasterLab;
+class TRotLab;
 
 class TfrmInfo : public QDialog
 {
@@ -13,6 +15,8 @@ class TfrmInfo : public QDialog
 public:
     explicit TfrmInfo(QWidget* parent = nullptr);
 
+    TRotLab* RotLab1 = nullptr;
+    TRasterLab* RasterLab1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* Button1 = nullptr;
 

@@ -279,8 +279,17 @@ void TLoader::ApplyForm(const TUiNode& node)
                         area = screen->availableGeometry();
                     if (area.isValid()) {
                         const QRect frame = FForm->frameGeometry();
-                        FForm->move(area.x() + (area.width() - frame.width()) / 2,
-                                    area.y() + (area.height() - frame.height()) / 2);
+                        int x = area.x() + (area.width() - frame.width()) / 2;
+                        int y = area.y() + (area.height() - frame.height()) / 2;
+                        // A main window near the screen's edge must not push the
+                        // title bar of a larger window off the screen.
+                        const QScreen* screen = main && FOverMain ? main->screen() : FForm->screen();
+                        if (screen) {
+                            const QRect avail = screen->availableGeometry();
+                            x = std::max(std::min(x, avail.right() + 1 - frame.width()), avail.left());
+                            y = std::max(std::min(y, avail.bottom() + 1 - frame.height()), avail.top());
+                        }
+                        FForm->move(x, y);
                     }
                 }
                 return false;

@@ -1,24 +1,46 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window under a virtual X server:
+# Takes a picture of the main window, or with --info of the info window
+# opened from the main window's Info menu item, under a virtual X server:
 #   scripts/screenshot.sh build/app/Tuning_Coil docs/main-window.png
+#   scripts/screenshot.sh --info build/app/Tuning_Coil docs/info-window.png
 # Needs ImageMagick's `import` (apt-get install imagemagick); nothing else
 # in the project depends on it.
 set -euo pipefail
+info=
+if [ "${1:-}" = --info ]; then
+    info=--info
+    shift
+fi
 prog=${1:?program}
 out=${2:?output png}
 if [ -z "${KORVEL_SHOT_INNER:-}" ]; then
-    exec timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" env KORVEL_SHOT_INNER=1 bash "$0" "$prog" "$out"
+    exec timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" env KORVEL_SHOT_INNER=1 bash "$0" $info "$prog" "$out"
 fi
 "$prog" &
 pid=$!
 trap 'kill $pid 2>/dev/null' EXIT
-wid=
-for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name "^Korvel Tuning Coil Calculator\$" 2>/dev/null | head -1) || true
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || { echo "no main window" >&2; exit 1; }
+
+# The id of the first visible window whose title is exactly $1.
+find_window() {
+    local wid=
+    for _ in $(seq 100); do
+        wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -n "$wid" ] && break
+        sleep 0.1
+    done
+    [ -n "$wid" ] || { echo "no window \"$1\"" >&2; return 1; }
+    echo "$wid"
+}
+
+wid=$(find_window "Korvel Tuning Coil Calculator")
 sleep 0.5 # let the first paint reach the screen
+if [ -n "$info" ]; then
+    # Info is the second item of the menu bar, right of File.
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    xdotool mousemove $((X + 50)) $((Y + 10)) click 1
+    wid=$(find_window "Info")
+    xdotool mousemove 0 0 # keep the pointer off the Close button
+    sleep 0.5
+fi
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
