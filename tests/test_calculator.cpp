@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "NumIO.h"
 #include "NumLab.h"
+#include "AppWindows.h"
 #include "TestSupport.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
@@ -18,25 +19,9 @@
 
 namespace {
 
-class Calculator : public ::testing::Test
+class Calculator : public AppWindows
 {
 protected:
-    void SetUp() override
-    {
-        ClearReports();
-        Application->CreateForm(frmMain);
-        Application->CreateForm(frmInfo);
-        frmMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
-    }
-    void TearDown() override
-    {
-        delete frmMain;
-        delete frmInfo;
-        frmMain = nullptr;
-        frmInfo = nullptr;
-    }
-
     // Gives the field the focus by clicking into its box, caret to the end.
     static void Focus(TNumIO2* field)
     {

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "RasterLab.h"
 #include "RotLab.h"
+#include "AppWindows.h"
 #include "TestSupport.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
@@ -23,23 +24,12 @@
 
 namespace {
 
-class InfoWindow : public ::testing::Test
+class InfoWindow : public AppWindows
 {
 protected:
-    void SetUp() override
-    {
-        ClearReports();
-        Application->CreateForm(frmMain);
-        Application->CreateForm(frmInfo);
-        frmMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
-    }
     void TearDown() override
     {
-        delete frmMain;
-        delete frmInfo;
-        frmMain = nullptr;
-        frmInfo = nullptr;
+        AppWindows::TearDown();
         EXPECT_TRUE(Reports().empty());
     }
 
