@@ -2,7 +2,6 @@
 // field, a keystroke's validation of a long text, and reading a value.
 #include "NumIO.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -48,14 +47,3 @@ void BM_ReadValue(benchmark::State& state)
 BENCHMARK(BM_ReadValue);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // Cost of painting a dot-matrix label and of building a matrix from a font.
 #include "RasterLab.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -30,14 +29,3 @@ void BM_CreateBitFontRendered(benchmark::State& state)
 BENCHMARK(BM_CreateBitFontRendered)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

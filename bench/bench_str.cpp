@@ -27,5 +27,3 @@ static void BM_EEngStr(benchmark::State& state)
         benchmark::DoNotOptimize(EEngStr(4700.0, 3));
 }
 BENCHMARK(BM_EEngStr);
-
-BENCHMARK_MAIN();
