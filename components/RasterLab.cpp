@@ -31,7 +31,7 @@ QString ClassNameOf(const QObject* o)
 TRasterLab::TRasterLab(QWidget* parent) : TSurface(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(defLabelWidth, DefaultHeight);
+    resize(rasterlab::defLabelWidth, DefaultHeight);
     FScrTimerHandle = new TMessageTimer([this](int) { DoTimer(); }, this);
     // The font is the control's own from the start: set before the change
     // hook is in place, so it does not count as a change.

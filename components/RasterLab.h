@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace RasterLab {
+namespace rasterlab {
 Q_NAMESPACE
 
 // Direction in which the text scrolls; rdsmOff keeps it still.
@@ -27,15 +27,15 @@ Q_ENUM_NS(TRDScrollMode)
 enum TRDBlockMode : uint8_t { rdbmOff, rdbmOn, rdbmRaster };
 Q_ENUM_NS(TRDBlockMode)
 
-} // namespace RasterLab
-
-using RasterLab::TRDBlockMode;
-using RasterLab::TRDScrollMode;
-using enum RasterLab::TRDBlockMode;
-using enum RasterLab::TRDScrollMode;
-
 // Width of a new label in pixels.
 constexpr int defLabelWidth = 400;
+
+} // namespace rasterlab
+
+using rasterlab::TRDBlockMode;
+using rasterlab::TRDScrollMode;
+using enum rasterlab::TRDBlockMode;
+using enum rasterlab::TRDScrollMode;
 
 // A font as dots: for each character code 0..255 up to 32 rows of 32 columns
 // (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
@@ -83,7 +83,7 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Each glyph as wide as its own columns, else the matrix's cell. On.
     Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
     // Scroll direction. rdsmOff.
-    Q_PROPERTY(RasterLab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
+    Q_PROPERTY(rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
     // Milliseconds between scroll steps, at least 10. 100.
     Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIv)
     // Pixels moved per step, positive. 1.
@@ -91,7 +91,7 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Wrap around when the text has left the display. On.
     Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
     // Dimmed-dot raster and character blocks. rdbmOn.
-    Q_PROPERTY(RasterLab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
+    Q_PROPERTY(rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
     // The text. "Text".
     Q_PROPERTY(QString Text READ Text WRITE SetLabText)
 

@@ -88,11 +88,11 @@ TEST_F(InfoWindow, ControlsCarryTheirDescribedValues)
         {raster, "PosX", 1},
         {raster, "PosY", 1},
         {raster, "Proportional", true},
-        {raster, "ScrollMode", QVariant::fromValue(RasterLab::rdsmOff)},
+        {raster, "ScrollMode", QVariant::fromValue(rasterlab::rdsmOff)},
         {raster, "ScrollInterval", 100},
         {raster, "ScrollIncrement", 1},
         {raster, "ScrollLoop", true},
-        {raster, "CharBlockMode", QVariant::fromValue(RasterLab::rdbmOn)},
+        {raster, "CharBlockMode", QVariant::fromValue(rasterlab::rdbmOn)},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.Control->property(c.Property), c.Expected) << c.Control->objectName().toStdString() << "."
