@@ -21,6 +21,19 @@ public:
     virtual void Paint() = 0;
 
 protected:
+    // The common property writer: stores a changed value and repaints at
+    // once; an equal value changes nothing. Returns whether it changed, for
+    // writers that do more on a change.
+    template <class T>
+    bool StoreAndPaint(T& field, const T& value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        Paint();
+        return true;
+    }
+
     void Present(QImage picture, TCopyMode mode = cmSrcCopy);
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
