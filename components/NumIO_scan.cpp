@@ -4,6 +4,7 @@
 
 #include "Locale.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -28,6 +29,12 @@ int DigitValue(QChar c, int base)
 {
     const int v = static_cast<int>(HexTab.indexOf(UpCase(c)));
     return (v >= 0 && v <= MaxHexTab && v < base) ? v : -1;
+}
+
+// A non-empty text of digits of `base` only: no spaces, signs or prefixes.
+bool AllDigitsOf(const QString& s, int base)
+{
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [base](QChar c) { return DigitValue(c, base) >= 0; });
 }
 
 int32_t ScanInteger(const QString& s, int32_t& Idx, int base, bool dollar)
@@ -179,32 +186,17 @@ double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32
 
 bool IsValidBin(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (c != u'0' && c != u'1')
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 2);
 }
 
 bool IsValidOct(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (c < u'0' || c > u'7')
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 8);
 }
 
 bool IsValidHex(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (DigitValue(c, 16) < 0)
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 16);
 }
 
 bool IsValidDecInt(const QString& Instring)
