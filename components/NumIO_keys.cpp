@@ -33,16 +33,17 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
     // 2. A read-only field only copies.
     if (FReadOnly && !(FKeyCntrl && CharCode == 'C'))
         return;
-    // 3.
+    // 3. Keep text and caret, to put them back when the edit is rejected.
     const QString InBufBak = FInBuffer;
     const int CaretBak = FCaretPos;
     bool InbufChg = false;
-    // 4.
+    // 4. Apply the key: the Control map or the plain key map.
     if (FKeyCntrl)
         ApplyControlKey(CharCode, InbufChg);
     else
         ApplyKey(CharCode, InbufChg);
-    // 5. A text that fails the check is put back as a whole.
+    // 5. A text that fails the check is put back as a whole; the empty text
+    //    and a lone sign pass, so that a number can be typed from scratch.
     if (!(FInBuffer.isEmpty() || FInBuffer == u"-" || FInBuffer == u"+") && !CheckValidity(FInBuffer)) {
         FInBuffer = InBufBak;
         FCaretPos = CaretBak;
@@ -59,7 +60,7 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
             FSelBegin = FSelEnd;
         }
     }
-    // 7.
+    // 7. Show the caret at once, report a changed text, repaint.
     FCaretVisib = true;
     if (InbufChg)
         Changed();
