@@ -1,6 +1,6 @@
 // Keyboard editing of the field: the key map, validation of every edit,
-// the clipboard commands, the selection writers, the blinking caret and the
-// focus.
+// the clipboard commands and Qt's key events. Qt's event() and showEvent()
+// also report the window's creation (CreateWnd) from here.
 #include "NumIO.h"
 
 #include "Application.h"
@@ -33,16 +33,17 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
     // 2. A read-only field only copies.
     if (FReadOnly && !(FKeyCntrl && CharCode == 'C'))
         return;
-    // 3.
+    // 3. Keep text and caret, to put them back when the edit is rejected.
     const QString InBufBak = FInBuffer;
     const int CaretBak = FCaretPos;
     bool InbufChg = false;
-    // 4.
+    // 4. Apply the key: the Control map or the plain key map.
     if (FKeyCntrl)
         ApplyControlKey(CharCode, InbufChg);
     else
         ApplyKey(CharCode, InbufChg);
-    // 5. A text that fails the check is put back as a whole.
+    // 5. A text that fails the check is put back as a whole; the empty text
+    //    and a lone sign pass, so that a number can be typed from scratch.
     if (!(FInBuffer.isEmpty() || FInBuffer == u"-" || FInBuffer == u"+") && !CheckValidity(FInBuffer)) {
         FInBuffer = InBufBak;
         FCaretPos = CaretBak;
@@ -59,7 +60,7 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
             FSelBegin = FSelEnd;
         }
     }
-    // 7.
+    // 7. Show the caret at once, report a changed text, repaint.
     FCaretVisib = true;
     if (InbufChg)
         Changed();
@@ -211,82 +212,7 @@ void TNumIO2::CNKeyUp(uint16_t CharCode)
         FKeyCntrl = false;
 }
 
-// --- Selection -------------------------------------------------------------------
-
-void TNumIO2::SetSelBegin(int value)
-{
-    value = std::min(std::max(value, 0), static_cast<int>(FInBuffer.size()));
-    FSelBegin = value;
-    FCaretPos = value;
-    if (FSelBegin > FSelEnd)
-        FSelEnd = FSelBegin;
-    Paint();
-}
-
-void TNumIO2::SetSelEnd(int value)
-{
-    value = std::min(std::max(value, 0), static_cast<int>(FInBuffer.size()));
-    FSelEnd = value;
-    FCaretPos = value;
-    if (FSelEnd < FSelBegin)
-        FSelBegin = FSelEnd;
-    Paint();
-}
-
-void TNumIO2::SetHideSel(bool value)
-{
-    if (value == FHideSel)
-        return;
-    FHideSel = value;
-    Paint();
-}
-
-// --- Caret timer and focus ---------------------------------------------------------
-
-void TNumIO2::UpdateTimer()
-{
-    FCaretTimerH->KillTimer(1);
-    FCaretVisib = true;
-    if (!FCaretTimerH->SetTimer(1, CARETBLINK_CONST))
-        throw EVornNumIO2Error(ErrorText(QStringLiteral("no timer available")));
-    Paint();
-}
-
-void TNumIO2::WndProc(int /*TimerId*/)
-{
-    // Exceptions of a tick reach the application's handler through the
-    // timer object.
-    CaretTimerEvent(this);
-}
-
-void TNumIO2::CaretTimerEvent(QObject* /*Sender*/)
-{
-    if (hasFocus()) {
-        FCaretVisib = !FCaretVisib;
-    } else {
-        FCaretTimerH->KillTimer(1);
-        FCaretVisib = false;
-    }
-    Paint();
-}
-
-void TNumIO2::SetFocus()
-{
-    setFocus(Qt::OtherFocusReason);
-    if (!FReadOnly)
-        UpdateTimer();
-}
-
-void TNumIO2::Click()
-{
-    SetFocus();
-    if (!FReadOnly)
-        UpdateTimer();
-    if (OnClick)
-        OnClick(this);
-}
-
-// --- Qt's key and focus events ------------------------------------------------------
+// --- Qt's key and window events --------------------------------------------------
 
 bool TNumIO2::event(QEvent* e)
 {
@@ -357,25 +283,5 @@ void TNumIO2::keyReleaseEvent(QKeyEvent* e)
         CNKeyUp(key);
         if (OnKeyUp)
             OnKeyUp(this, key, ShiftStateOf(e->modifiers()));
-    });
-}
-
-void TNumIO2::focusInEvent(QFocusEvent* e)
-{
-    TSurface::focusInEvent(e);
-    GuardedCall(this, [&] {
-        if (!FReadOnly)
-            UpdateTimer();
-        if (OnEnter)
-            OnEnter(this);
-    });
-}
-
-void TNumIO2::focusOutEvent(QFocusEvent* e)
-{
-    TSurface::focusOutEvent(e);
-    GuardedCall(this, [&] {
-        if (OnExit)
-            OnExit(this);
     });
 }

@@ -4,6 +4,7 @@
 
 #include "Locale.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -28,6 +29,12 @@ int DigitValue(QChar c, int base)
 {
     const int v = static_cast<int>(HexTab.indexOf(UpCase(c)));
     return (v >= 0 && v <= MaxHexTab && v < base) ? v : -1;
+}
+
+// A non-empty text of digits of `base` only: no spaces, signs or prefixes.
+bool AllDigitsOf(const QString& s, int base)
+{
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [base](QChar c) { return DigitValue(c, base) >= 0; });
 }
 
 int32_t ScanInteger(const QString& s, int32_t& Idx, int base, bool dollar)
@@ -65,52 +72,95 @@ bool IsSeparator(QChar c, int DecPChar)
     return (c == u'.' && (DecPChar & 1)) || (c == u',' && (DecPChar & 2));
 }
 
-enum { Accept = 0, Reject = -1 };
+// The real-number automaton. A character falls into one class; each state
+// names the next state for every class.
+enum TCharClass : uint8_t { ccSeparator, ccSpace, ccSign, ccDigit, ccE, ccOther };
 
-// The real-number automaton shared by ScanFPNum and IsValidDouble. Runs from
-// Idx and leaves it on the character that led to accept or reject. Collects
-// the number's text into `collected` when given; an exponent above 4200 then
-// stops the collecting, otherwise it rejects.
+// The class of the character at the 1-based position Idx; reading past the
+// end gives ccOther.
+TCharClass ClassAt(const QString& s, int32_t Idx, int DecPChar)
+{
+    if (Idx < 1 || Idx > s.size())
+        return ccOther;
+    const QChar c = UpCase(s.at(Idx - 1));
+    if (IsSeparator(c, DecPChar))
+        return ccSeparator;
+    if (c == u' ')
+        return ccSpace;
+    if (c == u'+' || c == u'-')
+        return ccSign;
+    if (c >= u'0' && c <= u'9')
+        return ccDigit;
+    return c == u'E' ? ccE : ccOther;
+}
+
+// Next states 1 ... 8, or one of these outcomes.
+constexpr int8_t Accept = 0;
+constexpr int8_t Reject = -1;
+constexpr int8_t ExpOrAccept = -2; // state 6 when exponents are allowed, else accept
+constexpr int8_t ExpState = 6;
+constexpr int8_t ExpDigitState = 8;
+
+struct TTransitions
+{
+    int8_t separator, space, sign, digit, e, other;
+
+    int8_t On(TCharClass c) const
+    {
+        switch (c) {
+        case ccSeparator: return separator;
+        case ccSpace: return space;
+        case ccSign: return sign;
+        case ccDigit: return digit;
+        case ccE: return e;
+        case ccOther: break;
+        }
+        return other;
+    }
+};
+
+// One row per state, indexed by the state's number; row 0 is unused.
+constexpr TTransitions Automaton[] = {
+    {},
+    // 1: start, leading spaces
+    {.separator = 4, .space = 1, .sign = 2, .digit = 3, .e = Reject, .other = Reject},
+    // 2: after the sign
+    {.separator = 4, .space = Reject, .sign = Reject, .digit = 3, .e = Reject, .other = Reject},
+    // 3: integer digits
+    {.separator = 4, .space = Accept, .sign = Accept, .digit = 3, .e = ExpOrAccept, .other = Accept},
+    // 4: just after the separator
+    {.separator = Reject, .space = Accept, .sign = Accept, .digit = 5, .e = ExpOrAccept, .other = Accept},
+    // 5: fraction digits
+    {.separator = Reject, .space = Accept, .sign = Accept, .digit = 5, .e = ExpOrAccept, .other = Accept},
+    // 6: after "E"
+    {.separator = Reject, .space = Reject, .sign = 7, .digit = 8, .e = Reject, .other = Accept},
+    // 7: after the exponent's sign
+    {.separator = Reject, .space = Reject, .sign = Reject, .digit = 8, .e = Reject, .other = Accept},
+    // 8: exponent digits
+    {.separator = Accept, .space = Accept, .sign = Accept, .digit = 8, .e = Accept, .other = Accept},
+};
+
+// Runs the automaton from Idx and leaves Idx on the character that led to
+// accept or reject. Collects the number's text into `collected` when given,
+// a "," as "."; an exponent above 4200 then stops the collecting, otherwise
+// it rejects. Shared by ScanFPNum and IsValidDouble.
 bool RunAutomaton(const QString& s, bool AllowExp, int DecPChar, int32_t& Idx, QString* collected)
 {
-    const int len = static_cast<int>(s.size());
     int state = 1;
     int exponent = 0;
     bool expTooBig = false;
     while (true) {
-        const bool inside = Idx >= 1 && Idx <= len;
-        const QChar c = inside ? UpCase(s.at(Idx - 1)) : QChar(0);
-        enum { Sep, Space, Sign, Digit, E, Other } cls = Other;
-        if (inside) {
-            if (IsSeparator(c, DecPChar))
-                cls = Sep;
-            else if (c == u' ')
-                cls = Space;
-            else if (c == u'+' || c == u'-')
-                cls = Sign;
-            else if (c >= u'0' && c <= u'9')
-                cls = Digit;
-            else if (c == u'E')
-                cls = E;
-        }
-        const int expOrAccept = AllowExp ? 6 : Accept;
-        int next = Reject;
-        switch (state) {
-        case 1: next = cls == Sep ? 4 : cls == Space ? 1 : cls == Sign ? 2 : cls == Digit ? 3 : Reject; break;
-        case 2: next = cls == Sep ? 4 : cls == Digit ? 3 : Reject; break;
-        case 3: next = cls == Sep ? 4 : cls == Digit ? 3 : cls == E ? expOrAccept : Accept; break;
-        case 4:
-        case 5: next = cls == Sep ? Reject : cls == Digit ? 5 : cls == E ? expOrAccept : Accept; break;
-        case 6: next = cls == Sign ? 7 : cls == Digit ? 8 : (cls == Other) ? Accept : Reject; break;
-        case 7: next = cls == Digit ? 8 : cls == Other ? Accept : Reject; break;
-        case 8: next = cls == Digit ? 8 : Accept; break;
-        }
+        int next = Automaton[state].On(ClassAt(s, Idx, DecPChar));
+        if (next == ExpOrAccept)
+            next = AllowExp ? ExpState : Accept;
         if (next == Accept)
             return true;
         if (next == Reject)
             return false;
+        // Every character that leads to a state stands inside the text.
+        const QChar c = UpCase(s.at(Idx - 1));
         bool take = true;
-        if (next == 8) {
+        if (next == ExpDigitState) {
             if (!expTooBig) {
                 exponent = exponent * 10 + (c.unicode() - u'0');
                 if (exponent > MaxExponent) {
@@ -179,32 +229,17 @@ double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32
 
 bool IsValidBin(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (c != u'0' && c != u'1')
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 2);
 }
 
 bool IsValidOct(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (c < u'0' || c > u'7')
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 8);
 }
 
 bool IsValidHex(const QString& Instring)
 {
-    if (Instring.isEmpty())
-        return false;
-    for (QChar c : Instring)
-        if (DigitValue(c, 16) < 0)
-            return false;
-    return true;
+    return AllDigitsOf(Instring, 16);
 }
 
 bool IsValidDecInt(const QString& Instring)

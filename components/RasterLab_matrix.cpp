@@ -2,23 +2,11 @@
 // strings from it, and measuring a text.
 #include "RasterLab.h"
 
+#include "Saturate.h"
+
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-// Pixel arithmetic runs in 64 bits; results are brought back into a range
-// where adding a dot or a pitch cannot overflow.
-int Coord(int64_t v)
-{
-    constexpr int64_t Limit = int64_t(1) << 30;
-    return int(std::clamp(v, -Limit, Limit));
-}
-
-int ClampInt(int64_t v)
-{
-    return int(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 // Codes beyond the matrix draw as the space.
 int CodeOf(QChar c)
@@ -107,11 +95,11 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
     const int rows = std::clamp(CMat.FontHeight, 0, 32);
     for (int i = 0; i < rows; ++i) {
         uint32_t bits = lmb < 32 ? CMat.BitData[code][i] >> lmb : 0;
-        const int y = Coord(PosY + i * pitch);
+        const int y = ClampCoord(PosY + i * pitch);
         for (int64_t j = lmb; j <= rmb && bits != 0; ++j, bits >>= 1) {
             if (!(bits & 1))
                 continue;
-            const int x = Coord(PosX + (j - lmb) * pitch);
+            const int x = ClampCoord(PosX + (j - lmb) * pitch);
             if (DotSize == 1) {
                 cv.SetPixel(x, y, ColorFg);
             } else {
@@ -125,7 +113,7 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
     // columns, so that it never pulls the following characters back.
     if (rmb < lmb)
         return 0;
-    return ClampInt((rmb - lmb + 1) * pitch);
+    return ClampToInt((rmb - lmb + 1) * pitch);
 }
 
 void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, const QString& txt,
@@ -141,16 +129,16 @@ void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, i
             return;
         cv.SetPenColor(ColorBg);
         cv.SetBrushColor(ColorBg);
-        cv.Rectangle(Coord(P - pitch), 0, Coord(P - 1), height());
+        cv.Rectangle(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
     };
     WipeColumn();
     for (const QChar ch : txt) {
-        const int w = PaintChar(cv, CMat, Coord(P), PosY, ch, DotSize, DotSpacing, ColorFg, ColorFgIA, ColorBg,
+        const int w = PaintChar(cv, CMat, ClampCoord(P), PosY, ch, DotSize, DotSpacing, ColorFg, ColorFgIA, ColorBg,
                                 !Proportional);
         P += Proportional ? w + pitch : int64_t(CMat.FontWidth) * pitch + pitch;
         WipeColumn();
     }
-    TextBitLength = ClampInt(P - PosX + 1);
+    TextBitLength = ClampToInt(P - PosX + 1);
 }
 
 int TRasterLab::CalcTextBitLength(const QString& txt) const
@@ -164,5 +152,5 @@ int TRasterLab::CalcTextBitLength(const QString& txt) const
                                  : int64_t(FCMat.FontWidth);
         len += (cols + 1) * pitch;
     }
-    return ClampInt(len);
+    return ClampToInt(len);
 }

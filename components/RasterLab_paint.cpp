@@ -2,15 +2,11 @@
 // composed off-screen and shown in one step.
 #include "RasterLab.h"
 
-#include <algorithm>
+#include "Saturate.h"
+
+#include <utility>
 
 namespace {
-
-int Coord(int64_t v)
-{
-    constexpr int64_t Limit = int64_t(1) << 30;
-    return int(std::clamp(v, -Limit, Limit));
-}
 
 // One-pixel strokes in the pen colour; an empty range draws nothing.
 void HLine(TCanvas& cv, int y, int x0, int x1)
@@ -52,7 +48,7 @@ void TRasterLab::Paint()
     PaintFill(cv, W, H);
     if (FCharBlockMode != rdbmOff)
         PaintRaster(cv, W, H, X0, Y0);
-    PaintString(cv, FCMat, Coord(X0), Coord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
+    PaintString(cv, FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
                 FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
     Present(std::move(bmp));

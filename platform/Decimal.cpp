@@ -53,3 +53,24 @@ void Decimal::RoundHalfUp(int keep)
     }
     zero = digits.find_first_not_of('0') == std::string::npos;
 }
+
+void Decimal::RoundToDecimals(int decimals)
+{
+    RoundHalfUp(exponent + 1 + decimals);
+}
+
+std::string Decimal::FixedText(int decimals) const
+{
+    std::string s;
+    if (zero || exponent < 0)
+        s += '0';
+    else
+        for (int place = exponent; place >= 0; --place)
+            s += DigitAt(place);
+    if (decimals > 0) {
+        s += '.';
+        for (int place = -1; place >= -decimals; --place)
+            s += zero ? '0' : DigitAt(place);
+    }
+    return s;
+}

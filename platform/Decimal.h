@@ -17,6 +17,12 @@ struct Decimal
     // carry into a new leading digit raises the exponent. Nothing left makes
     // the value zero.
     void RoundHalfUp(int keep);
+    // Rounds half up at the given decimal place (10^-decimals).
+    void RoundToDecimals(int decimals);
+    // The value in fixed notation with '.' as the point: its integer digits
+    // ("0" below 1), then, when decimals > 0, '.' and exactly that many
+    // decimals. No sign and no padding.
+    std::string FixedText(int decimals) const;
 };
 
 // |x| rounded to SignificantDigits digits (to nearest, ties to even).

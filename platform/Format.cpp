@@ -21,24 +21,7 @@ std::string ExponentText(int exponent, bool alwaysSign)
     return buf;
 }
 
-// Each form returns the text of the magnitude with '.' as the point and
-// whether it rounded to zero.
-std::string FixedText(const Decimal& d, int decimals)
-{
-    std::string s;
-    if (d.zero || d.exponent < 0)
-        s += '0';
-    else
-        for (int place = d.exponent; place >= 0; --place)
-            s += d.DigitAt(place);
-    if (decimals > 0) {
-        s += '.';
-        for (int place = -1; place >= -decimals; --place)
-            s += d.zero ? '0' : d.DigitAt(place);
-    }
-    return s;
-}
-
+// Each form returns the text of the magnitude with '.' as the point.
 std::string GeneralText(const Decimal& d, int precision)
 {
     if (d.zero)
@@ -81,8 +64,8 @@ QString RealText(QChar conv, int precision, long double value)
             d.RoundHalfUp(SignificantDigits);
             s = GeneralText(d, SignificantDigits);
         } else {
-            d.RoundHalfUp(d.exponent + 1 + decimals);
-            s = FixedText(d, decimals);
+            d.RoundToDecimals(decimals);
+            s = d.FixedText(decimals);
         }
     } else {
         const int digits = std::clamp(precision < 0 ? 15 : precision, 2, SignificantDigits);

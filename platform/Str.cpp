@@ -20,22 +20,9 @@ QString PadLeft(const std::string& s, int width)
 QString FixedForm(long double x, int width, int decimals)
 {
     Decimal d = ToDecimal(x);
-    d.RoundHalfUp(d.exponent + 1 + decimals);
-    const bool any = !d.zero;
-    std::string s;
-    if (x < 0.0L)
-        s += '-';
-    if (!any || d.exponent < 0)
-        s += '0';
-    else
-        for (int place = d.exponent; place >= 0; --place)
-            s += d.DigitAt(place);
-    if (decimals > 0) {
-        s += '.';
-        for (int place = -1; place >= -decimals; --place)
-            s += any ? d.DigitAt(place) : '0';
-    }
-    return PadLeft(s, width);
+    d.RoundToDecimals(decimals);
+    // The sign is decided before rounding: -0.0004 gives "-0.00".
+    return PadLeft((x < 0.0L ? "-" : "") + d.FixedText(decimals), width);
 }
 
 QString ExponentialForm(long double x, int width)
