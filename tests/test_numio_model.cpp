@@ -3,17 +3,13 @@
 #include "Exceptions.h"
 #include "Locale.h"
 #include "NumIO.h"
+#include "TestSupport.h"
 
 #include <QMetaProperty>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct SepGuard {
-    QChar saved = DecimalSeparator();
-    ~SepGuard() { SetDecimalSeparator(saved); }
-};
 
 TEST(NumIOModel, NewFieldAndPublishedOrder)
 {

@@ -1,17 +1,13 @@
 // Scanning numbers out of field texts and validating texts per format.
 #include "Locale.h"
 #include "NumIO.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-struct SepGuard {
-    QChar saved = DecimalSeparator();
-    ~SepGuard() { SetDecimalSeparator(saved); }
-};
 
 TEST(NumIOScan, FPNumValidatorPerPolicy)
 {
