@@ -369,10 +369,16 @@ TEST(RasterLab, AHiddenLabelDrawsNothing)
 {
     TRasterLab lab;
     lab.Paint();
-    const QImage before = lab.Picture();
-    lab.hide();
-    lab.SetColorDotOn(0x0000FF);
-    EXPECT_EQ(lab.Picture(), before);
+    const qint64 key = lab.Picture().cacheKey();
+    ASSERT_EQ(At(lab.Picture(), 2, 5), clLime); // a dot of T's top bar
+    lab.setVisible(false);
+    lab.SetColorDotOn(clRed);
+    lab.Paint();
+    EXPECT_EQ(lab.Picture().cacheKey(), key);
+    // Shown again, it draws the new colour.
+    lab.setVisible(true);
+    EXPECT_NE(lab.Picture().cacheKey(), key);
+    EXPECT_EQ(At(lab.Picture(), 2, 5), clRed);
 }
 
 TEST(RasterLab, AssignCopiesLookAndTextOnly)
