@@ -10,15 +10,6 @@ namespace {
 
 constexpr TColor Red = 0x0000FF, Blue = 0xFF0000, Green = 0x00FF00;
 
-int CountColor(const QImage& img, TColor c)
-{
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += At(img, x, y) == c;
-    return n;
-}
-
 TEST(Canvas, RectangleHasPenRingAndBrushInside)
 {
     QImage img = NewBitmap(12, 10);

@@ -2,6 +2,7 @@
 #include "Exceptions.h"
 #include "Format.h"
 #include "Locale.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -113,14 +114,11 @@ TEST(Format, WidthLiteralsAndFixedNumbers)
 
 TEST(Format, RealsWriteTheLocaleSeparator)
 {
+    SepGuard guard;
     SetDecimalSeparator(QLatin1Char(','));
-    const QString fixed = Format(QStringLiteral("%*.*f"), 1, 2, 1.5);
-    const QString exp = Format(QStringLiteral("%*.*e"), 1, 3, 1234.0);
-    const QString general = Format(QStringLiteral("%*.*g"), 1, 3, 1.5e20);
-    SetDecimalSeparator(QLatin1Char('.'));
-    EXPECT_EQ(fixed, QStringLiteral("1,50"));
-    EXPECT_EQ(exp, QStringLiteral("1,23E+003"));
-    EXPECT_EQ(general, QStringLiteral("1,5E020"));
+    EXPECT_EQ(Format(QStringLiteral("%*.*f"), 1, 2, 1.5), QStringLiteral("1,50"));
+    EXPECT_EQ(Format(QStringLiteral("%*.*e"), 1, 3, 1234.0), QStringLiteral("1,23E+003"));
+    EXPECT_EQ(Format(QStringLiteral("%*.*g"), 1, 3, 1.5e20), QStringLiteral("1,5E020"));
 }
 
 TEST(Format, InvalidOrIncompatiblePatternsThrow)

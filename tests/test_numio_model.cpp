@@ -3,17 +3,13 @@
 #include "Exceptions.h"
 #include "Locale.h"
 #include "NumIO.h"
+#include "TestSupport.h"
 
 #include <QMetaProperty>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct SepGuard {
-    QChar saved = DecimalSeparator();
-    ~SepGuard() { SetDecimalSeparator(saved); }
-};
 
 TEST(NumIOModel, NewFieldAndPublishedOrder)
 {
@@ -251,6 +247,35 @@ TEST(NumIOModel, GeometryWriters)
     EXPECT_EQ(f.LeftSpace(), 35);
     f.SetLeftSpace(500);
     EXPECT_EQ(f.LeftSpace(), 177);
+}
+
+TEST(NumIOModel, ButtonAndGaugeSetterLimits)
+{
+    TNumIO2 f; // 160 x 28
+    struct Case {
+        void (TNumIO2::*set)(int);
+        int (TNumIO2::*get)() const;
+        int value, stored;
+    } cases[] = {
+        {&TNumIO2::SetButWidth, &TNumIO2::ButWidth, 100, 50},
+        {&TNumIO2::SetButWidth, &TNumIO2::ButWidth, 2, 8},
+        {&TNumIO2::SetButSpace, &TNumIO2::ButSpace, -4, 0},
+        {&TNumIO2::SetButSpace, &TNumIO2::ButSpace, 70, 50},
+        {&TNumIO2::SetButHeight, &TNumIO2::ButHeight, 10, 18},
+        {&TNumIO2::SetButHeight, &TNumIO2::ButHeight, 40, 28},
+        {&TNumIO2::SetGaugeWidth, &TNumIO2::GaugeWidth, 500, 125},
+        {&TNumIO2::SetGaugeWidth, &TNumIO2::GaugeWidth, 4, 10},
+        {&TNumIO2::SetGaugeLeftMarg, &TNumIO2::GaugeLeftMargin, 200, 150},
+        {&TNumIO2::SetGaugeLeftMarg, &TNumIO2::GaugeLeftMargin, -3, 0},
+        {&TNumIO2::SetGaugeHeight, &TNumIO2::GaugeHeight, 20, 7},
+        {&TNumIO2::SetGaugeHeight, &TNumIO2::GaugeHeight, 1, 3},
+        {&TNumIO2::SetGaugeTopMarg, &TNumIO2::GaugeTopMargin, 50, 7},
+        {&TNumIO2::SetGaugeTopMarg, &TNumIO2::GaugeTopMargin, -2, 0},
+    };
+    for (const auto& c : cases) {
+        (f.*c.set)(c.value);
+        EXPECT_EQ((f.*c.get)(), c.stored) << c.value;
+    }
 }
 
 TEST(NumIOModel, IntegerValueOverflowNamesTheField)

@@ -54,15 +54,6 @@ bool ShowsText(const QImage& pic, const QFont& font, const QString& text, int x,
     return true;
 }
 
-bool HasPixel(const QImage& pic, int l, int t, int r, int b, TColor c)
-{
-    for (int y = t; y < b; ++y)
-        for (int x = l; x < r; ++x)
-            if (At(pic, x, y) == c)
-                return true;
-    return false;
-}
-
 TEST(NumIOPaint, NothingIsPaintedBeforeTheWindowExists)
 {
     TNumIO2 f;
@@ -250,8 +241,8 @@ TEST(NumIOPaint, WarningAndDisabledColours)
     f->SetNioValue(2000);
     ASSERT_TRUE(f->OutOfRange());
     EXPECT_EQ(At(f->Picture(), 67, 10), 0x88FFF0u); // low three bytes of 0x6088FFF0
-    EXPECT_TRUE(HasPixel(f->Picture(), 68, 2, 144, 22, clRed));
-    EXPECT_FALSE(HasPixel(f->Picture(), 68, 2, 144, 22, clBlack));
+    EXPECT_GT(CountColor(f->Picture(), clRed, 68, 2, 144, 22), 0);
+    EXPECT_EQ(CountColor(f->Picture(), clBlack, 68, 2, 144, 22), 0);
 
     f->SetFrameStyle(fsNone);
     EXPECT_EQ(At(f->Picture(), 65, 0), 0x88FFF0u); // ring in the fill colour
@@ -260,8 +251,8 @@ TEST(NumIOPaint, WarningAndDisabledColours)
     f->SetEnabled(false);
     const QImage& p = f->Picture();
     EXPECT_EQ(At(p, 67, 10), clSilver);
-    EXPECT_TRUE(HasPixel(p, 68, 2, 144, 22, clGray));
-    EXPECT_FALSE(HasPixel(p, 68, 2, 144, 22, clRed));
+    EXPECT_GT(CountColor(p, clGray, 68, 2, 144, 22), 0);
+    EXPECT_EQ(CountColor(p, clRed, 68, 2, 144, 22), 0);
     // Disabled caption: grey over a white copy one pixel right and down.
     const int yT = (25 - LineHeight(f->font())) / 2;
     QImage expected = NewBitmap(177, 25);
@@ -327,35 +318,6 @@ TEST(NumIOPaint, AutoSizeBypassesTheHeightLimit)
     ASSERT_LT(expected, MINHEIGHT);
     EXPECT_EQ(f.height(), expected);
     EXPECT_EQ(f.Picture().height(), expected);
-}
-
-TEST(NumIOPaint, ButtonAndGaugeSetterLimits)
-{
-    TNumIO2 f; // 160 x 28
-    struct Case {
-        void (TNumIO2::*set)(int);
-        int (TNumIO2::*get)() const;
-        int value, stored;
-    } cases[] = {
-        {&TNumIO2::SetButWidth, &TNumIO2::ButWidth, 100, 50},
-        {&TNumIO2::SetButWidth, &TNumIO2::ButWidth, 2, 8},
-        {&TNumIO2::SetButSpace, &TNumIO2::ButSpace, -4, 0},
-        {&TNumIO2::SetButSpace, &TNumIO2::ButSpace, 70, 50},
-        {&TNumIO2::SetButHeight, &TNumIO2::ButHeight, 10, 18},
-        {&TNumIO2::SetButHeight, &TNumIO2::ButHeight, 40, 28},
-        {&TNumIO2::SetGaugeWidth, &TNumIO2::GaugeWidth, 500, 125},
-        {&TNumIO2::SetGaugeWidth, &TNumIO2::GaugeWidth, 4, 10},
-        {&TNumIO2::SetGaugeLeftMarg, &TNumIO2::GaugeLeftMargin, 200, 150},
-        {&TNumIO2::SetGaugeLeftMarg, &TNumIO2::GaugeLeftMargin, -3, 0},
-        {&TNumIO2::SetGaugeHeight, &TNumIO2::GaugeHeight, 20, 7},
-        {&TNumIO2::SetGaugeHeight, &TNumIO2::GaugeHeight, 1, 3},
-        {&TNumIO2::SetGaugeTopMarg, &TNumIO2::GaugeTopMargin, 50, 7},
-        {&TNumIO2::SetGaugeTopMarg, &TNumIO2::GaugeTopMargin, -2, 0},
-    };
-    for (const auto& c : cases) {
-        (f.*c.set)(c.value);
-        EXPECT_EQ((f.*c.get)(), c.stored) << c.value;
-    }
 }
 
 } // namespace

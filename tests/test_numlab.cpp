@@ -35,8 +35,7 @@ struct TextCase
 // Every case holds whatever the locale's decimal separator is.
 class DisplayTexts : public ::testing::TestWithParam<std::tuple<TextCase, char>>
 {
-protected:
-    void TearDown() override { SetDecimalSeparator(QLatin1Char('.')); }
+    SepGuard guard;
 };
 
 TEST_P(DisplayTexts, ByTypeSeparatorAndSign)

@@ -1,5 +1,6 @@
 // The dot-matrix label: construction, writers, layout, painting, copying and
 // scrolling on its timer.
+#include "Probes.h"
 #include "RasterLab.h"
 #include "TestSupport.h"
 
@@ -19,13 +20,6 @@
 namespace {
 
 constexpr TColor Back = 0x102030, Off = 0x405060, On = 0x00FF00;
-
-class Probe : public TRasterLab
-{
-public:
-    using TRasterLab::AssignTo;
-    using TRasterLab::TRasterLab;
-};
 
 // A small plain label: no frame, no raster, text at (0, 0).
 void MakePlain(TRasterLab& lab, int w, int h)
@@ -258,76 +252,59 @@ TEST(RasterLab, AnInstalledMatrixNeitherResizesNorRecentres)
     EXPECT_EQ(lab.PosX(), x);
 }
 
-// Expected colour of each pixel of a W x H label with no text, frame style fs:
-// the strokes of the style in order over the fill; outer pixels the strokes
-// leave out keep the bitmap's white.
-TColor FramePixel(TFrameStyle fs, int x, int y, int W, int H, TColor fill, TColor black, TColor gray, TColor white)
+// The desktop's colours in this test, distinct from the bitmap's white so
+// that an unpainted pixel shows.
+constexpr TColor DeskGray = 0x929190, DeskWhite = 0xE2E1E0;
+
+struct FrameCase
 {
-    std::vector<std::vector<TColor>> px(H, std::vector<TColor>(W, clWhite));
-    for (int j = 0; j < H; ++j)
-        for (int i = 0; i < W; ++i)
-            if (fs == fsNone || (i >= 1 && i <= W - 2 && j >= 1 && j <= H - 2))
-                px[j][i] = fill;
-    auto h = [&](int row, int a, int b, TColor c) {
-        for (int i = a; i <= b; ++i)
-            px[row][i] = c;
-    };
-    auto v = [&](int col, int a, int b, TColor c) {
-        for (int j = a; j <= b; ++j)
-            px[j][col] = c;
-    };
-    auto outline = [&](int a, int b, int c, int d, TColor col) {
-        h(b, a, c, col), h(d, a, c, col), v(a, b, d, col), v(c, b, d, col);
-    };
-    switch (fs) {
-    case fsNone: break;
-    case fsSimple: outline(0, 0, W - 1, H - 1, gray); break;
-    case fsLowered:
-        v(1, 2, H - 3, black), h(1, 1, W - 3, black);
-        h(H - 1, 2, W - 2, white), v(W - 1, 1, H - 1, white);
-        outline(0, 0, W - 2, H - 2, gray);
-        break;
-    case fsRaised:
-        v(1, 2, H - 3, white), h(1, 1, W - 3, white);
-        h(H - 1, 0, W - 2, black), v(W - 1, 1, H - 1, black);
-        outline(0, 0, W - 2, H - 2, gray);
-        break;
-    case fsEmbossed: outline(1, 1, W - 1, H - 1, gray), outline(0, 0, W - 2, H - 2, white); break;
-    case fsEngraved: outline(1, 1, W - 1, H - 1, white), outline(0, 0, W - 2, H - 2, gray); break;
-    }
-    return px[y][x];
+    TFrameStyle style;
+    TColor outline, inner, outer;
+    int bottomFrom;
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os)
+{
+    *os << "frame style " << int(c.style);
 }
 
-class FrameStyles : public ::testing::TestWithParam<TFrameStyle>
+class FrameStyles : public ::testing::TestWithParam<FrameCase>
 {};
 
+// The frame over the whole label, the strokes over the fill; outer corner
+// pixels the strokes leave out keep the bitmap's white.
 TEST_P(FrameStyles, StrokeTheirLinesOverTheFillAndLeaveTheCornersTheyMiss)
 {
-    // Desktop colours distinct from the bitmap's white, so that an unpainted
-    // pixel shows.
+    constexpr int W = 14, H = 9;
+    const FrameCase c = GetParam();
     const QPalette saved = QApplication::palette();
     QPalette pal = saved;
-    pal.setColor(QPalette::Dark, QColor(0x90, 0x91, 0x92));
-    pal.setColor(QPalette::Light, QColor(0xE0, 0xE1, 0xE2));
+    pal.setColor(QPalette::Dark, QColor::fromRgb(RgbFromColor(DeskGray)));
+    pal.setColor(QPalette::Light, QColor::fromRgb(RgbFromColor(DeskWhite)));
     QApplication::setPalette(pal);
     {
         TRasterLab lab;
-        MakePlain(lab, 14, 9);
+        MakePlain(lab, W, H);
         lab.SetLabText(QString());
         lab.SetColorScheme(csSystem);
-        lab.SetFrameStyle(GetParam());
+        lab.SetFrameStyle(c.style);
         const QImage& pic = lab.Picture();
-        const TColor gray = 0x929190, white = 0xE2E1E0;
-        for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 14; ++x)
-                EXPECT_EQ(At(pic, x, y), FramePixel(GetParam(), x, y, 14, 9, Back, clBlack, gray, white))
-                    << x << "," << y;
+        const FrameLook look{c.style, 0, 0, W - 1, H - 1, c.bottomFrom, clWhite, Back, c.outline, c.inner, c.outer};
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                EXPECT_EQ(At(pic, x, y), FramePixel(look, x, y)) << x << "," << y;
     }
     QApplication::setPalette(saved);
 }
 
+// The lowered frame's bottom stroke starts two pixels in, the raised one's
+// at the edge.
 INSTANTIATE_TEST_SUITE_P(AllStyles, FrameStyles,
-                         ::testing::Values(fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved));
+                         ::testing::Values(FrameCase{fsNone, Back, 0, 0, 0}, FrameCase{fsSimple, DeskGray, 0, 0, 0},
+                                           FrameCase{fsLowered, DeskGray, clBlack, DeskWhite, 2},
+                                           FrameCase{fsRaised, DeskGray, DeskWhite, clBlack, 0},
+                                           FrameCase{fsEmbossed, DeskWhite, DeskGray, DeskGray, 1},
+                                           FrameCase{fsEngraved, DeskGray, DeskWhite, DeskWhite, 1}));
 
 TEST(RasterLab, BlockModesDrawRasterAndBlocks)
 {
@@ -392,10 +369,16 @@ TEST(RasterLab, AHiddenLabelDrawsNothing)
 {
     TRasterLab lab;
     lab.Paint();
-    const QImage before = lab.Picture();
-    lab.hide();
-    lab.SetColorDotOn(0x0000FF);
-    EXPECT_EQ(lab.Picture(), before);
+    const qint64 key = lab.Picture().cacheKey();
+    ASSERT_EQ(At(lab.Picture(), 2, 5), clLime); // a dot of T's top bar
+    lab.setVisible(false);
+    lab.SetColorDotOn(clRed);
+    lab.Paint();
+    EXPECT_EQ(lab.Picture().cacheKey(), key);
+    // Shown again, it draws the new colour.
+    lab.setVisible(true);
+    EXPECT_NE(lab.Picture().cacheKey(), key);
+    EXPECT_EQ(At(lab.Picture(), 2, 5), clRed);
 }
 
 TEST(RasterLab, AssignCopiesLookAndTextOnly)
@@ -438,7 +421,7 @@ TEST(RasterLab, AssignCopiesLookAndTextOnly)
 
 TEST(RasterLab, AssignAndAssignToRefuseOtherClasses)
 {
-    Probe a, b;
+    RasterLabProbe a, b;
     a.SetLabText(QStringLiteral("To"));
     a.AssignTo(&b);
     EXPECT_EQ(b.Text(), QStringLiteral("To"));

@@ -1,5 +1,6 @@
 // The character matrix: the built-in font, rendered fonts, and drawing and
 // measuring characters and strings from a matrix.
+#include "Probes.h"
 #include "RasterLab.h"
 #include "TestSupport.h"
 
@@ -17,30 +18,11 @@ namespace {
 
 constexpr TColor Fg = 0x00FF00, Bg = 0x123456;
 
-// Opens the drawing routines of the label to the tests.
-class Probe : public TRasterLab
-{
-public:
-    using TRasterLab::CalcTextBitLength;
-    using TRasterLab::PaintChar;
-    using TRasterLab::PaintString;
-    using TRasterLab::TRasterLab;
-};
-
 QFont PixelFont(const QString& family, int px)
 {
     QFont f(family);
     f.setPixelSize(px);
     return f;
-}
-
-int Count(const QImage& img, TColor c)
-{
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += At(img, x, y) == c;
-    return n;
 }
 
 struct Telling
@@ -199,7 +181,7 @@ TEST(RenderedFont, InWhiteHasNoDotsAndItsGlyphsTakeNoColumns)
 
     // Each empty glyph keeps only its blank column: the text never runs
     // backwards.
-    Probe lab;
+    RasterLabProbe lab;
     lab.SetCharMatrix(m);
     EXPECT_EQ(lab.CalcTextBitLength(QStringLiteral("AB")), 2 * 4);
     QImage img = NewBitmap(40, 20);
@@ -211,7 +193,7 @@ TEST(RenderedFont, InWhiteHasNoDotsAndItsGlyphsTakeNoColumns)
 
 TEST(TextBitLength, OfAExclamationIs40ProportionalAnd64Fixed)
 {
-    Probe lab;
+    RasterLabProbe lab;
     EXPECT_EQ(lab.CalcTextBitLength(QStringLiteral("A!")), 40);
     EXPECT_EQ(lab.CalcTextBitLength(QString()), 0);
     lab.SetProportional(false);
@@ -220,7 +202,7 @@ TEST(TextBitLength, OfAExclamationIs40ProportionalAnd64Fixed)
 
 TEST(PaintChar, DrawsTheOnDotsAsSquaresAndReturnsTheGlyphWidth)
 {
-    Probe lab;
+    RasterLabProbe lab;
     const TRDCharMatrix m = lab.CharMatrix();
     QImage img = NewBitmap(40, 50);
     TCanvas cv(img);
@@ -237,17 +219,17 @@ TEST(PaintChar, DrawsTheOnDotsAsSquaresAndReturnsTheGlyphWidth)
 
 TEST(PaintChar, AtFixedWidthTakesTheWholeCell)
 {
-    Probe lab;
+    RasterLabProbe lab;
     QImage img = NewBitmap(60, 50);
     TCanvas cv(img);
     EXPECT_EQ(lab.PaintChar(cv, lab.CharMatrix(), 10, 5, QChar('!'), 3, 1, Fg, Fg, Bg, true), 28);
     EXPECT_EQ(At(img, 22, 9), Fg); // column 3 of the cell
-    EXPECT_EQ(Count(img, Fg), 8 * 9);
+    EXPECT_EQ(CountColor(img, Fg), 8 * 9);
 }
 
 TEST(PaintChar, OnePixelDotsAreSinglePixels)
 {
-    Probe lab;
+    RasterLabProbe lab;
     const TRDCharMatrix m = lab.CharMatrix();
     QImage img = NewBitmap(30, 30);
     TCanvas cv(img);
@@ -259,12 +241,12 @@ TEST(PaintChar, OnePixelDotsAreSinglePixels)
             dots += on;
             EXPECT_EQ(At(img, 2 + 2 * col, 3 + 2 * row), on ? Fg : clWhite) << col << "," << row;
         }
-    EXPECT_EQ(Count(img, Fg), dots);
+    EXPECT_EQ(CountColor(img, Fg), dots);
 }
 
 TEST(PaintString, EmptyTextInBlocksStillWipesTheColumnBeforeIt)
 {
-    Probe lab;
+    RasterLabProbe lab;
     lab.resize(30, 20);
     QImage img = NewBitmap(30, 20);
     TCanvas cv(img);
@@ -278,7 +260,7 @@ TEST(PaintString, EmptyTextInBlocksStillWipesTheColumnBeforeIt)
 
 TEST(PaintString, SeparatesTheCharactersByWipedColumnsAndReportsItsLength)
 {
-    Probe lab;
+    RasterLabProbe lab;
     lab.resize(60, 50);
     QImage img = NewBitmap(60, 50);
     TCanvas cv(img);
@@ -295,13 +277,13 @@ TEST(PaintString, SeparatesTheCharactersByWipedColumnsAndReportsItsLength)
 
 TEST(PaintString, DrawsCodesAbove255AsTheSpace)
 {
-    Probe lab;
+    RasterLabProbe lab;
     QImage img = NewBitmap(60, 60);
     TCanvas cv(img);
     int len = 0;
     lab.PaintString(cv, lab.CharMatrix(), 0, 0, QStringLiteral(u"\u20AC"), 3, 1, Fg, Fg, Bg, rdbmOff, true, len);
     EXPECT_EQ(len, 8 * 4 + 1);
-    EXPECT_EQ(Count(img, Fg), 0);
+    EXPECT_EQ(CountColor(img, Fg), 0);
 }
 
 // Draws all 224 glyphs, 16 to a line, through the label itself; the sheet is
@@ -331,7 +313,7 @@ TEST(GlyphSheet, EveryGlyphIsDrawnDotForDot)
                 dots += std::popcount(m.BitData[c][row]);
         }
         lab.SetLabText(text);
-        EXPECT_EQ(Count(lab.Picture(), clLime), dots * 9) << "line " << line;
+        EXPECT_EQ(CountColor(lab.Picture(), clLime), dots * 9) << "line " << line;
         p.drawImage(0, line * lab.height(), lab.Picture());
     }
     p.end();

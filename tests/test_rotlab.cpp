@@ -1,4 +1,5 @@
 // The rotated label: text origin, centring, copying, painting.
+#include "Probes.h"
 #include "RotLab.h"
 #include "TestSupport.h"
 
@@ -13,23 +14,6 @@
 #include <numbers>
 
 namespace {
-
-// Opens the protected hooks and counts paints.
-class Probe : public TRotLab
-{
-public:
-    using TRotLab::TRotLab;
-    using TRotLab::Canvas;
-    using TRotLab::DoDrawText;
-    int Paints = 0;
-
-protected:
-    void Paint() override
-    {
-        ++Paints;
-        TRotLab::Paint();
-    }
-};
 
 // ---------------------------------------------------------------- origin
 
@@ -199,7 +183,7 @@ TEST(RotLab, OpaqueSettersPaintAtOnceTransparentOnesInvalidate)
 {
     QWidget form;
     form.resize(300, 300);
-    Probe lab(&form);
+    RotLabProbe lab(&form);
     lab.SetTransparent(false);
     form.show();
     QApplication::processEvents();
@@ -228,7 +212,7 @@ constexpr TColor Back = 0x00AA00;
 struct Shown
 {
     QWidget form;
-    Probe lab{&form};
+    RotLabProbe lab{&form};
 
     Shown(const QString& caption, int angle, TAlignment al, TFrameStyle fs = fsNone)
     {

@@ -2,7 +2,11 @@
 #include "TestSupport.h"
 #include "vornbase.h"
 
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -159,12 +163,54 @@ TEST(ColorScheme, CopyTakesTheColoursAsTheyAre)
     EXPECT_EQ(b.FColorScheme, csSystem);
 }
 
-TEST(TextHeightProbe, HoldsTheEightGlyphs)
+// The first and last rows that a text inks when the canvas writes it at row
+// `top` of a white bitmap three times as high.
+std::pair<int, int> InkRows(const QFont& font, const QString& text, int top)
 {
-    const char16_t want[] = {0x28, 0x38, 0x67, 0x5D, 0x7D, 0xDC, 0xC4, 0xA7};
-    ASSERT_EQ(TextHeightProbe.size(), 8);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(TextHeightProbe.at(i).unicode(), want[i]);
+    QImage img = NewBitmap(QFontMetrics(font).horizontalAdvance(text) + 8, 3 * top);
+    TCanvas cv(img);
+    cv.SetFont(font);
+    cv.TextOut(4, top, text);
+    int first = -1, last = -1;
+    for (int y = 0; y < img.height(); ++y)
+        if (CountNot(img, clWhite, 0, y, img.width(), y + 1) > 0) {
+            if (first < 0)
+                first = y;
+            last = y;
+        }
+    return {first, last};
+}
+
+// The height the canvas gives for the probe is the font's full line height,
+// and the probe's glyphs fill that line: they reach above the digits and
+// below their baseline, as far as any letter does, from the line's top to
+// its bottom.
+TEST(TextHeightProbe, SpansTheFullLineHeightItMeasures)
+{
+    const QString digits = QStringLiteral("0123456789");
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    for (const auto& [family, px] : {std::pair{"DejaVu Sans", 11}, std::pair{"DejaVu Sans", 24},
+                                     std::pair{"DejaVu Serif", 16}}) {
+        QFont font(QString::fromLatin1(family));
+        font.setPixelSize(px);
+        QImage img = NewBitmap(1, 1);
+        TCanvas cv(img);
+        cv.SetFont(font);
+        const int line = cv.TextHeight(TextHeightProbe);
+        EXPECT_EQ(line, QFontMetrics(font, &img).height()) << family << " " << px;
+
+        const auto [top, bottom] = InkRows(font, TextHeightProbe, line);
+        const auto [digitsTop, digitsBottom] = InkRows(font, digits, line);
+        const auto [lettersTop, lettersBottom] = InkRows(font, letters, line);
+        ASSERT_GE(digitsTop, 0) << family << " " << px;
+        EXPECT_LT(top, digitsTop) << family << " " << px;
+        EXPECT_GT(bottom, digitsBottom) << family << " " << px;
+        EXPECT_LE(top, lettersTop) << family << " " << px;
+        EXPECT_GE(bottom, lettersBottom) << family << " " << px;
+        // Within a pixel of smoothing, the probe's ink is as high as the line.
+        EXPECT_NEAR(bottom - top + 1, line, 1) << family << " " << px;
+        EXPECT_NEAR(top, line, 1) << family << " " << px;
+    }
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 #pragma once
 // Shared by the test programs: the errors that reached the application's
-// exception handler, and pixel access in stored-colour form.
+// exception handler, pixel access and counts in stored-colour form, the
+// expected pixels of a label's frame, and a guard for the decimal separator.
 #include "Colors.h"
+#include "Locale.h"
+#include "vornbase.h"
 
+#include <QChar>
 #include <QImage>
 #include <QString>
 
@@ -19,6 +23,46 @@ inline TColor At(const QImage& img, int x, int y)
 {
     return ColorFromRgb(img.pixel(x, y));
 }
+
+// How many pixels are in colour c, or are not, in the columns l .. r - 1 and
+// rows t .. b - 1 of a picture; without the bounds, in the whole picture.
+int CountColor(const QImage& img, TColor c, int l, int t, int r, int b);
+int CountNot(const QImage& img, TColor c, int l, int t, int r, int b);
+inline int CountColor(const QImage& img, TColor c)
+{
+    return CountColor(img, c, 0, 0, img.width(), img.height());
+}
+
+// The frame of a label as its own painter draws it, from (Left, Top) to the
+// outermost pixels (Right, Bottom) inclusive. fsNone and fsSimple: a ring
+// in Outline round the Fill. The bevelled styles: the ring leaves out the
+// last column and row; those take the outer stroke in Outer, the right one
+// from Top + 1 down and the bottom one from Left + BottomFrom across; the
+// inner stroke in Inner runs just inside the ring's top and left edges.
+// Pixels outside all of it are Outside.
+struct FrameLook
+{
+    TFrameStyle Style;
+    int Left, Top, Right, Bottom;
+    int BottomFrom;
+    TColor Outside, Fill, Outline, Inner, Outer;
+};
+
+// The expected colour of pixel (x, y) of a frame.
+TColor FramePixel(const FrameLook& f, int x, int y);
+
+// Restores the decimal separator that was set when it was made.
+class SepGuard
+{
+public:
+    SepGuard() = default;
+    SepGuard(const SepGuard&) = delete;
+    SepGuard& operator=(const SepGuard&) = delete;
+    ~SepGuard() { SetDecimalSeparator(FSaved); }
+
+private:
+    QChar FSaved = DecimalSeparator();
+};
 
 // The palette and font every GUI test runs with.
 constexpr QRgb TestButtonFace = 0xFFF0F0F0;

@@ -1,0 +1,43 @@
+#include "TestSupport.h"
+
+namespace {
+
+int CountMatching(const QImage& img, TColor c, bool equal, int l, int t, int r, int b)
+{
+    int n = 0;
+    for (int y = t; y < b; ++y)
+        for (int x = l; x < r; ++x)
+            n += (At(img, x, y) == c) == equal;
+    return n;
+}
+
+} // namespace
+
+int CountColor(const QImage& img, TColor c, int l, int t, int r, int b)
+{
+    return CountMatching(img, c, true, l, t, r, b);
+}
+
+int CountNot(const QImage& img, TColor c, int l, int t, int r, int b)
+{
+    return CountMatching(img, c, false, l, t, r, b);
+}
+
+TColor FramePixel(const FrameLook& f, int x, int y)
+{
+    const bool bevel = f.Style != fsNone && f.Style != fsSimple;
+    // The last column and row of the ring.
+    const int r = bevel ? f.Right - 1 : f.Right;
+    const int b = bevel ? f.Bottom - 1 : f.Bottom;
+    if (bevel) {
+        if ((x == f.Right && y > f.Top && y <= f.Bottom) || (y == f.Bottom && x >= f.Left + f.BottomFrom && x <= f.Right))
+            return f.Outer;
+        if ((x == f.Left + 1 && y >= f.Top + 2 && y < b) || (y == f.Top + 1 && x > f.Left && x < r))
+            return f.Inner;
+    }
+    if (x < f.Left || x > r || y < f.Top || y > b)
+        return f.Outside;
+    if (x == f.Left || x == r || y == f.Top || y == b)
+        return f.Outline;
+    return f.Fill;
+}
