@@ -2,7 +2,6 @@
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"
 
-#include "Exceptions.h"
 #include "FloatCheck.h"
 #include "NumDigits.h"
 #include "stringl.h"
@@ -390,10 +389,8 @@ void TNumIO2::SetGaugeTopMarg(int value)
 void TNumIO2::Assign(QObject* Source)
 {
     auto* src = qobject_cast<TNumIO2*>(Source);
-    if (!src) {
-        const QString from = Source ? QString::fromLatin1(Source->metaObject()->className()) : QStringLiteral("nil");
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a TNumIO2").arg(from));
-    }
+    if (!src)
+        ThrowCannotAssign(ClassNameOf(Source), QStringLiteral("TNumIO2"));
     FLeftSpace = src->FLeftSpace;
     FTextBoxWidth = src->FTextBoxWidth;
     FDecP = src->FDecP;
@@ -434,9 +431,7 @@ void TNumIO2::Assign(QObject* Source)
 void TNumIO2::AssignTo(QObject* Dest)
 {
     auto* dst = qobject_cast<TNumIO2*>(Dest);
-    if (!dst) {
-        const QString to = Dest ? QString::fromLatin1(Dest->metaObject()->className()) : QStringLiteral("nil");
-        throw EConvertError(QStringLiteral("Cannot assign a TNumIO2 to a %1").arg(to));
-    }
+    if (!dst)
+        ThrowCannotAssign(QStringLiteral("TNumIO2"), ClassNameOf(Dest));
     dst->Assign(this);
 }

@@ -9,15 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QString ClassNameOf(const QObject* o)
-{
-    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
-}
-
-} // namespace
-
 TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
 {
     // Every other default is set where the field is declared.
@@ -170,7 +161,7 @@ void TNumLab::Assign(const QObject* Source)
 {
     const auto* src = qobject_cast<const TNumLab*>(Source);
     if (!src)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(Source), ClassNameOf(this)));
+        ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
     FLeftSpace = src->FLeftSpace;
     FEmpty = src->FEmpty;
     FLabWidth = src->FLabWidth;
@@ -198,7 +189,7 @@ void TNumLab::AssignTo(QObject* Dest) const
 {
     auto* dest = qobject_cast<TNumLab*>(Dest);
     if (!dest)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(this), ClassNameOf(Dest)));
+        ThrowCannotAssign(ClassNameOf(this), ClassNameOf(Dest));
     dest->Assign(this);
 }
 

@@ -21,11 +21,6 @@ int SaturatedAdd(int a, int64_t b)
     return int(std::clamp<int64_t>(a + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-QString ClassNameOf(const QObject* o)
-{
-    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
-}
-
 } // namespace
 
 TRasterLab::TRasterLab(QWidget* parent) : TSurface(parent)
@@ -53,7 +48,7 @@ void TRasterLab::Assign(QObject* Source)
 {
     auto* src = qobject_cast<TRasterLab*>(Source);
     if (!src)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(Source), ClassNameOf(this)));
+        ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
     FFrameStyle = src->FFrameStyle;
     FLabText = src->FLabText;
     FColorLabBakG = src->FColorLabBakG;
@@ -69,7 +64,7 @@ void TRasterLab::AssignTo(QObject* Dest)
         dest->Assign(this);
         return;
     }
-    throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(this), ClassNameOf(Dest)));
+    ThrowCannotAssign(ClassNameOf(this), ClassNameOf(Dest));
 }
 
 // --- matrix and font -------------------------------------------------------
