@@ -285,8 +285,10 @@ void TNumIO2::SetReadonly(bool value)
     Paint();
 }
 
-// Always stores and repaints, and keeps the widget's own enabled state in
-// step, so that a disabled field gets no keys or clicks.
+// Skips the comparison: every write stores, passes the state on to the
+// widget (a disabled field gets no keys or clicks) and repaints, so it also
+// brings back in step a widget whose own enabled state was changed past the
+// field.
 void TNumIO2::SetEnabled(bool value)
 {
     FEnabled = value;

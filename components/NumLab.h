@@ -202,16 +202,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // Stores a changed value and repaints; an equal one changes nothing.
-    template <class T>
-    void Store(T& Field, const T& Value)
-    {
-        if (Field == Value)
-            return;
-        Field = Value;
-        Paint();
-    }
-
     QString ValueText() const;
     QString DisplayText(const TCanvas& Measure) const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0);
