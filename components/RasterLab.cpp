@@ -69,6 +69,7 @@ void TRasterLab::AssignTo(QObject* Dest)
 
 // --- matrix and font -------------------------------------------------------
 
+// A matrix is not compared: every write stores and repaints.
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 {
     FCMat = Value;
@@ -124,6 +125,11 @@ void TRasterLab::AdjustAutoCenter()
 
 // --- property writers ------------------------------------------------------
 
+// The writers store a changed value and paint it at once; an equal value
+// changes nothing. Those that differ say how: AutoHeight, AutoCenter, the
+// dot geometry and the text fit height or centring to the change before the
+// paint, and the scroll settings paint only where the picture changes.
+
 void TRasterLab::SetAutoHeight(bool Value)
 {
     if (Value == FAutoHeight)
@@ -148,26 +154,17 @@ void TRasterLab::SetAutoCenter(bool Value)
 
 void TRasterLab::SetColorLabBakG(TColor Value)
 {
-    if (Value == FColorLabBakG)
-        return;
-    FColorLabBakG = Value;
-    Paint();
+    StoreAndPaint(FColorLabBakG, Value);
 }
 
 void TRasterLab::SetColorDotOn(TColor Value)
 {
-    if (Value == FColorDotOn)
-        return;
-    FColorDotOn = Value;
-    Paint();
+    StoreAndPaint(FColorDotOn, Value);
 }
 
 void TRasterLab::SetColorDotOff(TColor Value)
 {
-    if (Value == FColorDotOff)
-        return;
-    FColorDotOff = Value;
-    Paint();
+    StoreAndPaint(FColorDotOff, Value);
 }
 
 void TRasterLab::SetColorScheme(TColorScheme Value)
@@ -176,6 +173,8 @@ void TRasterLab::SetColorScheme(TColorScheme Value)
         Paint();
 }
 
+// The dot geometry is limited before the comparison; a change fits height
+// and centring to the new pitch before the paint.
 void TRasterLab::SetDotSpacing(int Value)
 {
     Value = std::clamp(Value, 0, 3);
@@ -204,42 +203,27 @@ void TRasterLab::SetDotSize(int Value)
 
 void TRasterLab::SetFrameStyle(TFrameStyle Value)
 {
-    if (Value == FFrameStyle)
-        return;
-    FFrameStyle = Value;
-    Paint();
+    StoreAndPaint(FFrameStyle, Value);
 }
 
 void TRasterLab::SetXPos(int Value)
 {
-    if (Value == FXPos)
-        return;
-    FXPos = Value;
-    Paint();
+    StoreAndPaint(FXPos, Value);
 }
 
 void TRasterLab::SetYPos(int Value)
 {
-    if (Value == FYPos)
-        return;
-    FYPos = Value;
-    Paint();
+    StoreAndPaint(FYPos, Value);
 }
 
 void TRasterLab::SetProportional(bool Value)
 {
-    if (Value == FProportional)
-        return;
-    FProportional = Value;
-    Paint();
+    StoreAndPaint(FProportional, Value);
 }
 
 void TRasterLab::SetCharBlockMode(TRDBlockMode Value)
 {
-    if (Value == FCharBlockMode)
-        return;
-    FCharBlockMode = Value;
-    Paint();
+    StoreAndPaint(FCharBlockMode, Value);
 }
 
 void TRasterLab::SetLabText(const QString& Value)
@@ -252,6 +236,9 @@ void TRasterLab::SetLabText(const QString& Value)
     Paint();
 }
 
+// Skips the comparison: every write repaints, an equal one too, although
+// the flag does not show in the picture; the label has always answered this
+// write with a paint, and callers may count on it as a refresh.
 void TRasterLab::SetScrollLoop(bool Value)
 {
     FScrollLoop = Value;
@@ -260,6 +247,8 @@ void TRasterLab::SetScrollLoop(bool Value)
 
 // --- scrolling -------------------------------------------------------------
 
+// A new mode restarts or stops the timer. Only the stop paints, showing the
+// text back at its place; a moving mode shows itself at the next tick.
 void TRasterLab::SetScrollMode(TRDScrollMode Value)
 {
     if (Value == FScrollMode)
@@ -274,6 +263,8 @@ void TRasterLab::SetScrollMode(TRDScrollMode Value)
     }
 }
 
+// Interval and step are timing only: limited, compared, stored and the timer
+// restarted, with no paint.
 void TRasterLab::SetScrollIv(int Value)
 {
     if (Value < 10)
@@ -288,9 +279,10 @@ void TRasterLab::SetScrollInc(int Value)
 {
     if (Value == 0)
         Value = 1;
+    // Compared before the sign is dropped: the direction comes from the mode
+    // alone.
     if (Value == FScrollInc)
         return;
-    // The direction comes from the mode alone.
     FScrollInc = Value == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(Value);
     UpdateTimer();
 }
