@@ -3,23 +3,18 @@
 #include "RasterLab.h"
 
 #include "Application.h"
+#include "Saturate.h"
 
 #include <QEvent>
 #include <QPalette>
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
 constexpr int DefaultHeight = 68;
 constexpr int TimerId = 1;
-
-int SaturatedAdd(int a, int64_t b)
-{
-    return int(std::clamp<int64_t>(a + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 } // namespace
 
@@ -120,7 +115,7 @@ void TRasterLab::AdjustAutoHeight()
 
 void TRasterLab::AdjustAutoCenter()
 {
-    FXPos = SaturatedAdd((width() - int64_t(CalcTextBitLength(FLabText))) / 2, FrameAllowance() + 1);
+    FXPos = ClampToInt((width() - int64_t(CalcTextBitLength(FLabText))) / 2 + FrameAllowance() + 1);
 }
 
 // --- property writers ------------------------------------------------------
@@ -283,7 +278,7 @@ void TRasterLab::SetScrollInc(int Value)
     // alone.
     if (Value == FScrollInc)
         return;
-    FScrollInc = Value == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(Value);
+    FScrollInc = ClampToInt(std::abs(int64_t(Value)));
     UpdateTimer();
 }
 
@@ -322,14 +317,14 @@ void TRasterLab::ScrollTimerEvent(QObject* /*Sender*/)
     case rdsmRight:
         FScrollPosX = SaturatedAdd(FScrollPosX, FScrollInc);
         if (FScrollLoop && FScrollPosX > width()) {
-            FScrollPosX = SaturatedAdd(0, -int64_t(FTextBitLength));
+            FScrollPosX = ClampToInt(-int64_t(FTextBitLength));
             DoScrLoopRestart();
         }
         break;
     case rdsmDown:
         FScrollPosY = SaturatedAdd(FScrollPosY, FScrollInc);
         if (FScrollLoop && FScrollPosY > height()) {
-            FScrollPosY = SaturatedAdd(0, -textHeight);
+            FScrollPosY = ClampToInt(-textHeight);
             DoScrLoopRestart();
         }
         break;
