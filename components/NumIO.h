@@ -80,58 +80,110 @@ QChar PolicySeparator(TDecPSep DecSeparator);
 class TNumIO2 : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // The framework's own properties that a window description sets first.
+    // The framework's own properties, which a window description sets first.
+
+    // Object name; the field's error messages name it. Default empty.
     Q_PROPERTY(QString Name READ Name WRITE SetName)
+    // x of the left edge in the parent, in pixels. Default 0.
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    // y of the top edge in the parent, in pixels. Default 0.
     Q_PROPERTY(int Top READ Top WRITE SetTop)
+    // Width of the whole field, captions included, in pixels. Default 160.
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
+
     // The field's published properties, in the order they are applied.
+
+    // Alignment of the number in the box. Default taCenter.
     Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    // Height set from the font at every paint (text height of "E0" + 6). Default false.
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    // Beep on rejected keys. Default false.
     Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
+    // Spin buttons shown right of the box. Default false.
     Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVis)
+    // Spin buttons drawn raised, else flat. Default true.
     Q_PROPERTY(bool But3D READ But3D WRITE SetBut3D)
+    // Height of the spin-button pair, 18 .. Height. Default 28, the height at construction.
     Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeight)
+    // Width of the spin buttons, 8 .. 50. Default 18.
     Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidth)
+    // Step of one spin-button click. Default 1.0.
     Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrement)
+    // Gap between box and spin buttons, 0 .. 50. Default 3.
     Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpace)
+    // Face of the spin buttons. Default clSilver.
     Q_PROPERTY(TColor ButColor READ ButColor WRITE SetButColor)
+    // Background of the box. Default clWhite.
     Q_PROPERTY(TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBG)
+    // Colour of the number in the box. Default clBlack.
     Q_PROPERTY(TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxText)
+    // Background outside the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorOutBG READ ColorOutBG WRITE SetColorOutBG)
+    // Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    // Background of the box while the value is out of range. Default 0x6088FFF0.
     Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBG)
+    // Colour of the number while it is out of range. Default clRed.
     Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxText)
+    // Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
     Q_PROPERTY(vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSep)
+    // Takes keys and clicks; when false the field is drawn grayed. Default true.
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    // Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
     Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecP)
+    // Frame of the box. Default fsLowered.
     Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    // Bar of the gauge. Default clNavy.
     Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColor)
+    // Background of the gauge. Default clSilver.
     Q_PROPERTY(TColor GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBg)
+    // Frame of the gauge. Default clGray.
     Q_PROPERTY(TColor GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrm)
+    // Height of the gauge, 3 .. Height - GaugeTopMargin - 18. Default 8.
     Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeight)
+    // Frame style of the gauge. Default fsLowered.
     Q_PROPERTY(vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
+    // x of the gauge's left edge, 0 .. Width - GaugeWidth. Default 35.
     Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMarg)
+    // Gap between box and gauge, 0 .. Height - GaugeHeight - 18. Default 3.
     Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMarg)
+    // Gauge shown below the box. Default false.
     Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisib)
+    // Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
     Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidth)
+    // Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    // Selection hidden while the field has no focus. Default true.
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSel)
+    // How the text is written, read and checked. Default itFloat.
     Q_PROPERTY(numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatType)
+    // x of the box's left edge, the room of the left caption, 0 .. Width. Default 35.
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    // Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    // Alignment of the left caption. Default taRightJustify.
     Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+    // Upper end of the range; a value above it shows the warning colours. Default 1000.0.
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
+    // Lower end of the range; a value below it shows the warning colours. Default 0.0.
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+    // No editing and no caret. Default false.
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadonly)
+    // Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    // Alignment of the right caption. Default taLeftJustify.
     Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+    // Significant digits written in itExp, 1 .. 15. Default 6.
     Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDig)
+    // The text in the box, which is the value; an invalid text is ignored. Default empty.
     Q_PROPERTY(QString Text READ Text WRITE SetNioText)
+    // Width of the box in pixels. Default 80.
     Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
+    // The number, written into and read out of Text by InputFormat. Default 0.
     Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue)
-    // Tab stop: true takes the focus by Tab and click, false by click only.
+    // Takes the focus by Tab and click when true, by click only when false. Default false.
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:

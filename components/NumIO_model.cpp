@@ -2,7 +2,6 @@
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"
 
-#include "Exceptions.h"
 #include "FloatCheck.h"
 #include "NumDigits.h"
 #include "stringl.h"
@@ -166,6 +165,10 @@ void TNumIO2::Changed()
 
 // --- Range and format -----------------------------------------------------------
 
+// The range writers skip the comparison: every write repaints, an equal one
+// too, so writing the range refreshes the warning colours of the value
+// against it. Each keeps low <= high by moving the other end; neither
+// touches the value.
 void TNumIO2::SetRangeLow(double value)
 {
     FMinimum = value;
@@ -182,6 +185,9 @@ void TNumIO2::SetRangeHigh(double value)
     Paint();
 }
 
+// The digit counts compare the value as passed, before the limit of 15, and
+// ignore counts below 1. A change rewrites the text in the new count (which
+// paints) and then repaints once more.
 void TNumIO2::SetDecP(int value)
 {
     if (value == FDecP || value < 1)
@@ -200,6 +206,8 @@ void TNumIO2::SetSigDig(int value)
     Paint();
 }
 
+// A new format rewrites the value read under the old one (which paints),
+// then repaints once more.
 void TNumIO2::SetInFormatType(TInFormat value)
 {
     if (value == FInputFormat)
@@ -217,6 +225,7 @@ void TNumIO2::SetInFormatType(TInFormat value)
     Paint();
 }
 
+// A new policy converts the text to its separator before it is stored.
 void TNumIO2::SetDecSep(TDecPSep value)
 {
     if (value == FDecPSep)
@@ -238,6 +247,9 @@ void TNumIO2::SetDecSep(TDecPSep value)
 
 // --- Geometry and state -------------------------------------------------------------
 
+// Compared as passed, before the limit: a negative value is ignored, one
+// beyond the width is stored as the width and repaints even when the width
+// is what the field holds.
 void TNumIO2::SetLeftSpace(int value)
 {
     if (value == FLeftSpace || value < 0)
@@ -246,6 +258,8 @@ void TNumIO2::SetLeftSpace(int value)
     Paint();
 }
 
+// Always resizes and repaints, keeping the height at MINHEIGHT or more and
+// the buttons no taller than the field.
 void TNumIO2::SetHeight(int value)
 {
     value = std::max(value, MINHEIGHT);
@@ -255,6 +269,8 @@ void TNumIO2::SetHeight(int value)
     Paint();
 }
 
+// A change also stops the caret (read-only) or starts it again before the
+// repaint, so the picture shows the caret's new state.
 void TNumIO2::SetReadonly(bool value)
 {
     if (value == FReadOnly)
@@ -269,11 +285,50 @@ void TNumIO2::SetReadonly(bool value)
     Paint();
 }
 
+// Skips the comparison: every write stores, passes the state on to the
+// widget (a disabled field gets no keys or clicks) and repaints, so it also
+// brings back in step a widget whose own enabled state was changed past the
+// field.
 void TNumIO2::SetEnabled(bool value)
 {
     FEnabled = value;
     setEnabled(value);
     Paint();
+}
+
+// --- Look ----------------------------------------------------------------------------
+
+// The look's writers store a changed value and paint it; an equal value
+// changes nothing.
+
+void TNumIO2::SetAlignment(TAlignment value)
+{
+    StoreAndPaint(FAlignment, value);
+}
+
+void TNumIO2::SetAutoSize(bool value)
+{
+    StoreAndPaint(FAutoSize, value);
+}
+
+void TNumIO2::SetColorBoxBG(TColor value)
+{
+    StoreAndPaint(FColorBoxBG, value);
+}
+
+void TNumIO2::SetColorBoxText(TColor value)
+{
+    StoreAndPaint(FColorBoxText, value);
+}
+
+void TNumIO2::SetColorOutBG(TColor value)
+{
+    StoreAndPaint(FColorOutBG, value);
+}
+
+void TNumIO2::SetColorOutText(TColor value)
+{
+    StoreAndPaint(FColorOutText, value);
 }
 
 void TNumIO2::SetColorScheme(TColorScheme value)
@@ -282,39 +337,38 @@ void TNumIO2::SetColorScheme(TColorScheme value)
         Paint();
 }
 
-// Writers that store and repaint when the value changes.
-#define NUMIO_STORE_AND_PAINT(Setter, Type, Field)                                                                    \
-    void TNumIO2::Setter(Type value)                                                                                  \
-    {                                                                                                                 \
-        if (value == Field)                                                                                           \
-            return;                                                                                                   \
-        Field = value;                                                                                                \
-        Paint();                                                                                                      \
-    }
+void TNumIO2::SetFrameStyle(TFrameStyle value)
+{
+    StoreAndPaint(FFrameStyle, value);
+}
 
-NUMIO_STORE_AND_PAINT(SetAlignment, TAlignment, FAlignment)
-NUMIO_STORE_AND_PAINT(SetAutoSize, bool, FAutoSize)
-NUMIO_STORE_AND_PAINT(SetColorBoxBG, TColor, FColorBoxBG)
-NUMIO_STORE_AND_PAINT(SetColorBoxText, TColor, FColorBoxText)
-NUMIO_STORE_AND_PAINT(SetColorOutBG, TColor, FColorOutBG)
-NUMIO_STORE_AND_PAINT(SetColorOutText, TColor, FColorOutText)
-NUMIO_STORE_AND_PAINT(SetFrameStyle, TFrameStyle, FFrameStyle)
-NUMIO_STORE_AND_PAINT(SetLeftText, const QString&, FLeftText)
-NUMIO_STORE_AND_PAINT(SetLeftTextAlignment, TAlignment, FLTAlignment)
-NUMIO_STORE_AND_PAINT(SetRightText, const QString&, FRightText)
-NUMIO_STORE_AND_PAINT(SetRightTextAlignment, TAlignment, FRTAlignment)
-NUMIO_STORE_AND_PAINT(SetTextBoxWidth, int, FTextBoxWidth)
-NUMIO_STORE_AND_PAINT(SetButColor, TColor, FButColor)
-NUMIO_STORE_AND_PAINT(SetButIncrement, double, FButIncrem)
-NUMIO_STORE_AND_PAINT(SetButVis, bool, FButVisible)
-NUMIO_STORE_AND_PAINT(SetBut3D, bool, FBut3D)
-NUMIO_STORE_AND_PAINT(SetGaugeVisib, bool, FGaugeVisib)
-NUMIO_STORE_AND_PAINT(SetGaugeFrameStyle, TFrameStyle, FGaugeFrameSt)
-NUMIO_STORE_AND_PAINT(SetGaugeColor, TColor, FGaugeColor)
-NUMIO_STORE_AND_PAINT(SetGaugeColorBg, TColor, FGaugeColorBg)
-NUMIO_STORE_AND_PAINT(SetGaugeColorFrm, TColor, FGaugeColorFrm)
-#undef NUMIO_STORE_AND_PAINT
+void TNumIO2::SetLeftText(const QString& value)
+{
+    StoreAndPaint(FLeftText, value);
+}
 
+void TNumIO2::SetLeftTextAlignment(TAlignment value)
+{
+    StoreAndPaint(FLTAlignment, value);
+}
+
+void TNumIO2::SetRightText(const QString& value)
+{
+    StoreAndPaint(FRightText, value);
+}
+
+void TNumIO2::SetRightTextAlignment(TAlignment value)
+{
+    StoreAndPaint(FRTAlignment, value);
+}
+
+void TNumIO2::SetTextBoxWidth(int value)
+{
+    StoreAndPaint(FTextBoxWidth, value);
+}
+
+// The warning colours skip the comparison: every write stores and repaints,
+// an equal one too, so writing one refreshes a field that shows its warning.
 void TNumIO2::SetColorWarnBG(TColor value)
 {
     FColorWarnBG = value;
@@ -327,8 +381,60 @@ void TNumIO2::SetColorWarnBoxText(TColor value)
     Paint();
 }
 
-// Button and gauge geometry: unchanged values do nothing; limits apply in
-// the order given, against the control's size at this moment.
+// --- Buttons and gauge -----------------------------------------------------------------
+
+// Their colours, step and switches store a changed value and paint it; an
+// equal value changes nothing.
+
+void TNumIO2::SetButColor(TColor value)
+{
+    StoreAndPaint(FButColor, value);
+}
+
+void TNumIO2::SetButIncrement(double value)
+{
+    StoreAndPaint(FButIncrem, value);
+}
+
+void TNumIO2::SetButVis(bool value)
+{
+    StoreAndPaint(FButVisible, value);
+}
+
+void TNumIO2::SetBut3D(bool value)
+{
+    StoreAndPaint(FBut3D, value);
+}
+
+void TNumIO2::SetGaugeVisib(bool value)
+{
+    StoreAndPaint(FGaugeVisib, value);
+}
+
+void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
+{
+    StoreAndPaint(FGaugeFrameSt, value);
+}
+
+void TNumIO2::SetGaugeColor(TColor value)
+{
+    StoreAndPaint(FGaugeColor, value);
+}
+
+void TNumIO2::SetGaugeColorBg(TColor value)
+{
+    StoreAndPaint(FGaugeColorBg, value);
+}
+
+void TNumIO2::SetGaugeColorFrm(TColor value)
+{
+    StoreAndPaint(FGaugeColorFrm, value);
+}
+
+// Button and gauge geometry compares the value as passed, before its limits:
+// an equal value does nothing, any other is limited in the order given,
+// against the field's size at this moment, then stored and painted, even
+// when the limit gives back the value the field holds.
 void TNumIO2::SetButWidth(int value)
 {
     if (value == FButWidth)
@@ -390,10 +496,8 @@ void TNumIO2::SetGaugeTopMarg(int value)
 void TNumIO2::Assign(QObject* Source)
 {
     auto* src = qobject_cast<TNumIO2*>(Source);
-    if (!src) {
-        const QString from = Source ? QString::fromLatin1(Source->metaObject()->className()) : QStringLiteral("nil");
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a TNumIO2").arg(from));
-    }
+    if (!src)
+        ThrowCannotAssign(ClassNameOf(Source), QStringLiteral("TNumIO2"));
     FLeftSpace = src->FLeftSpace;
     FTextBoxWidth = src->FTextBoxWidth;
     FDecP = src->FDecP;
@@ -434,9 +538,7 @@ void TNumIO2::Assign(QObject* Source)
 void TNumIO2::AssignTo(QObject* Dest)
 {
     auto* dst = qobject_cast<TNumIO2*>(Dest);
-    if (!dst) {
-        const QString to = Dest ? QString::fromLatin1(Dest->metaObject()->className()) : QStringLiteral("nil");
-        throw EConvertError(QStringLiteral("Cannot assign a TNumIO2 to a %1").arg(to));
-    }
+    if (!dst)
+        ThrowCannotAssign(QStringLiteral("TNumIO2"), ClassNameOf(Dest));
     dst->Assign(this);
 }

@@ -9,15 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QString ClassNameOf(const QObject* o)
-{
-    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
-}
-
-} // namespace
-
 TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
 {
     // Every other default is set where the field is declared.
@@ -28,29 +19,32 @@ TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
 
 TNumLab::~TNumLab() = default;
 
+// The writers store a changed value and paint it at once; an equal value
+// changes nothing. Those that differ say how.
+
 void TNumLab::SetAlignment(TAlignment Value)
 {
-    Store(FAlignment, Value);
+    StoreAndPaint(FAlignment, Value);
 }
 
 void TNumLab::SetColorLabBakG(TColor Value)
 {
-    Store(FColorLabBakG, Value);
+    StoreAndPaint(FColorLabBakG, Value);
 }
 
 void TNumLab::SetColorLabText(TColor Value)
 {
-    Store(FColorLabText, Value);
+    StoreAndPaint(FColorLabText, Value);
 }
 
 void TNumLab::SetColorOutBakG(TColor Value)
 {
-    Store(FColorOutBakG, Value);
+    StoreAndPaint(FColorOutBakG, Value);
 }
 
 void TNumLab::SetColorOutText(TColor Value)
 {
-    Store(FColorOutText, Value);
+    StoreAndPaint(FColorOutText, Value);
 }
 
 void TNumLab::SetColorScheme(TColorScheme Value)
@@ -61,24 +55,27 @@ void TNumLab::SetColorScheme(TColorScheme Value)
 
 void TNumLab::SetFComma(bool Value)
 {
-    Store(FComma, Value);
+    StoreAndPaint(FComma, Value);
 }
 
 void TNumLab::SetDisplayType(TDisplay Value)
 {
-    Store(FDisplayType, Value);
+    StoreAndPaint(FDisplayType, Value);
 }
 
 void TNumLab::SetDtFormat(const QString& Value)
 {
-    Store(FDtFormat, Value);
+    StoreAndPaint(FDtFormat, Value);
 }
 
 void TNumLab::SetEmpty(bool Value)
 {
-    Store(FEmpty, Value);
+    StoreAndPaint(FEmpty, Value);
 }
 
+// Skips the comparison: every write stores, passes the state on to the
+// widget and repaints, so it also brings back in step a widget whose own
+// enabled state was changed past the label.
 void TNumLab::SetEnabled(bool Value)
 {
     FEnabled = Value;
@@ -88,89 +85,88 @@ void TNumLab::SetEnabled(bool Value)
 
 void TNumLab::SetFPlusSign(bool Value)
 {
-    Store(FPlusSign, Value);
+    StoreAndPaint(FPlusSign, Value);
 }
 
 void TNumLab::SetFrameStyle(TFrameStyle Value)
 {
-    Store(FFrameStyle, Value);
+    StoreAndPaint(FFrameStyle, Value);
 }
 
 void TNumLab::SetLabWidth(int Value)
 {
-    Store(FLabWidth, Value);
+    StoreAndPaint(FLabWidth, Value);
 }
 
+// A negative value is ignored; the limit to the width applies before the
+// comparison.
 void TNumLab::SetLeftSpace(int Value)
 {
     if (Value < 0)
         return;
-    Store(FLeftSpace, std::min(Value, width()));
+    StoreAndPaint(FLeftSpace, std::min(Value, width()));
 }
 
 void TNumLab::SetLeftText(const QString& Value)
 {
-    Store(FLeftText, Value);
+    StoreAndPaint(FLeftText, Value);
 }
 
 void TNumLab::SetLTAlignment(TAlignment Value)
 {
-    Store(FLTAlignment, Value);
+    StoreAndPaint(FLTAlignment, Value);
 }
 
 void TNumLab::SetOverFlowIndi(const QString& Value)
 {
-    Store(FOverFlowIndi, Value);
+    StoreAndPaint(FOverFlowIndi, Value);
 }
 
+// A negative value is ignored; the limit of 15 applies before the comparison.
 void TNumLab::SetDecP(int Value)
 {
     if (Value < 0)
         return;
-    Store(FDecP, std::min(Value, 15));
+    StoreAndPaint(FDecP, std::min(Value, 15));
 }
 
 void TNumLab::SetRightText(const QString& Value)
 {
-    Store(FRightText, Value);
+    StoreAndPaint(FRightText, Value);
 }
 
 void TNumLab::SetRTAlignment(TAlignment Value)
 {
-    Store(FRTAlignment, Value);
+    StoreAndPaint(FRTAlignment, Value);
 }
 
 void TNumLab::SetStateText(const QString& Value)
 {
-    Store(FStateText, Value);
+    StoreAndPaint(FStateText, Value);
 }
 
 void TNumLab::SetTransparent(bool Value)
 {
-    if (Value == FTransParent)
-        return;
-    FTransParent = Value;
-    // The picture is composed again at once in either case: the surface only
-    // copies its last picture when the platform repaints, and it always
-    // repaints the parent's pixels beneath the label first.
-    Paint();
-    if (Value)
+    // A change is composed again at once either way: the surface only copies
+    // its last picture when the platform repaints, and it always repaints the
+    // parent's pixels beneath the label first. Turned on, the label also asks
+    // the platform for that repaint.
+    if (StoreAndPaint(FTransParent, Value) && Value)
         update();
 }
 
 void TNumLab::SetLabValue(double Value)
 {
-    if (std::isnan(Value) || Value == FLabValue)
-        return;
-    FLabValue = Value;
-    Paint();
+    // A NaN is never stored, so the stored value always compares.
+    if (!std::isnan(Value))
+        StoreAndPaint(FLabValue, Value);
 }
 
 void TNumLab::Assign(const QObject* Source)
 {
     const auto* src = qobject_cast<const TNumLab*>(Source);
     if (!src)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(Source), ClassNameOf(this)));
+        ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
     FLeftSpace = src->FLeftSpace;
     FEmpty = src->FEmpty;
     FLabWidth = src->FLabWidth;
@@ -198,7 +194,7 @@ void TNumLab::AssignTo(QObject* Dest) const
 {
     auto* dest = qobject_cast<TNumLab*>(Dest);
     if (!dest)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(this), ClassNameOf(Dest)));
+        ThrowCannotAssign(ClassNameOf(this), ClassNameOf(Dest));
     dest->Assign(this);
 }
 

@@ -59,45 +59,57 @@ QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
 class TNumLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // Alignment of the value text in the box.
+    // Alignment of the value text in the box. Default taCenter.
     Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    // Background and text colour of the box; background and caption colour
-    // outside it.
+    // Background of the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    // Colour of the value text. Default clBlack.
     Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabText)
+    // Background outside the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
+    // Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
-    // Where the frame line colours come from.
+    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    // Decimal separator shown: "," when true, "." when false.
+    // Decimal separator shown: "," when true, "." when false. Default false.
     Q_PROPERTY(bool Comma READ Comma WRITE SetFComma)
+    // How the value is shown. Default dtFixP.
     Q_PROPERTY(numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
-    // Pattern of dtDateTime.
+    // Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
     Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormat)
-    // The box drawn without any value text.
+    // The box drawn without any value text. Default false.
     Q_PROPERTY(bool Empty READ Empty WRITE SetEmpty)
-    // Enabled look: captions and value engraved and gray when false.
+    // Enabled look: captions and value engraved and gray when false. Default true.
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    // Font of captions and value. Default the parent's font.
     Q_PROPERTY(QFont Font READ font WRITE setFont)
-    // "+" before positive values.
+    // "+" before positive values. Default false.
     Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSign)
+    // Frame of the box. Default fsLowered.
     Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
-    // Width of the value box in pixels.
+    // Width of the value box in pixels, not limited. Default 80.
     Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidth)
-    // x of the value box's left edge, 0 .. Width.
+    // x of the value box's left edge, 0 .. Width. Default 35.
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    // Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    // Alignment of the left caption. Default taRightJustify.
     Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignment)
-    // Shown instead of a value that cannot be shown or does not fit.
+    // Shown instead of a value that cannot be shown or does not fit. Default nine "*".
     Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndi)
-    // Decimals, significant digits or digit count by display type, 0 .. 15.
+    // Decimals, significant digits or digit count by display type, 0 .. 15. Default 2.
     Q_PROPERTY(int Precision READ Precision WRITE SetDecP)
+    // Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    // Alignment of the right caption. Default taLeftJustify.
     Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignment)
-    // Shown by dtState.
+    // Text shown by dtState. Default "undefined".
     Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
+    // The parent shows through outside the box. Default false.
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    // The number shown; a NaN is never stored. Default 0.0.
     Q_PROPERTY(double Value READ Value WRITE SetLabValue)
+    // Shown at all. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
@@ -202,16 +214,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // Stores a changed value and repaints; an equal one changes nothing.
-    template <class T>
-    void Store(T& Field, const T& Value)
-    {
-        if (Field == Value)
-            return;
-        Field = Value;
-        Paint();
-    }
-
     QString ValueText() const;
     QString DisplayText(const TCanvas& Measure) const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0);

@@ -3,28 +3,18 @@
 #include "RasterLab.h"
 
 #include "Application.h"
+#include "Saturate.h"
 
 #include <QEvent>
 #include <QPalette>
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
 constexpr int DefaultHeight = 68;
 constexpr int TimerId = 1;
-
-int SaturatedAdd(int a, int64_t b)
-{
-    return int(std::clamp<int64_t>(a + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-QString ClassNameOf(const QObject* o)
-{
-    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
-}
 
 } // namespace
 
@@ -53,7 +43,7 @@ void TRasterLab::Assign(QObject* Source)
 {
     auto* src = qobject_cast<TRasterLab*>(Source);
     if (!src)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(Source), ClassNameOf(this)));
+        ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
     FFrameStyle = src->FFrameStyle;
     FLabText = src->FLabText;
     FColorLabBakG = src->FColorLabBakG;
@@ -69,11 +59,12 @@ void TRasterLab::AssignTo(QObject* Dest)
         dest->Assign(this);
         return;
     }
-    throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(this), ClassNameOf(Dest)));
+    ThrowCannotAssign(ClassNameOf(this), ClassNameOf(Dest));
 }
 
 // --- matrix and font -------------------------------------------------------
 
+// A matrix is not compared: every write stores and repaints.
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 {
     FCMat = Value;
@@ -124,10 +115,15 @@ void TRasterLab::AdjustAutoHeight()
 
 void TRasterLab::AdjustAutoCenter()
 {
-    FXPos = SaturatedAdd((width() - int64_t(CalcTextBitLength(FLabText))) / 2, FrameAllowance() + 1);
+    FXPos = ClampToInt((width() - int64_t(CalcTextBitLength(FLabText))) / 2 + FrameAllowance() + 1);
 }
 
 // --- property writers ------------------------------------------------------
+
+// The writers store a changed value and paint it at once; an equal value
+// changes nothing. Those that differ say how: AutoHeight, AutoCenter, the
+// dot geometry and the text fit height or centring to the change before the
+// paint, and the scroll settings paint only where the picture changes.
 
 void TRasterLab::SetAutoHeight(bool Value)
 {
@@ -153,26 +149,17 @@ void TRasterLab::SetAutoCenter(bool Value)
 
 void TRasterLab::SetColorLabBakG(TColor Value)
 {
-    if (Value == FColorLabBakG)
-        return;
-    FColorLabBakG = Value;
-    Paint();
+    StoreAndPaint(FColorLabBakG, Value);
 }
 
 void TRasterLab::SetColorDotOn(TColor Value)
 {
-    if (Value == FColorDotOn)
-        return;
-    FColorDotOn = Value;
-    Paint();
+    StoreAndPaint(FColorDotOn, Value);
 }
 
 void TRasterLab::SetColorDotOff(TColor Value)
 {
-    if (Value == FColorDotOff)
-        return;
-    FColorDotOff = Value;
-    Paint();
+    StoreAndPaint(FColorDotOff, Value);
 }
 
 void TRasterLab::SetColorScheme(TColorScheme Value)
@@ -181,6 +168,8 @@ void TRasterLab::SetColorScheme(TColorScheme Value)
         Paint();
 }
 
+// The dot geometry is limited before the comparison; a change fits height
+// and centring to the new pitch before the paint.
 void TRasterLab::SetDotSpacing(int Value)
 {
     Value = std::clamp(Value, 0, 3);
@@ -209,42 +198,27 @@ void TRasterLab::SetDotSize(int Value)
 
 void TRasterLab::SetFrameStyle(TFrameStyle Value)
 {
-    if (Value == FFrameStyle)
-        return;
-    FFrameStyle = Value;
-    Paint();
+    StoreAndPaint(FFrameStyle, Value);
 }
 
 void TRasterLab::SetXPos(int Value)
 {
-    if (Value == FXPos)
-        return;
-    FXPos = Value;
-    Paint();
+    StoreAndPaint(FXPos, Value);
 }
 
 void TRasterLab::SetYPos(int Value)
 {
-    if (Value == FYPos)
-        return;
-    FYPos = Value;
-    Paint();
+    StoreAndPaint(FYPos, Value);
 }
 
 void TRasterLab::SetProportional(bool Value)
 {
-    if (Value == FProportional)
-        return;
-    FProportional = Value;
-    Paint();
+    StoreAndPaint(FProportional, Value);
 }
 
 void TRasterLab::SetCharBlockMode(TRDBlockMode Value)
 {
-    if (Value == FCharBlockMode)
-        return;
-    FCharBlockMode = Value;
-    Paint();
+    StoreAndPaint(FCharBlockMode, Value);
 }
 
 void TRasterLab::SetLabText(const QString& Value)
@@ -257,6 +231,9 @@ void TRasterLab::SetLabText(const QString& Value)
     Paint();
 }
 
+// Skips the comparison: every write repaints, an equal one too, although
+// the flag does not show in the picture; the label has always answered this
+// write with a paint, and callers may count on it as a refresh.
 void TRasterLab::SetScrollLoop(bool Value)
 {
     FScrollLoop = Value;
@@ -265,6 +242,8 @@ void TRasterLab::SetScrollLoop(bool Value)
 
 // --- scrolling -------------------------------------------------------------
 
+// A new mode restarts or stops the timer. Only the stop paints, showing the
+// text back at its place; a moving mode shows itself at the next tick.
 void TRasterLab::SetScrollMode(TRDScrollMode Value)
 {
     if (Value == FScrollMode)
@@ -279,6 +258,8 @@ void TRasterLab::SetScrollMode(TRDScrollMode Value)
     }
 }
 
+// Interval and step are timing only: limited, compared, stored and the timer
+// restarted, with no paint.
 void TRasterLab::SetScrollIv(int Value)
 {
     if (Value < 10)
@@ -293,10 +274,11 @@ void TRasterLab::SetScrollInc(int Value)
 {
     if (Value == 0)
         Value = 1;
+    // Compared before the sign is dropped: the direction comes from the mode
+    // alone.
     if (Value == FScrollInc)
         return;
-    // The direction comes from the mode alone.
-    FScrollInc = Value == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(Value);
+    FScrollInc = ClampToInt(std::abs(int64_t(Value)));
     UpdateTimer();
 }
 
@@ -335,14 +317,14 @@ void TRasterLab::ScrollTimerEvent(QObject* /*Sender*/)
     case rdsmRight:
         FScrollPosX = SaturatedAdd(FScrollPosX, FScrollInc);
         if (FScrollLoop && FScrollPosX > width()) {
-            FScrollPosX = SaturatedAdd(0, -int64_t(FTextBitLength));
+            FScrollPosX = ClampToInt(-int64_t(FTextBitLength));
             DoScrLoopRestart();
         }
         break;
     case rdsmDown:
         FScrollPosY = SaturatedAdd(FScrollPosY, FScrollInc);
         if (FScrollLoop && FScrollPosY > height()) {
-            FScrollPosY = SaturatedAdd(0, -textHeight);
+            FScrollPosY = ClampToInt(-textHeight);
             DoScrLoopRestart();
         }
         break;

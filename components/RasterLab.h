@@ -58,41 +58,41 @@ public:
 class TRasterLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // Height follows the matrix: frame allowance + pitch x FontHeight. Off.
+    // Height follows the matrix: frame allowance + pitch x FontHeight. Default false.
     Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
-    // The text is centred horizontally (PosX computed). Off.
+    // The text is centred horizontally (PosX computed). Default false.
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
-    // Background and character-block colour. Black.
+    // Background and character-block colour. Default clBlack.
     Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
-    // Lit dots. Lime.
+    // Lit dots. Default clLime.
     Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOn)
-    // Dimmed dots. 0x404040.
+    // Dimmed dots. Default 0x404040.
     Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
-    // Frame line colours: fixed black, white and gray, or the desktop's. csBWG.
+    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    // Gap between dots in pixels, 0..3. 1.
+    // Gap between dots in pixels, 0..3. Default 1.
     Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
-    // Edge of a dot in pixels, 1..32. 3.
+    // Edge of a dot in pixels, 1..32. Default 3.
     Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
-    // Frame style. fsLowered.
+    // Frame style. Default fsLowered.
     Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
-    // Left pixel position of the text. 1.
+    // Left pixel position of the text. Default 1.
     Q_PROPERTY(int PosX READ PosX WRITE SetXPos)
-    // Top pixel position of the text. 1.
+    // Top pixel position of the text. Default 1.
     Q_PROPERTY(int PosY READ PosY WRITE SetYPos)
-    // Each glyph as wide as its own columns, else the matrix's cell. On.
+    // Each glyph as wide as its own columns, else the matrix's cell. Default true.
     Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
-    // Scroll direction. rdsmOff.
+    // Scroll direction. Default rdsmOff.
     Q_PROPERTY(rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
-    // Milliseconds between scroll steps, at least 10. 100.
+    // Milliseconds between scroll steps, at least 10. Default 100.
     Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIv)
-    // Pixels moved per step, positive. 1.
+    // Pixels moved per step, positive. Default 1.
     Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollInc)
-    // Wrap around when the text has left the display. On.
+    // Wrap around when the text has left the display. Default true.
     Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
-    // Dimmed-dot raster and character blocks. rdbmOn.
+    // Dimmed-dot raster and character blocks. Default rdbmOn.
     Q_PROPERTY(rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
-    // The text. "Text".
+    // The text. Default "Text".
     Q_PROPERTY(QString Text READ Text WRITE SetLabText)
 
 public:

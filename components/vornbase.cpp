@@ -1,5 +1,15 @@
 #include "vornbase.h"
 
+QString ClassNameOf(const QObject* o)
+{
+    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
+}
+
+void ThrowCannotAssign(const QString& from, const QString& to)
+{
+    throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(from, to));
+}
+
 void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bottom)
 {
     cv.MoveTo(Left, Top);

@@ -1,8 +1,8 @@
 #pragma once
 // What the controls share for drawing: frame styles, colour schemes and the
 // line colours derived from them, the frame painter, the line-height probe,
-// the enumerations of separators, degree formats and alignments, and the
-// base class of the library's errors.
+// the enumerations of separators, degree formats and alignments, the base
+// class of the library's errors and the refusal of a copy between classes.
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
@@ -53,6 +53,13 @@ class EVornError : public Exception
 public:
     using Exception::Exception;
 };
+
+// The class name of o as the errors show it; "nil" when there is none.
+QString ClassNameOf(const QObject* o);
+
+// The refusal of Assign and AssignTo between unrelated classes:
+// EConvertError "Cannot assign a <from> to a <to>".
+[[noreturn]] void ThrowCannotAssign(const QString& from, const QString& to);
 
 // A closed one-pixel outline from (Left, Top) to (Right, Bottom) inclusive,
 // in the canvas's pen.

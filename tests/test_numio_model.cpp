@@ -7,6 +7,9 @@
 
 #include <QMetaProperty>
 
+#include <functional>
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -278,6 +281,97 @@ TEST(NumIOModel, ButtonAndGaugeSetterLimits)
     }
 }
 
+// Counts the paints the writers ask for; painting itself is suppressed
+// until the field's window exists, the count is not.
+class CountingField : public TNumIO2
+{
+public:
+    int Paints = 0;
+    void Paint() override
+    {
+        ++Paints;
+        TNumIO2::Paint();
+    }
+};
+
+TEST(NumIOModel, WritersPaintOnlyWhereTheySaySo)
+{
+    // Every published property in order: the paints of writing the value it
+    // has, then of writing another one. Rows build on the ones above them.
+    struct Row {
+        const char* name;
+        QVariant other;
+        int equalPaints, otherPaints;
+    } rows[] = {
+        {"Alignment", int(taLeftJustify), 0, 1},    {"AutoSize", true, 0, 1},
+        {"Beep", true, 0, 0},                       {"ButVisible", true, 0, 1},
+        {"But3D", false, 0, 1},                     {"ButHeight", 20, 0, 1},
+        {"ButWidth", 30, 0, 1},                     {"ButIncrem", 0.5, 0, 1},
+        {"ButSpace", 5, 0, 1},                      {"ButColor", uint(clRed), 0, 1},
+        {"ColorBoxBG", uint(clRed), 0, 1},          {"ColorBoxText", uint(clRed), 0, 1},
+        {"ColorOutBG", uint(clRed), 0, 1},          {"ColorOutText", uint(clRed), 0, 1},
+        {"ColorScheme", int(csSystem), 0, 1},       {"ColorWarnBG", uint(clRed), 1, 1},
+        {"ColorWarnText", uint(clLime), 1, 1},      {"DecPlaceSep", int(dsDot), 0, 1},
+        {"Enabled", false, 1, 1},                   {"FixPointDecPlaces", 3, 0, 2},
+        {"FrameStyle", int(fsRaised), 0, 1},        {"GaugeColor", uint(clRed), 0, 1},
+        {"GaugeColorBg", uint(clRed), 0, 1},        {"GaugeColorFrame", uint(clRed), 0, 1},
+        {"GaugeHeight", 5, 0, 1},                   {"GaugeFrameStyle", int(fsNone), 0, 1},
+        {"GaugeLeftMargin", 40, 0, 1},              {"GaugeTopMargin", 4, 0, 1},
+        {"GaugeVisible", true, 0, 1},               {"GaugeWidth", 90, 0, 1},
+        {"Height", 40, 1, 1},                       {"HideSelection", false, 0, 1},
+        {"InputFormat", int(itInt), 0, 2},          {"LeftSpace", 50, 0, 1},
+        {"LeftText", QStringLiteral("L"), 0, 1},    {"LeftTextAlignment", int(taCenter), 0, 1},
+        {"RangeHigh", 500.0, 1, 1},                 {"RangeLow", 10.0, 1, 1},
+        {"ReadOnly", true, 0, 1},                   {"RightText", QStringLiteral("R"), 0, 1},
+        {"RightTextAlignment", int(taCenter), 0, 1}, {"SignificantDigits", 8, 0, 2},
+        {"Text", QStringLiteral("42"), 1, 1},       {"TextBoxWidth", 90, 0, 1},
+        {"Value", 7.0, 1, 1},                       {"TabStop", true, 0, 0},
+    };
+    CountingField f;
+    const QMetaObject* mo = f.metaObject();
+    int at = mo->indexOfProperty("Alignment");
+    ASSERT_EQ(mo->propertyCount() - at, int(std::size(rows)));
+    for (const Row& r : rows) {
+        const QMetaProperty p = mo->property(at++);
+        ASSERT_STREQ(p.name(), r.name);
+        f.Paints = 0;
+        ASSERT_TRUE(p.write(&f, p.read(&f))) << r.name;
+        EXPECT_EQ(f.Paints, r.equalPaints) << r.name << " written with its own value";
+        f.Paints = 0;
+        ASSERT_TRUE(p.write(&f, r.other)) << r.name;
+        EXPECT_EQ(f.Paints, r.otherPaints) << r.name << " written with another value";
+        const QVariant now = p.read(&f);
+        if (p.isEnumType()) {
+            EXPECT_EQ(now.toInt(), r.other.toInt()) << r.name;
+        } else if (r.otherPaints > 0 && r.equalPaints == 0) {
+            EXPECT_EQ(now, r.other) << r.name;
+        }
+    }
+
+    // The limited writers compare the value as passed, before their limits:
+    // a value beyond a limit that the field already holds still repaints.
+    CountingField g;
+    struct Limited {
+        const char* name;
+        std::function<void(TNumIO2&)> atLimit, beyond;
+        int paints;
+    } limited[] = {
+        {"ButWidth", [](TNumIO2& x) { x.SetButWidth(50); }, [](TNumIO2& x) { x.SetButWidth(99); }, 1},
+        {"ButSpace", [](TNumIO2& x) { x.SetButSpace(0); }, [](TNumIO2& x) { x.SetButSpace(-4); }, 1},
+        {"LeftSpace", [](TNumIO2& x) { x.SetLeftSpace(160); }, [](TNumIO2& x) { x.SetLeftSpace(500); }, 1},
+        {"FixPointDecPlaces", [](TNumIO2& x) { x.SetDecP(15); }, [](TNumIO2& x) { x.SetDecP(20); }, 2},
+        {"SignificantDigits", [](TNumIO2& x) { x.SetSigDig(1); }, [](TNumIO2& x) { x.SetSigDig(0); }, 0},
+    };
+    for (const Limited& l : limited) {
+        l.atLimit(g);
+        const QVariant held = g.property(l.name);
+        g.Paints = 0;
+        l.beyond(g);
+        EXPECT_EQ(g.Paints, l.paints) << l.name;
+        EXPECT_EQ(g.property(l.name), held) << l.name;
+    }
+}
+
 TEST(NumIOModel, IntegerValueOverflowNamesTheField)
 {
     TNumIO2 f;
@@ -352,6 +446,20 @@ TEST(NumIOModel, AssignCopiesTheModelOnly)
     EXPECT_EQ(third.Text(), QStringLiteral("42"));
     QObject other;
     EXPECT_THROW(dst.Assign(&other), EConvertError);
+
+    // The refusals name both classes; a missing object is "nil".
+    auto messageOf = [](const std::function<void()>& act) {
+        try {
+            act();
+        } catch (const EConvertError& e) {
+            return e.Message();
+        }
+        return QStringLiteral("no error");
+    };
+    EXPECT_EQ(messageOf([&] { dst.Assign(&other); }), QStringLiteral("Cannot assign a QObject to a TNumIO2"));
+    EXPECT_EQ(messageOf([&] { dst.Assign(nullptr); }), QStringLiteral("Cannot assign a nil to a TNumIO2"));
+    EXPECT_EQ(messageOf([&] { dst.AssignTo(&other); }), QStringLiteral("Cannot assign a TNumIO2 to a QObject"));
+    EXPECT_EQ(messageOf([&] { dst.AssignTo(nullptr); }), QStringLiteral("Cannot assign a TNumIO2 to a nil"));
 }
 
 TEST(NumIOModel, OnlyChangedRaisesOnChange)

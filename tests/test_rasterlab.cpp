@@ -431,6 +431,23 @@ TEST(RasterLab, AssignAndAssignToRefuseOtherClasses)
     EXPECT_THROW(a.Assign(nullptr), EConvertError);
     EXPECT_THROW(a.AssignTo(&plain), EConvertError);
     EXPECT_EQ(a.Text(), QStringLiteral("To"));
+
+    // The refusals name both classes; a missing object is "nil".
+    TRasterLab lab;
+    const std::pair<std::function<void()>, QString> refusals[] = {
+        {[&] { lab.Assign(&plain); }, QStringLiteral("Cannot assign a QWidget to a TRasterLab")},
+        {[&] { lab.Assign(nullptr); }, QStringLiteral("Cannot assign a nil to a TRasterLab")},
+        {[&] { a.AssignTo(&plain); }, QStringLiteral("Cannot assign a TRasterLab to a QWidget")},
+        {[&] { a.AssignTo(nullptr); }, QStringLiteral("Cannot assign a TRasterLab to a nil")},
+    };
+    for (const auto& [act, message] : refusals) {
+        try {
+            act();
+            ADD_FAILURE() << "no error: " << message.toStdString();
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+    }
 }
 
 TEST(RasterLab, ScrollingRunsTheTimerWhileAModeIsSet)

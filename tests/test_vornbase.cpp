@@ -213,4 +213,17 @@ TEST(TextHeightProbe, SpansTheFullLineHeightItMeasures)
     }
 }
 
+TEST(CannotAssign, NamesBothClassesAndNilForNone)
+{
+    QObject o;
+    EXPECT_EQ(ClassNameOf(&o), QStringLiteral("QObject"));
+    EXPECT_EQ(ClassNameOf(nullptr), QStringLiteral("nil"));
+    try {
+        ThrowCannotAssign(ClassNameOf(nullptr), ClassNameOf(&o));
+        ADD_FAILURE() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot assign a nil to a QObject"));
+    }
+}
+
 } // namespace
