@@ -25,14 +25,6 @@
 class QObject;
 class QWidget;
 
-// A description that cannot be read; the message names the window, the
-// control and the property.
-class EReadError : public Exception
-{
-public:
-    using Exception::Exception;
-};
-
 using THandler = std::function<void(QObject* Sender)>;
 using THandlers = std::map<QString, THandler>;
 // Connects a handler to one event of a control.

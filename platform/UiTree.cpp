@@ -1,6 +1,6 @@
 #include "UiTree.h"
 
-#include "FormLoader.h"
+#include "Exceptions.h"
 
 #include <QXmlStreamReader>
 
