@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Colors.h"
+#include "FormValues.h"
 #include "UiTree.h"
 
 #include <QAction>
@@ -85,12 +86,7 @@ private:
 
     [[noreturn]] void Fail(const QString& control, const QString& property, const QString& what) const
     {
-        QString where = QStringLiteral("Window \"%1\"").arg(FWindow);
-        if (!control.isEmpty())
-            where += QStringLiteral(", control \"%1\"").arg(control);
-        if (!property.isEmpty())
-            where += QStringLiteral(", property \"%1\"").arg(property);
-        throw EReadError(where + QStringLiteral(": ") + what);
+        ThrowReadError(FWindow, control, property, what);
     }
 
     void Register(const QString& name, QObject* object)
@@ -110,7 +106,6 @@ private:
     void AddActions(const TUiNode& node, QWidget* container);
     void ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
                          const std::map<QString, TEventBinder>& events, bool isForm);
-    QVariant ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const;
     void BindEvents();
     void ApplyTabOrder();
 };
@@ -202,11 +197,11 @@ void TLoader::ApplyForm(const TUiNode& node)
                 position != QLatin1String("poMainFormCenter"))
                 Fail(QString(), name, QStringLiteral("unknown position \"%1\"").arg(text));
         } else if (name == QLatin1String("Color")) {
-            TColor color = 0;
-            if (!value || !ColorFromText(text, color))
+            const std::optional<TColor> color = value ? ColorFromText(text) : std::nullopt;
+            if (!color)
                 Fail(QString(), name, QStringLiteral("a colour is expected"));
             QPalette pal = FForm->palette();
-            pal.setColor(QPalette::Window, QColor::fromRgb(ResolveColor(color)));
+            pal.setColor(QPalette::Window, QColor::fromRgb(ResolveColor(*color)));
             FForm->setPalette(pal);
         } else {
             rest.Children.push_back(p);
@@ -455,16 +450,19 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNod
             widget->setGeometry(geometry->ChildText("x").toInt(), geometry->ChildText("y").toInt(), w, h);
     }
     if (font) {
-        if (font->Tag != QLatin1String("font"))
+        const std::optional<QFont> f = FontFrom(*font, widget->font());
+        if (!f)
             Fail(name, QStringLiteral("font"), QStringLiteral("a font is expected"));
-        widget->setFont(FontFrom(*font, widget->font()));
+        widget->setFont(*f);
     }
     // The published properties in the control's own order.
     std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [index, p] : ordered) {
         const QMetaProperty prop = meta->property(index);
-        const QVariant v = ValueFor(prop, p->Children.front(), name);
-        if (!prop.isWritable() || !prop.write(object, v))
+        const TFormValue v = DecodeValue(prop, p->Children.front());
+        if (!v.Error.isEmpty())
+            Fail(name, QString::fromLatin1(prop.name()), v.Error);
+        if (!prop.isWritable() || !prop.write(object, v.Value))
             Fail(name, p->Attr("name"), QStringLiteral("the value cannot be written"));
     }
     auto needBool = [&](const TUiNode* v, const char* prop) {
@@ -485,58 +483,6 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNod
     // than the face the window was designed with.
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
-}
-
-QVariant TLoader::ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const
-{
-    const QString text = value.Text.trimmed();
-    const QString tag = value.Tag;
-    auto wrong = [&](const QString& expected) {
-        Fail(control, QString::fromLatin1(prop.name()),
-             QStringLiteral("%1 is expected, not <%2> \"%3\"").arg(expected, tag, text));
-    };
-    bool ok = false;
-    if (prop.isEnumType()) {
-        if (tag != QLatin1String("enum") && tag != QLatin1String("set"))
-            wrong(QStringLiteral("a value of %1").arg(QString::fromLatin1(prop.enumerator().enumName())));
-        const QMetaEnum e = prop.enumerator();
-        const int v = e.keyToValue(WithoutScope(text).toLatin1().constData(), &ok);
-        if (!ok)
-            Fail(control, QString::fromLatin1(prop.name()), QStringLiteral("unknown value \"%1\"").arg(text));
-        return QVariant(v);
-    }
-    switch (prop.metaType().id()) {
-    case QMetaType::QString:
-        if (tag != QLatin1String("string") && tag != QLatin1String("cstring"))
-            wrong(QStringLiteral("a string"));
-        return QVariant(value.Text); // kept as written, spaces included
-    case QMetaType::Int: {
-        const int v = text.toInt(&ok);
-        if (tag != QLatin1String("number") || !ok)
-            wrong(QStringLiteral("a whole number"));
-        return QVariant(v);
-    }
-    case QMetaType::UInt: { // colours: a number or a colour name
-        TColor c = 0;
-        if ((tag != QLatin1String("number") && tag != QLatin1String("string") && tag != QLatin1String("enum")) ||
-            !ColorFromText(text, c))
-            wrong(QStringLiteral("a colour"));
-        return QVariant(static_cast<uint>(c));
-    }
-    case QMetaType::Double: {
-        const double v = text.toDouble(&ok);
-        if ((tag != QLatin1String("double") && tag != QLatin1String("number")) || !ok)
-            wrong(QStringLiteral("a number"));
-        return QVariant(v);
-    }
-    case QMetaType::Bool:
-        if (tag != QLatin1String("bool") || (text != QLatin1String("true") && text != QLatin1String("false")))
-            wrong(QStringLiteral("true or false"));
-        return QVariant(text == QLatin1String("true"));
-    default:
-        Fail(control, QString::fromLatin1(prop.name()),
-             QStringLiteral("values of type %1 cannot be described").arg(QString::fromLatin1(prop.typeName())));
-    }
 }
 
 void TLoader::BindEvents()
