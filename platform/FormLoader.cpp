@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaProperty>
-#include <QPushButton>
 #include <QRect>
 #include <QScreen>
 
@@ -25,33 +24,6 @@
 #include <vector>
 
 namespace {
-
-// ---- The registry of control classes --------------------------------------
-
-void BindClick(QObject* control, THandler handler)
-{
-    auto* button = static_cast<QAbstractButton*>(control);
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [button, handler] { GuardedCall(button, [&] { handler(button); }); });
-}
-
-std::map<QString, TControlClass>& Registry()
-{
-    static std::map<QString, TControlClass> registry = [] {
-        std::map<QString, TControlClass> r;
-        r[QStringLiteral("QPushButton")] = {[](QWidget* parent) -> QWidget* {
-                                                auto* b = new QPushButton(parent);
-                                                // A button is the default button only when asked.
-                                                b->setAutoDefault(false);
-                                                return b;
-                                            },
-                                            {{QStringLiteral("OnClick"), BindClick}}};
-        r[QStringLiteral("QLabel")] = {[](QWidget* parent) -> QWidget* { return new QLabel(parent); }, {}};
-        r[QStringLiteral("QWidget")] = {[](QWidget* parent) { return new QWidget(parent); }, {}};
-        return r;
-    }();
-    return registry;
-}
 
 // ---- Loading --------------------------------------------------------------
 
@@ -105,7 +77,7 @@ private:
     void LoadMenu(const TUiNode& node, QMenu* menu);
     void AddActions(const TUiNode& node, QWidget* container);
     void ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
-                         const std::map<QString, TEventBinder>& events, bool isForm);
+                         const TEventBinders& events, bool isForm);
     void BindEvents();
     void ApplyTabOrder();
 };
@@ -129,13 +101,7 @@ TFormObjects TLoader::Load(const TUiNode& root, const TMemberBinder& bind)
             continue;
         auto* action = new QAction(FForm);
         Register(n.Attr("name"), action);
-        ApplyProperties(action, n.Attr("name"), n,
-                        {{QStringLiteral("OnClick"), [](QObject* control, THandler handler) {
-                              auto* a = static_cast<QAction*>(control);
-                              QObject::connect(a, &QAction::triggered, a,
-                                               [a, handler] { GuardedCall(a, [&] { handler(a); }); });
-                          }}},
-                        false);
+        ApplyProperties(action, n.Attr("name"), n, MenuItemEvents(), false);
     }
 
     ApplyForm(*top);
@@ -305,12 +271,12 @@ void TLoader::LoadChildren(const TUiNode& node, QWidget* parent)
             continue;
         const QString name = n.Attr("name");
         const QString cls = n.Attr("class");
-        const auto it = Registry().find(cls);
-        if (it == Registry().end())
+        const TControlClass* controlClass = FindControlClass(cls);
+        if (!controlClass)
             Fail(name, QString(), QStringLiteral("unknown class \"%1\"").arg(cls));
-        QWidget* control = it->second.Create(parent);
+        QWidget* control = controlClass->Create(parent);
         Register(name, control);
-        ApplyProperties(control, name, n, it->second.Events, false);
+        ApplyProperties(control, name, n, controlClass->Events, false);
         LoadChildren(n, control);
     }
 }
@@ -370,7 +336,7 @@ void TLoader::AddActions(const TUiNode& node, QWidget* container)
 }
 
 void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
-                              const std::map<QString, TEventBinder>& events, bool isForm)
+                              const TEventBinders& events, bool isForm)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     const QMetaObject* meta = object->metaObject();
@@ -523,16 +489,6 @@ void TLoader::ApplyTabOrder()
 }
 
 } // namespace
-
-void RegisterControlClass(const QString& className, TControlClass cls)
-{
-    Registry()[className] = std::move(cls);
-}
-
-bool IsControlClassRegistered(const QString& className)
-{
-    return Registry().count(className) != 0;
-}
 
 TFormObjects LoadFormFromXml(QWidget* form, const QByteArray& xml, const THandlers& handlers,
                              const TMemberBinder& bind, const QString& source)
