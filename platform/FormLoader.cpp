@@ -1,26 +1,20 @@
 #include "FormLoader.h"
 
 #include "Application.h"
-#include "Colors.h"
 #include "FormValues.h"
+#include "FormWindow.h"
 #include "UiTree.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaProperty>
-#include <QRect>
-#include <QScreen>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -122,57 +116,11 @@ TFormObjects TLoader::Load(const TUiNode& root, const TMemberBinder& bind)
 void TLoader::ApplyForm(const TUiNode& node)
 {
     auto* mainWindow = qobject_cast<QMainWindow*>(FForm);
-    int clientWidth = -1, clientHeight = -1;
-    QString borderStyle = QStringLiteral("bsSizeable");
-    QString position = QStringLiteral("poDesigned");
-    QStringList icons{QStringLiteral("biSystemMenu"), QStringLiteral("biMinimize"), QStringLiteral("biMaximize")};
+    TWindowFrame frame(FForm, FWindow);
     TUiNode rest; // the properties left for the generic path
-
-    for (const TUiNode& p : node.Children) {
-        if (p.Tag != QLatin1String("property")) {
-            continue;
-        }
-        const QString name = p.Attr("name");
-        const TUiNode* value = p.Children.empty() ? nullptr : &p.Children.front();
-        const QString text = value ? value->Text.trimmed() : QString();
-        auto needInt = [&](int& target) {
-            bool ok = false;
-            target = text.toInt(&ok);
-            if (!value || value->Tag != QLatin1String("number") || !ok || target < 0)
-                Fail(QString(), name, QStringLiteral("a number of pixels is expected"));
-        };
-        if (name == QLatin1String("ClientWidth")) {
-            needInt(clientWidth);
-        } else if (name == QLatin1String("ClientHeight")) {
-            needInt(clientHeight);
-        } else if (name == QLatin1String("BorderStyle")) {
-            borderStyle = WithoutScope(text);
-            if (borderStyle != QLatin1String("bsSingle") && borderStyle != QLatin1String("bsSizeable"))
-                Fail(QString(), name, QStringLiteral("unknown border style \"%1\"").arg(text));
-        } else if (name == QLatin1String("BorderIcons")) {
-            icons = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-            for (QString& icon : icons) {
-                icon = WithoutScope(icon.trimmed());
-                if (icon != QLatin1String("biSystemMenu") && icon != QLatin1String("biMinimize") &&
-                    icon != QLatin1String("biMaximize"))
-                    Fail(QString(), name, QStringLiteral("unknown border icon \"%1\"").arg(icon));
-            }
-        } else if (name == QLatin1String("Position")) {
-            position = WithoutScope(text);
-            if (position != QLatin1String("poDesigned") && position != QLatin1String("poScreenCenter") &&
-                position != QLatin1String("poMainFormCenter"))
-                Fail(QString(), name, QStringLiteral("unknown position \"%1\"").arg(text));
-        } else if (name == QLatin1String("Color")) {
-            const std::optional<TColor> color = value ? ColorFromText(text) : std::nullopt;
-            if (!color)
-                Fail(QString(), name, QStringLiteral("a colour is expected"));
-            QPalette pal = FForm->palette();
-            pal.setColor(QPalette::Window, QColor::fromRgb(ResolveColor(*color)));
-            FForm->setPalette(pal);
-        } else {
+    for (const TUiNode& p : node.Children)
+        if (p.Tag == QLatin1String("property") && !frame.TakeProperty(p))
             rest.Children.push_back(p);
-        }
-    }
     // The window's own properties first, so that its font reaches the controls.
     ApplyProperties(FForm, QString(), rest, {{QStringLiteral("OnCreate"), [this](QObject*, THandler h) {
                                                   FOnCreate = std::move(h);
@@ -198,70 +146,7 @@ void TLoader::ApplyForm(const TUiNode& node)
     }
 
     // Size, border and position once the menu bar is in place.
-    if (clientWidth >= 0 || clientHeight >= 0) {
-        const QSize size(clientWidth >= 0 ? clientWidth : client->width(),
-                         clientHeight >= 0 ? clientHeight : client->height());
-        if (borderStyle == QLatin1String("bsSingle"))
-            client->setFixedSize(size);
-        else
-            client->resize(size);
-        if (client != FForm)
-            FForm->resize(FForm->sizeHint());
-    }
-    if (borderStyle == QLatin1String("bsSingle")) {
-        if (FForm->layout())
-            FForm->layout()->setSizeConstraint(QLayout::SetFixedSize);
-        else
-            FForm->setFixedSize(FForm->size());
-    }
-    Qt::WindowFlags flags = FForm->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (icons.contains(QLatin1String("biSystemMenu")))
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (icons.contains(QLatin1String("biMinimize")))
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (icons.contains(QLatin1String("biMaximize")) && borderStyle != QLatin1String("bsSingle"))
-        flags |= Qt::WindowMaximizeButtonHint;
-    FForm->setWindowFlags(flags);
-
-    if (position != QLatin1String("poDesigned")) {
-        // Centres the window each time it is shown, before it reaches the screen.
-        class TCentre : public QObject
-        {
-        public:
-            TCentre(QWidget* form, bool overMainForm) : QObject(form), FForm(form), FOverMain(overMainForm) {}
-            bool eventFilter(QObject* watched, QEvent* event) override
-            {
-                if (watched == FForm && event->type() == QEvent::Show && !event->spontaneous()) {
-                    QWidget* main = Application->MainForm();
-                    QRect area;
-                    if (FOverMain && main && main != FForm && main->isVisible())
-                        area = main->frameGeometry();
-                    else if (QScreen* screen = FForm->screen())
-                        area = screen->availableGeometry();
-                    if (area.isValid()) {
-                        const QRect frame = FForm->frameGeometry();
-                        int x = area.x() + (area.width() - frame.width()) / 2;
-                        int y = area.y() + (area.height() - frame.height()) / 2;
-                        // A main window near the screen's edge must not push the
-                        // title bar of a larger window off the screen.
-                        const QScreen* screen = main && FOverMain ? main->screen() : FForm->screen();
-                        if (screen) {
-                            const QRect avail = screen->availableGeometry();
-                            x = std::max(std::min(x, avail.right() + 1 - frame.width()), avail.left());
-                            y = std::max(std::min(y, avail.bottom() + 1 - frame.height()), avail.top());
-                        }
-                        FForm->move(x, y);
-                    }
-                }
-                return false;
-            }
-
-        private:
-            QWidget* FForm;
-            bool FOverMain;
-        };
-        FForm->installEventFilter(new TCentre(FForm, position == QLatin1String("poMainFormCenter")));
-    }
+    frame.Apply(client);
 }
 
 void TLoader::LoadChildren(const TUiNode& node, QWidget* parent)
