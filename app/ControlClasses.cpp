@@ -1,6 +1,6 @@
 #include "ControlClasses.h"
 
-#include "FormLoader.h"
+#include "FormRegistry.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"

@@ -1,7 +1,7 @@
 #pragma once
-// The exception classes of the platform: a base with a message, and the
+// The exception classes of the platform: a base with a message, the
 // floating-point faults that checked arithmetic raises instead of producing
-// infinities or NaNs.
+// infinities or NaNs, and the faults of conversions and window descriptions.
 #include <QByteArray>
 #include <QString>
 
@@ -45,6 +45,14 @@ public:
 
 // An assignment between objects that cannot take each other's values.
 class EConvertError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// A window description that cannot be read; the message names the window,
+// the control and the property.
+class EReadError : public Exception
 {
 public:
     using Exception::Exception;

@@ -1,59 +1,25 @@
 #include "FormLoader.h"
 
 #include "Application.h"
-#include "Colors.h"
+#include "FormValues.h"
+#include "FormWindow.h"
 #include "UiTree.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QEvent>
 #include <QFile>
-#include <QFont>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaProperty>
-#include <QPushButton>
-#include <QRect>
-#include <QScreen>
 
 #include <algorithm>
-#include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
 
-// ---- The registry of control classes --------------------------------------
-
-void BindClick(QObject* control, THandler handler)
-{
-    auto* button = static_cast<QAbstractButton*>(control);
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [button, handler] { GuardedCall(button, [&] { handler(button); }); });
-}
-
-std::map<QString, TControlClass>& Registry()
-{
-    static std::map<QString, TControlClass> registry = [] {
-        std::map<QString, TControlClass> r;
-        r[QStringLiteral("QPushButton")] = {[](QWidget* parent) -> QWidget* {
-                                                auto* b = new QPushButton(parent);
-                                                // A button is the default button only when asked.
-                                                b->setAutoDefault(false);
-                                                return b;
-                                            },
-                                            {{QStringLiteral("OnClick"), BindClick}}};
-        r[QStringLiteral("QLabel")] = {[](QWidget* parent) -> QWidget* { return new QLabel(parent); }, {}};
-        r[QStringLiteral("QWidget")] = {[](QWidget* parent) { return new QWidget(parent); }, {}};
-        return r;
-    }();
-    return registry;
-}
-
-// ---- Loading --------------------------------------------------------------
-
+// An event named in the description, bound once every control exists.
 struct TPendingEvent
 {
     QObject* Control;
@@ -62,6 +28,32 @@ struct TPendingEvent
     QString Handler;
     TEventBinder Bind;
 };
+
+// The object whose properties are being applied, and how messages name it.
+struct TTarget
+{
+    QObject* Object;
+    QWidget* Widget; // null for a menu item
+    QString Name;    // empty for the window itself
+    bool IsForm;
+};
+
+// The properties of one object, sorted out before any is applied.
+struct TSortedProperties
+{
+    std::vector<std::pair<int, const TUiNode*>> Published; // meta-object index, <property>
+    const TUiNode* Geometry = nullptr;
+    const TUiNode* Font = nullptr;
+    const TUiNode* TabStop = nullptr;
+    const TUiNode* Visible = nullptr;
+};
+
+// A label is as wide as its text in the font it shows, which may be wider
+// than the face the window was designed with.
+void WidenLabel(QLabel* label)
+{
+    label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+}
 
 class TLoader
 {
@@ -85,70 +77,47 @@ private:
 
     [[noreturn]] void Fail(const QString& control, const QString& property, const QString& what) const
     {
-        QString where = QStringLiteral("Window \"%1\"").arg(FWindow);
-        if (!control.isEmpty())
-            where += QStringLiteral(", control \"%1\"").arg(control);
-        if (!property.isEmpty())
-            where += QStringLiteral(", property \"%1\"").arg(property);
-        throw EReadError(where + QStringLiteral(": ") + what);
+        ThrowReadError(FWindow, control, property, what);
     }
+    void Register(const QString& name, QObject* object);
 
-    void Register(const QString& name, QObject* object)
-    {
-        if (name.isEmpty())
-            Fail(QString(), QString(), QStringLiteral("a %1 without a name").arg(QString::fromLatin1(object->metaObject()->className())));
-        if (FObjects.contains(name))
-            Fail(name, QString(), QStringLiteral("the name is used twice"));
-        object->setObjectName(name);
-        FObjects.insert(name, object);
-    }
-
-    void ApplyForm(const TUiNode& node);
+    // The walk: the window, its menu items, menu bar and controls.
+    const TUiNode& WindowElement(const TUiNode* ui);
+    void LoadActions(const TUiNode& window);
+    void LoadWindow(const TUiNode& window);
+    QWidget* LoadWindowChildren(const TUiNode& window);
     void LoadChildren(const TUiNode& node, QWidget* parent);
+    void LoadControl(const TUiNode& node, QWidget* parent);
     void LoadMenuBar(const TUiNode& node);
     void LoadMenu(const TUiNode& node, QMenu* menu);
+    void LoadSubmenus(const TUiNode& node, QWidget* parent);
     void AddActions(const TUiNode& node, QWidget* container);
-    void ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
-                         const std::map<QString, TEventBinder>& events, bool isForm);
-    QVariant ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const;
-    void BindEvents();
+
+    // The properties of one object.
+    void ApplyProperties(QObject* object, const QString& name, const TUiNode& node, const TEventBinders& events,
+                         bool isForm);
+    void SortProperty(const TTarget& t, const TUiNode& property, const TEventBinders& events, TSortedProperties& sorted);
+    bool TakeWidgetProperty(const TTarget& t, const QString& prop, const TUiNode& value, TSortedProperties& sorted);
+    int PublishedIndex(const TTarget& t, const QString& prop) const;
+    void ApplyGeometry(const TTarget& t, const TUiNode& value) const;
+    void ApplyFont(const TTarget& t, const TUiNode& value) const;
+    void WritePublished(const TTarget& t, std::vector<std::pair<int, const TUiNode*>> published) const;
+    void ApplyTabStop(const TTarget& t, const TUiNode& value) const;
+    bool NeedBool(const TTarget& t, const TUiNode& value, const char* prop) const;
+
+    // Once every object exists.
+    void ReadTabStops(const TUiNode& ui);
     void ApplyTabOrder();
+    void BindEvents();
 };
 
 TFormObjects TLoader::Load(const TUiNode& root, const TMemberBinder& bind)
 {
     const TUiNode* ui = root.Child("ui");
-    const TUiNode* top = ui ? ui->Child("widget") : nullptr;
-    if (!top)
-        Fail(QString(), QString(), QStringLiteral("the description holds no window"));
-    if (!top->Attr("name").isEmpty())
-        FWindow = top->Attr("name");
-    const QString cls = top->Attr("class");
-    if (!FForm->inherits(cls.toLatin1().constData()))
-        Fail(QString(), QString(), QStringLiteral("unknown window class \"%1\"").arg(cls));
-    FForm->setObjectName(FWindow);
-
-    // Menu items are described once at window level and placed by name.
-    for (const TUiNode& n : top->Children) {
-        if (n.Tag != QLatin1String("action"))
-            continue;
-        auto* action = new QAction(FForm);
-        Register(n.Attr("name"), action);
-        ApplyProperties(action, n.Attr("name"), n,
-                        {{QStringLiteral("OnClick"), [](QObject* control, THandler handler) {
-                              auto* a = static_cast<QAction*>(control);
-                              QObject::connect(a, &QAction::triggered, a,
-                                               [a, handler] { GuardedCall(a, [&] { handler(a); }); });
-                          }}},
-                        false);
-    }
-
-    ApplyForm(*top);
-    if (ui) {
-        if (const TUiNode* stops = ui->Child("tabstops"))
-            for (const TUiNode& s : stops->Children)
-                FTabStops << s.Text.trimmed();
-    }
+    const TUiNode& window = WindowElement(ui);
+    LoadActions(window);
+    LoadWindow(window);
+    ReadTabStops(*ui);
     ApplyTabOrder();
     BindEvents();
     if (bind)
@@ -158,68 +127,70 @@ TFormObjects TLoader::Load(const TUiNode& root, const TMemberBinder& bind)
     return FObjects;
 }
 
-void TLoader::ApplyForm(const TUiNode& node)
+void TLoader::Register(const QString& name, QObject* object)
 {
-    auto* mainWindow = qobject_cast<QMainWindow*>(FForm);
-    int clientWidth = -1, clientHeight = -1;
-    QString borderStyle = QStringLiteral("bsSizeable");
-    QString position = QStringLiteral("poDesigned");
-    QStringList icons{QStringLiteral("biSystemMenu"), QStringLiteral("biMinimize"), QStringLiteral("biMaximize")};
-    TUiNode rest; // the properties left for the generic path
+    if (name.isEmpty())
+        Fail(QString(), QString(), QStringLiteral("a %1 without a name").arg(QString::fromLatin1(object->metaObject()->className())));
+    if (FObjects.contains(name))
+        Fail(name, QString(), QStringLiteral("the name is used twice"));
+    object->setObjectName(name);
+    FObjects.insert(name, object);
+}
 
-    for (const TUiNode& p : node.Children) {
-        if (p.Tag != QLatin1String("property")) {
+// ---- The walk -------------------------------------------------------------
+
+// The window's <widget> element; it must describe the class of `FForm`, and
+// its name, when it has one, names the window.
+const TUiNode& TLoader::WindowElement(const TUiNode* ui)
+{
+    const TUiNode* top = ui ? ui->Child("widget") : nullptr;
+    if (!top)
+        Fail(QString(), QString(), QStringLiteral("the description holds no window"));
+    if (!top->Attr("name").isEmpty())
+        FWindow = top->Attr("name");
+    const QString cls = top->Attr("class");
+    if (!FForm->inherits(cls.toLatin1().constData()))
+        Fail(QString(), QString(), QStringLiteral("unknown window class \"%1\"").arg(cls));
+    FForm->setObjectName(FWindow);
+    return *top;
+}
+
+// Menu items are described once at window level and placed by name.
+void TLoader::LoadActions(const TUiNode& window)
+{
+    for (const TUiNode& n : window.Children) {
+        if (n.Tag != QLatin1String("action"))
             continue;
-        }
-        const QString name = p.Attr("name");
-        const TUiNode* value = p.Children.empty() ? nullptr : &p.Children.front();
-        const QString text = value ? value->Text.trimmed() : QString();
-        auto needInt = [&](int& target) {
-            bool ok = false;
-            target = text.toInt(&ok);
-            if (!value || value->Tag != QLatin1String("number") || !ok || target < 0)
-                Fail(QString(), name, QStringLiteral("a number of pixels is expected"));
-        };
-        if (name == QLatin1String("ClientWidth")) {
-            needInt(clientWidth);
-        } else if (name == QLatin1String("ClientHeight")) {
-            needInt(clientHeight);
-        } else if (name == QLatin1String("BorderStyle")) {
-            borderStyle = WithoutScope(text);
-            if (borderStyle != QLatin1String("bsSingle") && borderStyle != QLatin1String("bsSizeable"))
-                Fail(QString(), name, QStringLiteral("unknown border style \"%1\"").arg(text));
-        } else if (name == QLatin1String("BorderIcons")) {
-            icons = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-            for (QString& icon : icons) {
-                icon = WithoutScope(icon.trimmed());
-                if (icon != QLatin1String("biSystemMenu") && icon != QLatin1String("biMinimize") &&
-                    icon != QLatin1String("biMaximize"))
-                    Fail(QString(), name, QStringLiteral("unknown border icon \"%1\"").arg(icon));
-            }
-        } else if (name == QLatin1String("Position")) {
-            position = WithoutScope(text);
-            if (position != QLatin1String("poDesigned") && position != QLatin1String("poScreenCenter") &&
-                position != QLatin1String("poMainFormCenter"))
-                Fail(QString(), name, QStringLiteral("unknown position \"%1\"").arg(text));
-        } else if (name == QLatin1String("Color")) {
-            TColor color = 0;
-            if (!value || !ColorFromText(text, color))
-                Fail(QString(), name, QStringLiteral("a colour is expected"));
-            QPalette pal = FForm->palette();
-            pal.setColor(QPalette::Window, QColor::fromRgb(ResolveColor(color)));
-            FForm->setPalette(pal);
-        } else {
-            rest.Children.push_back(p);
-        }
+        auto* action = new QAction(FForm);
+        Register(n.Attr("name"), action);
+        ApplyProperties(action, n.Attr("name"), n, MenuItemEvents(), false);
     }
+}
+
+void TLoader::LoadWindow(const TUiNode& window)
+{
+    TWindowFrame frame(FForm, FWindow);
+    TUiNode rest; // the properties left for the generic path
+    for (const TUiNode& p : window.Children)
+        if (p.Tag == QLatin1String("property") && !frame.TakeProperty(p))
+            rest.Children.push_back(p);
     // The window's own properties first, so that its font reaches the controls.
     ApplyProperties(FForm, QString(), rest, {{QStringLiteral("OnCreate"), [this](QObject*, THandler h) {
                                                   FOnCreate = std::move(h);
                                               }}},
                     true);
+    QWidget* client = LoadWindowChildren(window);
+    // Size, border and position once the menu bar is in place.
+    frame.Apply(client);
+}
 
+// Loads the menu bar and the controls; returns the client area: the central
+// widget of a main window, else the window itself.
+QWidget* TLoader::LoadWindowChildren(const TUiNode& window)
+{
+    auto* mainWindow = qobject_cast<QMainWindow*>(FForm);
     QWidget* client = FForm;
-    for (const TUiNode& n : node.Children) {
+    for (const TUiNode& n : window.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         const QString cls = n.Attr("class");
@@ -232,92 +203,30 @@ void TLoader::ApplyForm(const TUiNode& node)
             mainWindow->setCentralWidget(client);
             LoadChildren(n, client);
         } else {
-            LoadChildren(TUiNode{QString(), {}, QString(), {n}}, client);
+            LoadControl(n, client);
         }
     }
-
-    // Size, border and position once the menu bar is in place.
-    if (clientWidth >= 0 || clientHeight >= 0) {
-        const QSize size(clientWidth >= 0 ? clientWidth : client->width(),
-                         clientHeight >= 0 ? clientHeight : client->height());
-        if (borderStyle == QLatin1String("bsSingle"))
-            client->setFixedSize(size);
-        else
-            client->resize(size);
-        if (client != FForm)
-            FForm->resize(FForm->sizeHint());
-    }
-    if (borderStyle == QLatin1String("bsSingle")) {
-        if (FForm->layout())
-            FForm->layout()->setSizeConstraint(QLayout::SetFixedSize);
-        else
-            FForm->setFixedSize(FForm->size());
-    }
-    Qt::WindowFlags flags = FForm->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (icons.contains(QLatin1String("biSystemMenu")))
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (icons.contains(QLatin1String("biMinimize")))
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (icons.contains(QLatin1String("biMaximize")) && borderStyle != QLatin1String("bsSingle"))
-        flags |= Qt::WindowMaximizeButtonHint;
-    FForm->setWindowFlags(flags);
-
-    if (position != QLatin1String("poDesigned")) {
-        // Centres the window each time it is shown, before it reaches the screen.
-        class TCentre : public QObject
-        {
-        public:
-            TCentre(QWidget* form, bool overMainForm) : QObject(form), FForm(form), FOverMain(overMainForm) {}
-            bool eventFilter(QObject* watched, QEvent* event) override
-            {
-                if (watched == FForm && event->type() == QEvent::Show && !event->spontaneous()) {
-                    QWidget* main = Application->MainForm();
-                    QRect area;
-                    if (FOverMain && main && main != FForm && main->isVisible())
-                        area = main->frameGeometry();
-                    else if (QScreen* screen = FForm->screen())
-                        area = screen->availableGeometry();
-                    if (area.isValid()) {
-                        const QRect frame = FForm->frameGeometry();
-                        int x = area.x() + (area.width() - frame.width()) / 2;
-                        int y = area.y() + (area.height() - frame.height()) / 2;
-                        // A main window near the screen's edge must not push the
-                        // title bar of a larger window off the screen.
-                        const QScreen* screen = main && FOverMain ? main->screen() : FForm->screen();
-                        if (screen) {
-                            const QRect avail = screen->availableGeometry();
-                            x = std::max(std::min(x, avail.right() + 1 - frame.width()), avail.left());
-                            y = std::max(std::min(y, avail.bottom() + 1 - frame.height()), avail.top());
-                        }
-                        FForm->move(x, y);
-                    }
-                }
-                return false;
-            }
-
-        private:
-            QWidget* FForm;
-            bool FOverMain;
-        };
-        FForm->installEventFilter(new TCentre(FForm, position == QLatin1String("poMainFormCenter")));
-    }
+    return client;
 }
 
 void TLoader::LoadChildren(const TUiNode& node, QWidget* parent)
 {
-    for (const TUiNode& n : node.Children) {
-        if (n.Tag != QLatin1String("widget"))
-            continue;
-        const QString name = n.Attr("name");
-        const QString cls = n.Attr("class");
-        const auto it = Registry().find(cls);
-        if (it == Registry().end())
-            Fail(name, QString(), QStringLiteral("unknown class \"%1\"").arg(cls));
-        QWidget* control = it->second.Create(parent);
-        Register(name, control);
-        ApplyProperties(control, name, n, it->second.Events, false);
-        LoadChildren(n, control);
-    }
+    for (const TUiNode& n : node.Children)
+        if (n.Tag == QLatin1String("widget"))
+            LoadControl(n, parent);
+}
+
+void TLoader::LoadControl(const TUiNode& node, QWidget* parent)
+{
+    const QString name = node.Attr("name");
+    const QString cls = node.Attr("class");
+    const TControlClass* controlClass = FindControlClass(cls);
+    if (!controlClass)
+        Fail(name, QString(), QStringLiteral("unknown class \"%1\"").arg(cls));
+    QWidget* control = controlClass->Create(parent);
+    Register(name, control);
+    ApplyProperties(control, name, node, controlClass->Events, false);
+    LoadChildren(node, control);
 }
 
 void TLoader::LoadMenuBar(const TUiNode& node)
@@ -327,13 +236,7 @@ void TLoader::LoadMenuBar(const TUiNode& node)
         Fail(node.Attr("name"), QString(), QStringLiteral("only a main window has a menu bar"));
     auto* bar = new QMenuBar(mainWindow);
     Register(node.Attr("name"), bar);
-    for (const TUiNode& n : node.Children) {
-        if (n.Tag != QLatin1String("widget"))
-            continue;
-        if (n.Attr("class") != QLatin1String("QMenu"))
-            Fail(n.Attr("name"), QString(), QStringLiteral("unknown class \"%1\" in a menu").arg(n.Attr("class")));
-        LoadMenu(n, new QMenu(bar));
-    }
+    LoadSubmenus(node, bar);
     AddActions(node, bar);
     mainWindow->setMenuBar(bar);
 }
@@ -342,14 +245,19 @@ void TLoader::LoadMenu(const TUiNode& node, QMenu* menu)
 {
     Register(node.Attr("name"), menu);
     ApplyProperties(menu, node.Attr("name"), node, {}, false);
+    LoadSubmenus(node, menu);
+    AddActions(node, menu);
+}
+
+void TLoader::LoadSubmenus(const TUiNode& node, QWidget* parent)
+{
     for (const TUiNode& n : node.Children) {
         if (n.Tag != QLatin1String("widget"))
             continue;
         if (n.Attr("class") != QLatin1String("QMenu"))
             Fail(n.Attr("name"), QString(), QStringLiteral("unknown class \"%1\" in a menu").arg(n.Attr("class")));
-        LoadMenu(n, new QMenu(menu));
+        LoadMenu(n, new QMenu(parent));
     }
-    AddActions(node, menu);
 }
 
 void TLoader::AddActions(const TUiNode& node, QWidget* container)
@@ -374,179 +282,175 @@ void TLoader::AddActions(const TUiNode& node, QWidget* container)
     }
 }
 
-void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNode& node,
-                              const std::map<QString, TEventBinder>& events, bool isForm)
+// ---- Properties -----------------------------------------------------------
+
+// Geometry and font come first, then the published properties in the
+// object's own order, then tab stop, visibility and the label's width.
+void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNode& node, const TEventBinders& events,
+                              bool isForm)
 {
-    auto* widget = qobject_cast<QWidget*>(object);
-    const QMetaObject* meta = object->metaObject();
-    std::vector<std::pair<int, const TUiNode*>> ordered;
-    const TUiNode* geometry = nullptr;
-    const TUiNode* font = nullptr;
-    const TUiNode* tabStop = nullptr;
-    const TUiNode* visible = nullptr;
+    const TTarget t{object, qobject_cast<QWidget*>(object), name, isForm};
+    TSortedProperties sorted;
+    for (const TUiNode& p : node.Children)
+        if (p.Tag == QLatin1String("property"))
+            SortProperty(t, p, events, sorted);
 
-    for (const TUiNode& p : node.Children) {
-        if (p.Tag != QLatin1String("property"))
-            continue;
-        QString prop = p.Attr("name");
-        if (p.Children.empty())
-            Fail(name, prop, QStringLiteral("no value given"));
-        const TUiNode& value = p.Children.front();
+    if (sorted.Geometry)
+        ApplyGeometry(t, *sorted.Geometry);
+    if (sorted.Font)
+        ApplyFont(t, *sorted.Font);
+    WritePublished(t, std::move(sorted.Published));
+    if (sorted.TabStop)
+        ApplyTabStop(t, *sorted.TabStop);
+    if (sorted.Visible && !NeedBool(t, *sorted.Visible, "Visible"))
+        t.Widget->setVisible(false);
+    if (auto* label = qobject_cast<QLabel*>(t.Widget))
+        WidenLabel(label);
+}
 
-        if (const auto ev = events.find(prop); ev != events.end()) {
-            if (value.Tag != QLatin1String("string") || value.Text.trimmed().isEmpty())
-                Fail(name, prop, QStringLiteral("the name of a handler is expected"));
-            FEvents.push_back({object, name, prop, value.Text.trimmed(), ev->second});
-            continue;
-        }
-        if (prop == QLatin1String("geometry") && widget) {
-            geometry = &value;
-            continue;
-        }
-        if (prop == QLatin1String("font") && widget) {
-            font = &value;
-            continue;
-        }
-        if (prop == QLatin1String("TabStop") && widget && !isForm) {
-            tabStop = &value;
-            continue;
-        }
-        if (prop == QLatin1String("ParentFont") && widget && !isForm) {
-            // Qt's font inheritance already stops at a font given to the control.
-            if (value.Tag != QLatin1String("bool"))
-                Fail(name, prop, QStringLiteral("true or false is expected"));
-            continue;
-        }
-        if (prop == QLatin1String("Visible") && widget && !isForm) {
-            visible = &value;
-            continue;
-        }
-        if (prop == QLatin1String("TabOrder") && widget && !isForm) {
-            bool ok = false;
-            const int order = value.Text.trimmed().toInt(&ok);
-            if (value.Tag != QLatin1String("number") || !ok || order < 0)
-                Fail(name, prop, QStringLiteral("a tab position (0, 1, ...) is expected"));
-            FTabOrder.emplace_back(order, widget);
-            continue;
-        }
-        if (prop == QLatin1String("Caption")) {
-            if (isForm)
-                prop = QStringLiteral("windowTitle");
-            else if (qobject_cast<QMenu*>(object))
-                prop = QStringLiteral("title");
-            else if (meta->indexOfProperty("text") >= 0)
-                prop = QStringLiteral("text");
-        }
-        const int index = meta->indexOfProperty(prop.toLatin1().constData());
-        if (index < 0)
-            Fail(name, p.Attr("name"), QStringLiteral("the %1 has no such property").arg(isForm ? QStringLiteral("window") : QStringLiteral("control")));
-        if (std::any_of(ordered.begin(), ordered.end(), [&](const auto& e) { return e.first == index; }))
-            Fail(name, p.Attr("name"), QStringLiteral("the property is given twice"));
-        ordered.emplace_back(index, &p);
-    }
+// Files one <property>: an event to bind later, a property the loader reads
+// itself, or a published property to write in order.
+void TLoader::SortProperty(const TTarget& t, const TUiNode& property, const TEventBinders& events,
+                           TSortedProperties& sorted)
+{
+    const QString prop = property.Attr("name");
+    if (property.Children.empty())
+        Fail(t.Name, prop, QStringLiteral("no value given"));
+    const TUiNode& value = property.Children.front();
 
-    if (geometry) {
-        if (geometry->Tag != QLatin1String("rect"))
-            Fail(name, QStringLiteral("geometry"), QStringLiteral("a rectangle is expected"));
-        const int w = geometry->ChildText("width").toInt(), h = geometry->ChildText("height").toInt();
-        if (isForm) // a window's place comes from its Position
-            widget->resize(w, h);
-        else
-            widget->setGeometry(geometry->ChildText("x").toInt(), geometry->ChildText("y").toInt(), w, h);
+    if (const auto ev = events.find(prop); ev != events.end()) {
+        if (value.Tag != QLatin1String("string") || value.Text.trimmed().isEmpty())
+            Fail(t.Name, prop, QStringLiteral("the name of a handler is expected"));
+        FEvents.push_back({t.Object, t.Name, prop, value.Text.trimmed(), ev->second});
+        return;
     }
-    if (font) {
-        if (font->Tag != QLatin1String("font"))
-            Fail(name, QStringLiteral("font"), QStringLiteral("a font is expected"));
-        widget->setFont(FontFrom(*font, widget->font()));
+    if (t.Widget && TakeWidgetProperty(t, prop, value, sorted))
+        return;
+    const int index = PublishedIndex(t, prop);
+    if (std::any_of(sorted.Published.begin(), sorted.Published.end(), [&](const auto& e) { return e.first == index; }))
+        Fail(t.Name, prop, QStringLiteral("the property is given twice"));
+    sorted.Published.emplace_back(index, &property);
+}
+
+// The properties every control understands beyond its published ones; the
+// window takes only geometry and font this way.
+bool TLoader::TakeWidgetProperty(const TTarget& t, const QString& prop, const TUiNode& value, TSortedProperties& sorted)
+{
+    if (prop == QLatin1String("geometry")) {
+        sorted.Geometry = &value;
+        return true;
     }
-    // The published properties in the control's own order.
-    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [index, p] : ordered) {
+    if (prop == QLatin1String("font")) {
+        sorted.Font = &value;
+        return true;
+    }
+    if (t.IsForm)
+        return false;
+    if (prop == QLatin1String("TabStop")) {
+        sorted.TabStop = &value;
+        return true;
+    }
+    if (prop == QLatin1String("ParentFont")) {
+        // Qt's font inheritance already stops at a font given to the control.
+        if (value.Tag != QLatin1String("bool"))
+            Fail(t.Name, prop, QStringLiteral("true or false is expected"));
+        return true;
+    }
+    if (prop == QLatin1String("Visible")) {
+        sorted.Visible = &value;
+        return true;
+    }
+    if (prop == QLatin1String("TabOrder")) {
+        const std::optional<int> order = CountFrom(value);
+        if (!order)
+            Fail(t.Name, prop, QStringLiteral("a tab position (0, 1, ...) is expected"));
+        FTabOrder.emplace_back(*order, t.Widget);
+        return true;
+    }
+    return false;
+}
+
+// The meta-object index of `prop`; Caption is the window's title, a menu's
+// title or a control's text.
+int TLoader::PublishedIndex(const TTarget& t, const QString& prop) const
+{
+    const QMetaObject* meta = t.Object->metaObject();
+    QString published = prop;
+    if (prop == QLatin1String("Caption")) {
+        if (t.IsForm)
+            published = QStringLiteral("windowTitle");
+        else if (qobject_cast<QMenu*>(t.Object))
+            published = QStringLiteral("title");
+        else if (meta->indexOfProperty("text") >= 0)
+            published = QStringLiteral("text");
+    }
+    const int index = meta->indexOfProperty(published.toLatin1().constData());
+    if (index < 0)
+        Fail(t.Name, prop,
+             QStringLiteral("the %1 has no such property").arg(t.IsForm ? QStringLiteral("window") : QStringLiteral("control")));
+    return index;
+}
+
+void TLoader::ApplyGeometry(const TTarget& t, const TUiNode& value) const
+{
+    const std::optional<QRect> rect = RectFrom(value);
+    if (!rect)
+        Fail(t.Name, QStringLiteral("geometry"), QStringLiteral("a rectangle is expected"));
+    if (t.IsForm) // a window's place comes from its Position
+        t.Widget->resize(rect->size());
+    else
+        t.Widget->setGeometry(*rect);
+}
+
+void TLoader::ApplyFont(const TTarget& t, const TUiNode& value) const
+{
+    const std::optional<QFont> font = FontFrom(value, t.Widget->font());
+    if (!font)
+        Fail(t.Name, QStringLiteral("font"), QStringLiteral("a font is expected"));
+    t.Widget->setFont(*font);
+}
+
+// The published properties in the object's own order, whatever the order of
+// the file.
+void TLoader::WritePublished(const TTarget& t, std::vector<std::pair<int, const TUiNode*>> published) const
+{
+    std::sort(published.begin(), published.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const QMetaObject* meta = t.Object->metaObject();
+    for (const auto& [index, property] : published) {
         const QMetaProperty prop = meta->property(index);
-        const QVariant v = ValueFor(prop, p->Children.front(), name);
-        if (!prop.isWritable() || !prop.write(object, v))
-            Fail(name, p->Attr("name"), QStringLiteral("the value cannot be written"));
-    }
-    auto needBool = [&](const TUiNode* v, const char* prop) {
-        const QString t = v->Text.trimmed();
-        if (v->Tag != QLatin1String("bool") || (t != QLatin1String("true") && t != QLatin1String("false")))
-            Fail(name, QString::fromLatin1(prop), QStringLiteral("true or false is expected"));
-        return t == QLatin1String("true");
-    };
-    if (tabStop) {
-        if (needBool(tabStop, "TabStop"))
-            widget->setFocusPolicy(Qt::StrongFocus);
-        else if (widget->focusPolicy() != Qt::NoFocus)
-            widget->setFocusPolicy(Qt::ClickFocus);
-    }
-    if (visible && !needBool(visible, "Visible"))
-        widget->setVisible(false);
-    // A label is as wide as its text in the font it shows, which may be wider
-    // than the face the window was designed with.
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
-}
-
-QVariant TLoader::ValueFor(const QMetaProperty& prop, const TUiNode& value, const QString& control) const
-{
-    const QString text = value.Text.trimmed();
-    const QString tag = value.Tag;
-    auto wrong = [&](const QString& expected) {
-        Fail(control, QString::fromLatin1(prop.name()),
-             QStringLiteral("%1 is expected, not <%2> \"%3\"").arg(expected, tag, text));
-    };
-    bool ok = false;
-    if (prop.isEnumType()) {
-        if (tag != QLatin1String("enum") && tag != QLatin1String("set"))
-            wrong(QStringLiteral("a value of %1").arg(QString::fromLatin1(prop.enumerator().enumName())));
-        const QMetaEnum e = prop.enumerator();
-        const int v = e.keyToValue(WithoutScope(text).toLatin1().constData(), &ok);
-        if (!ok)
-            Fail(control, QString::fromLatin1(prop.name()), QStringLiteral("unknown value \"%1\"").arg(text));
-        return QVariant(v);
-    }
-    switch (prop.metaType().id()) {
-    case QMetaType::QString:
-        if (tag != QLatin1String("string") && tag != QLatin1String("cstring"))
-            wrong(QStringLiteral("a string"));
-        return QVariant(value.Text); // kept as written, spaces included
-    case QMetaType::Int: {
-        const int v = text.toInt(&ok);
-        if (tag != QLatin1String("number") || !ok)
-            wrong(QStringLiteral("a whole number"));
-        return QVariant(v);
-    }
-    case QMetaType::UInt: { // colours: a number or a colour name
-        TColor c = 0;
-        if ((tag != QLatin1String("number") && tag != QLatin1String("string") && tag != QLatin1String("enum")) ||
-            !ColorFromText(text, c))
-            wrong(QStringLiteral("a colour"));
-        return QVariant(static_cast<uint>(c));
-    }
-    case QMetaType::Double: {
-        const double v = text.toDouble(&ok);
-        if ((tag != QLatin1String("double") && tag != QLatin1String("number")) || !ok)
-            wrong(QStringLiteral("a number"));
-        return QVariant(v);
-    }
-    case QMetaType::Bool:
-        if (tag != QLatin1String("bool") || (text != QLatin1String("true") && text != QLatin1String("false")))
-            wrong(QStringLiteral("true or false"));
-        return QVariant(text == QLatin1String("true"));
-    default:
-        Fail(control, QString::fromLatin1(prop.name()),
-             QStringLiteral("values of type %1 cannot be described").arg(QString::fromLatin1(prop.typeName())));
+        const TFormValue value = DecodeValue(prop, property->Children.front());
+        if (!value.Error.isEmpty())
+            Fail(t.Name, QString::fromLatin1(prop.name()), value.Error);
+        if (!prop.isWritable() || !prop.write(t.Object, value.Value))
+            Fail(t.Name, property->Attr("name"), QStringLiteral("the value cannot be written"));
     }
 }
 
-void TLoader::BindEvents()
+void TLoader::ApplyTabStop(const TTarget& t, const TUiNode& value) const
 {
-    for (TPendingEvent& e : FEvents) {
-        const auto h = FHandlers.find(e.Handler);
-        if (h == FHandlers.end() || !h->second)
-            Fail(e.ControlName, e.Event, QStringLiteral("unknown handler \"%1\"").arg(e.Handler));
-        e.Bind(e.Control, h->second);
-    }
+    if (NeedBool(t, value, "TabStop"))
+        t.Widget->setFocusPolicy(Qt::StrongFocus);
+    else if (t.Widget->focusPolicy() != Qt::NoFocus)
+        t.Widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+bool TLoader::NeedBool(const TTarget& t, const TUiNode& value, const char* prop) const
+{
+    const std::optional<bool> b = BoolFrom(value);
+    if (!b)
+        Fail(t.Name, QString::fromLatin1(prop), QStringLiteral("true or false is expected"));
+    return *b;
+}
+
+// ---- Once every object exists ---------------------------------------------
+
+// Designer's <tabstops> list, when there is one, overrides the TabOrder
+// properties.
+void TLoader::ReadTabStops(const TUiNode& ui)
+{
+    if (const TUiNode* stops = ui.Child("tabstops"))
+        for (const TUiNode& s : stops->Children)
+            FTabStops << s.Text.trimmed();
 }
 
 void TLoader::ApplyTabOrder()
@@ -562,8 +466,8 @@ void TLoader::ApplyTabOrder()
     } else {
         std::stable_sort(FTabOrder.begin(), FTabOrder.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [order, w] : FTabOrder)
-            chain.push_back(w);
+        for (const auto& entry : FTabOrder)
+            chain.push_back(entry.second);
     }
     for (size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
@@ -576,17 +480,17 @@ void TLoader::ApplyTabOrder()
     }
 }
 
+void TLoader::BindEvents()
+{
+    for (TPendingEvent& e : FEvents) {
+        const auto h = FHandlers.find(e.Handler);
+        if (h == FHandlers.end() || !h->second)
+            Fail(e.ControlName, e.Event, QStringLiteral("unknown handler \"%1\"").arg(e.Handler));
+        e.Bind(e.Control, h->second);
+    }
+}
+
 } // namespace
-
-void RegisterControlClass(const QString& className, TControlClass cls)
-{
-    Registry()[className] = std::move(cls);
-}
-
-bool IsControlClassRegistered(const QString& className)
-{
-    return Registry().count(className) != 0;
-}
 
 TFormObjects LoadFormFromXml(QWidget* form, const QByteArray& xml, const THandlers& handlers,
                              const TMemberBinder& bind, const QString& source)

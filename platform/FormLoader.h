@@ -13,7 +13,12 @@
 // (poDesigned, poScreenCenter, poMainFormCenter), Color and OnCreate.
 // Events are dynamic string properties naming a handler:
 //   <property name="OnChange" stdset="0"><string>nioFreqChange</string></property>
+//
+// The pieces: UiTree reads the element tree, FormValues decodes values,
+// FormRegistry knows the control classes, FormWindow sets the window's frame
+// and placement; this unit walks the tree and puts the window together.
 #include "Exceptions.h"
+#include "FormRegistry.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -25,45 +30,8 @@
 class QObject;
 class QWidget;
 
-// A description that cannot be read; the message names the window, the
-// control and the property.
-class EReadError : public Exception
-{
-public:
-    using Exception::Exception;
-};
-
-using THandler = std::function<void(QObject* Sender)>;
+// The window's handlers by name.
 using THandlers = std::map<QString, THandler>;
-// Connects a handler to one event of a control.
-using TEventBinder = std::function<void(QObject* control, THandler handler)>;
-
-struct TControlClass
-{
-    std::function<QWidget*(QWidget* parent)> Create;
-    std::map<QString, TEventBinder> Events;
-};
-
-// Makes a control class known to the loader by its class name. Registering
-// a name again replaces the earlier entry.
-void RegisterControlClass(const QString& className, TControlClass cls);
-bool IsControlClassRegistered(const QString& className);
-
-// Registers a control class whose events are public std::function members,
-// e.g. RegisterControl<TNumIO2>("TNumIO2", {{"OnChange", &TNumIO2::OnChange}}).
-template <class T>
-void RegisterControl(const QString& className,
-                     std::initializer_list<std::pair<const char*, std::function<void(QObject*)> T::*>> events = {})
-{
-    TControlClass cls;
-    cls.Create = [](QWidget* parent) -> QWidget* { return new T(parent); };
-    for (const auto& [name, member] : events) {
-        cls.Events[QString::fromLatin1(name)] = [member](QObject* control, THandler handler) {
-            static_cast<T*>(control)->*member = std::move(handler);
-        };
-    }
-    RegisterControlClass(className, std::move(cls));
-}
 
 // The objects a description created, by name (controls, menus, menu items).
 using TFormObjects = QHash<QString, QObject*>;

@@ -1,6 +1,6 @@
 #include "UiTree.h"
 
-#include "FormLoader.h"
+#include "Exceptions.h"
 
 #include <QXmlStreamReader>
 
@@ -31,64 +31,12 @@ TUiNode ReadUiTree(const QByteArray& xml, const QString& source)
     return root;
 }
 
-
-namespace {
-
-struct TNamedColor
+void ThrowReadError(const QString& window, const QString& control, const QString& property, const QString& what)
 {
-    const char* Name;
-    TColor Value;
-};
-constexpr TNamedColor NamedColors[] = {
-    {"clBlack", clBlack},         {"clGray", clGray},           {"clSilver", clSilver},
-    {"clWhite", clWhite},         {"clRed", clRed},             {"clLime", clLime},
-    {"clNavy", clNavy},           {"clWindowText", clWindowText}, {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow}, {"clBtnHighlight", clBtnHighlight},
-};
-
-} // namespace
-
-bool ColorFromText(const QString& text, TColor& color)
-{
-    for (const TNamedColor& c : NamedColors) {
-        if (text == QLatin1String(c.Name)) {
-            color = c.Value;
-            return true;
-        }
-    }
-    bool ok = false;
-    const qulonglong v = text.toULongLong(&ok, 0);
-    if (!ok || v > 0xFFFFFFFFull)
-        return false;
-    color = static_cast<TColor>(v);
-    return true;
+    QString where = QStringLiteral("Window \"%1\"").arg(window);
+    if (!control.isEmpty())
+        where += QStringLiteral(", control \"%1\"").arg(control);
+    if (!property.isEmpty())
+        where += QStringLiteral(", property \"%1\"").arg(property);
+    throw EReadError(where + QStringLiteral(": ") + what);
 }
-
-QString WithoutScope(const QString& key)
-{
-    const qsizetype at = key.lastIndexOf(QLatin1String("::"));
-    return at < 0 ? key : key.mid(at + 2);
-}
-
-// Point sizes are read at the 96 dots per inch the windows were designed
-// for, as pixel sizes (8 points are 11 pixels), so that text keeps its size
-// whatever the screen reports.
-QFont FontFrom(const TUiNode& node, QFont font)
-{
-    const QString family = node.ChildText("family");
-    if (!family.isEmpty())
-        font.setFamily(family);
-    bool ok = false;
-    if (const int pt = node.ChildText("pointsize").toInt(&ok); ok && pt > 0)
-        font.setPixelSize((pt * 96 + 36) / 72);
-    if (const int px = node.ChildText("pixelsize").toInt(&ok); ok && px > 0)
-        font.setPixelSize(px);
-    if (node.Child("bold"))
-        font.setBold(node.ChildText("bold") == QLatin1String("true"));
-    if (node.Child("italic"))
-        font.setItalic(node.ChildText("italic") == QLatin1String("true"));
-    if (node.Child("underline"))
-        font.setUnderline(node.ChildText("underline") == QLatin1String("true"));
-    return font;
-}
-

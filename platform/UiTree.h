@@ -1,10 +1,7 @@
 #pragma once
-// Reading a window description: the element tree of a Qt Designer .ui file
-// and the conversions of its values (colour names, enumeration keys, fonts).
-#include "Colors.h"
-
+// Reading a window description: the element tree of a Qt Designer .ui file,
+// and the form of the message that a fault in a description raises.
 #include <QByteArray>
-#include <QFont>
 #include <QString>
 #include <QXmlStreamAttributes>
 
@@ -36,12 +33,8 @@ struct TUiNode
 // well-formed XML.
 TUiNode ReadUiTree(const QByteArray& xml, const QString& source);
 
-// A colour given by name (clLime, clBtnFace, ...) or as a number (decimal,
-// or hexadecimal with 0x); false for anything else.
-bool ColorFromText(const QString& text, TColor& color);
-
-// "vornbase::fsLowered" and "fsLowered" name the same value.
-QString WithoutScope(const QString& key);
-
-// `font` changed by a <font> element.
-QFont FontFrom(const TUiNode& node, QFont font);
+// Throws EReadError for a fault in the description of `window`, naming the
+// control and the property when they are not empty:
+//   Window "dlgTest", control "nio1", property "Value": <what>
+[[noreturn]] void ThrowReadError(const QString& window, const QString& control, const QString& property,
+                                 const QString& what);
