@@ -3,12 +3,11 @@
 #include "Application.h"
 #include "Exceptions.h"
 #include "FloatCheck.h"
+#include "Saturate.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -25,11 +24,6 @@ void TextOutTurned(TCanvas& cv, int x, int y, const QString& s, int degrees)
     p.translate(x, y);
     p.rotate(-degrees);
     p.drawText(0, QFontMetrics(cv.Font(), &cv.Image()).ascent(), s);
-}
-
-int ClampToInt(int64_t v)
-{
-    return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
 }
 
 } // namespace
@@ -244,16 +238,13 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // direction, and reducing keeps huge angles exact.
     const int degrees = FTextAngle % 360;
 
-    // Disabled by its own Enabled flag, as the label itself shows it.
-    if (!testAttribute(Qt::WA_ForceDisabled)) {
-        FCanvas.SetFontColor(ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb()));
-        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
-    } else {
-        FCanvas.SetFontColor(clBtnHighlight);
-        TextOutTurned(FCanvas, o.x() + 1, o.y() + 1, text, degrees);
-        FCanvas.SetFontColor(clBtnShadow);
-        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
-    }
+    // Disabled by its own Enabled flag, as the label itself shows it, in the
+    // engraved look of the system's highlight and shadow colours.
+    const TColor color = ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    DrawCaptionLook(
+        FCanvas, !testAttribute(Qt::WA_ForceDisabled), color, o.x(), o.y(),
+        [&](int x, int y) { TextOutTurned(FCanvas, x, y, text, degrees); },
+        {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }
 
 void TRotLab::paintEvent(QPaintEvent*)
