@@ -5,6 +5,7 @@
 #include "FloatCheck.h"
 #include "Saturate.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -42,7 +43,7 @@ QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY,
     return QPoint(ClampToInt(PosX + dx), ClampToInt(PosY + dy));
 }
 
-TRotLab::TRotLab(QWidget* parent) : QWidget(parent)
+TRotLab::TRotLab(QWidget* parent) : TSurface(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     // A font of its own: nothing of it is taken from the parent.
@@ -53,37 +54,43 @@ TRotLab::TRotLab(QWidget* parent) : QWidget(parent)
     resize(200, 200);
 }
 
-bool TRotLab::Visible() const
-{
-    return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
-}
-
 void TRotLab::Repaint()
 {
     if (FTransparent)
-        update();
+        PaintLater();
     else
-        repaint();
+        Paint();
+}
+
+void TRotLab::PaintLater()
+{
+    if (FPaintQueued)
+        return;
+    FPaintQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FPaintQueued = false;
+            // A label that is not on the screen is painted when it is shown.
+            if (isVisible())
+                GuardedCall(this, [this] { Paint(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TRotLab::SetAlignment(TAlignment Value)
 {
-    if (Value == FAlignment)
-        return;
-    FAlignment = Value;
-    Repaint();
+    StoreAndRepaint(FAlignment, Value);
 }
 
 void TRotLab::SetAntiAlias(bool Value)
 {
-    if (Value == FAntiAlias)
-        return;
-    FAntiAlias = Value;
-    Repaint();
+    StoreAndRepaint(FAntiAlias, Value);
 }
 
 void TRotLab::SetAutoCenter(bool Value)
 {
+    // Not the common writer: switching on re-centres before the repaint.
     if (Value == FAutoCenter)
         return;
     FAutoCenter = Value;
@@ -92,12 +99,14 @@ void TRotLab::SetAutoCenter(bool Value)
     Repaint();
 }
 
+// Caption and Color belong to the label as a framework control, whose
+// writers invalidate it: the paint follows from the event loop, opaque or not.
 void TRotLab::SetCaption(const QString& Value)
 {
     if (Value == FCaption)
         return;
     FCaption = Value;
-    update();
+    PaintLater();
 }
 
 void TRotLab::SetColor(TColor Value)
@@ -105,17 +114,16 @@ void TRotLab::SetColor(TColor Value)
     if (Value == FColor)
         return;
     FColor = Value;
-    update();
+    PaintLater();
 }
 
 void TRotLab::SetFrameStyle(TFrameStyle Value)
 {
-    if (Value == FFrameStyle)
-        return;
-    FFrameStyle = Value;
-    Repaint();
+    StoreAndRepaint(FFrameStyle, Value);
 }
 
+// Not the common writer: under AutoCenter a different value is dropped for
+// the centre, and the label still repaints.
 void TRotLab::SetTextPosX(int Value)
 {
     if (Value == FTextPosX)
@@ -140,20 +148,18 @@ void TRotLab::SetTextPosY(int Value)
 
 void TRotLab::SetTextAngle(int Value)
 {
-    if (Value == FTextAngle)
-        return;
-    FTextAngle = Value;
-    Repaint();
+    StoreAndRepaint(FTextAngle, Value);
 }
 
 void TRotLab::SetTransparent(bool Value)
 {
+    // Not the common writer: the repaint follows the new value, at once when
+    // now opaque and later when now transparent.
     if (Value == FTransparent)
         return;
     FTransparent = Value;
     // An opaque label fills all of itself, so the parent need not be drawn under it.
     setAttribute(Qt::WA_OpaquePaintEvent, !Value);
-    update();
     Repaint();
 }
 
@@ -171,7 +177,7 @@ void TRotLab::Assign(QObject* Source)
     FTextPosX = src->FTextPosX;
     FTextPosY = src->FTextPosY;
     FAntiAlias = src->FAntiAlias;
-    update();
+    PaintLater();
 }
 
 void TRotLab::AssignTo(QObject* Dest)
@@ -192,12 +198,18 @@ void TRotLab::AdjustAutoCenter()
     FTextPosY = height() / 2;
 }
 
-void TRotLab::ProcessResize(QObject*)
+bool TRotLab::FollowSize()
 {
     if (!parentWidget() || !FAutoCenter)
-        return;
+        return false;
     AdjustAutoCenter();
-    Repaint();
+    return true;
+}
+
+void TRotLab::ProcessResize(QObject*)
+{
+    if (FollowSize())
+        Repaint();
 }
 
 void TRotLab::Paint()
@@ -205,16 +217,20 @@ void TRotLab::Paint()
     if (!Visible())
         return;
     FBitmap = NewBitmap(width(), height()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (FBitmap.isNull())
-        return;
-    FBitmap.fill(Qt::transparent);
-    if (!FTransparent) {
-        FCanvas.SetBrushColor(FColor);
-        FCanvas.FillRect(0, 0, width(), height());
+    if (!FBitmap.isNull()) {
+        FBitmap.fill(Qt::transparent);
+        if (!FTransparent) {
+            FCanvas.SetBrushColor(FColor);
+            FCanvas.FillRect(0, 0, width(), height());
+        }
+        QRect r = rect();
+        DoDrawText(r, 0);
+        DrawFrame(FCanvas, FFrameStyle, 0, 0, width() - 1, height() - 1, clWhite, clSilver, clGray, clBlack,
+                  clBlack);
     }
-    QRect r = rect();
-    DoDrawText(r, 0);
-    DrawFrame(FCanvas, FFrameStyle, 0, 0, width() - 1, height() - 1, clWhite, clSilver, clGray, clBlack, clBlack);
+    // Laid over the parent's pixels on the screen: the layer's transparent
+    // pixels leave them as they are.
+    Present(FBitmap);
 }
 
 void TRotLab::DoDrawText(QRect&, unsigned Flags)
@@ -247,15 +263,20 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
         {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }
 
-void TRotLab::paintEvent(QPaintEvent*)
+void TRotLab::changeEvent(QEvent* event)
 {
-    GuardedCall(this, [this] { Paint(); });
-    QPainter p(this);
-    p.drawImage(0, 0, FBitmap);
+    TSurface::changeEvent(event);
+    // The picture shows the enabled state, the font and the palette's window
+    // text: a change of any of them repaints it.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::EnabledChange || type == QEvent::FontChange || type == QEvent::PaletteChange)
+        GuardedCall(this, [this] { Repaint(); });
 }
 
 void TRotLab::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
-    GuardedCall(this, [this] { ProcessResize(this); });
+    // The reference point follows first, so the surface's repaint at the new
+    // size shows it in its place.
+    FollowSize();
+    TSurface::resizeEvent(event);
 }
