@@ -383,8 +383,10 @@ private:
     QString SelectedText() const;
     void BeepIfWanted();
 
-    // Mouse helpers.
+    // Layout: the framed box, and the rows the gauge takes below it.
+    TValueBox Box() const;
     int BarHeight() const;
+    // Mouse helpers.
     double GaugeValueOf(int X);
     double SteppedValue(bool Upper);
 
@@ -393,11 +395,10 @@ private:
     void PaintButtons(TCanvas& cv);
     void PaintRightCaption(TCanvas& cv, int yT);
     void PaintGauge(TCanvas& cv, int ZH);
-    void PaintBox(TCanvas& cv, int ZH, bool outOfRange);
-    void PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange, int tw);
+    void PaintBox(TCanvas& cv, bool outOfRange);
+    void PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw);
     void PaintCaret(TCanvas& cv, int ZH, int tw);
     void PaintSelection(TCanvas& cv, int ZH, int tw);
-    void PaintBevel(TCanvas& cv, TFrameStyle fs, int l, int t, int r, int b);
     int TextWidthOf(const QString& s) const;
     // CharPosToXCoords with the width of the whole text already measured.
     int CharPosToX(int cp, int tw) const;

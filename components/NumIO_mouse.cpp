@@ -23,24 +23,6 @@ double LimitToRange(long double v, double lo, double hi)
 }
 } // namespace
 
-int TNumIO2::XCoordsToCharPos(int X) const
-{
-    const int len = static_cast<int>(FInBuffer.size());
-    if (len == 0)
-        return 0;
-    const int tw = TextWidthOf(FInBuffer);
-    const int charwid = tw / len;
-    if (charwid <= 0)
-        return 0; // characters without width: no position to tell apart
-    int offset = X - FLeftSpace - 1 - (FTextBoxWidth - tw) / 2;
-    if (FAlignment == taLeftJustify)
-        offset = X - FLeftSpace - 3;
-    else if (FAlignment == taRightJustify)
-        offset = X - FLeftSpace - FTextBoxWidth + 3 + tw;
-    offset = std::clamp(offset, 0, tw);
-    return (charwid / 2 + offset) / charwid;
-}
-
 double TNumIO2::GaugeValueOf(int X)
 {
     const long double t = static_cast<long double>(X - FGaugeLeftMarg) / FGaugeWidth;
@@ -115,12 +97,7 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
 {
     const int H = height();
     const int bh = BarHeight();
-    if (X <= FLeftSpace)
-        FMouseAreaCode = 0;
-    else if (X <= FLeftSpace + FTextBoxWidth)
-        FMouseAreaCode = 1;
-    else
-        FMouseAreaCode = 2;
+    FMouseAreaCode = Box().Zone(X);
     if (Shift & ssLeft) {
         // Selection drag: the start follows the pointer only to the left.
         if (0 < Y && Y < H - bh) {

@@ -10,38 +10,11 @@
 
 using namespace numio;
 
-int TNumIO2::TextWidthOf(const QString& s) const
-{
-    // Measured on a bitmap like the one Paint draws on, so that the layout
-    // and the picture agree.
-    static QImage probe = NewBitmap(1, 1);
-    return QFontMetrics(font(), &probe).horizontalAdvance(s);
-}
-
-int TNumIO2::BarHeight() const
-{
-    return FGaugeVisib ? FGaugeHeight + FGaugeTopMarg + 1 : 0;
-}
-
-int TNumIO2::CharPosToXCoords(int cp) const
-{
-    return CharPosToX(cp, TextWidthOf(FInBuffer));
-}
-
-int TNumIO2::CharPosToX(int cp, int tw) const
-{
-    const int twcp = cp >= FInBuffer.size() ? tw : TextWidthOf(FInBuffer.left(std::max(cp, 0)));
-    switch (FAlignment) {
-    case taLeftJustify: return FLeftSpace + 4 + twcp;
-    case taRightJustify: return FLeftSpace + FTextBoxWidth - 2 - tw + twcp;
-    case taCenter:
-    default: return FLeftSpace + 2 + (FTextBoxWidth - tw) / 2 + twcp;
-    }
-}
-
 void TNumIO2::Paint()
 {
-    // 1.
+    // Nothing is composed while the field is hidden, while its window does
+    // not exist yet, or from within this paint (the automatic height below
+    // resizes the field, which paints again).
     if (!Visible() || FSuppressPaint || FInPaint)
         return;
     FInPaint = true;
@@ -50,15 +23,15 @@ void TNumIO2::Paint()
         ~Reset() { flag = false; }
     } reset{FInPaint};
 
-    // 2. Automatic height, past the Height writer and its limits.
+    // Automatic height, past the Height writer and its limits.
     if (FAutoSize) {
-        static QImage probe = NewBitmap(1, 1);
-        const int h = QFontMetrics(font(), &probe).height() + 6;
+        const int h = MeasuringMetrics(font()).height() + 6;
         if (h != height())
             resize(width(), h);
     }
 
-    // 3.
+    // The bitmap of the whole control, filled with the surround; every row
+    // below is measured from the height after the automatic one.
     const int W = width(), H = height();
     QImage GrafBmp = NewBitmap(W, H);
     TCanvas cv(GrafBmp);
@@ -71,37 +44,23 @@ void TNumIO2::Paint()
     cv.SetBrushColor(FColorOutBG);
     cv.Rectangle(0, 0, W, H);
 
-    PaintLeftCaption(cv, yT); // 4.
+    // The elements in order, later ones over earlier ones where they overlap.
+    PaintLeftCaption(cv, yT);
     if (FButVisible)
-        PaintButtons(cv); // 5.
-    PaintRightCaption(cv, yT); // 6.
+        PaintButtons(cv);
+    PaintRightCaption(cv, yT);
     if (FGaugeVisib)
-        PaintGauge(cv, ZH); // 7.
-    PaintBox(cv, ZH, outOfRange); // 8.
+        PaintGauge(cv, ZH);
+    PaintBox(cv, outOfRange);
     const int tw = cv.TextWidth(FInBuffer);
-    PaintBoxText(cv, ZH, yT, outOfRange, tw); // 9.
-    PaintCaret(cv, ZH, tw); // 10.
-    PaintSelection(cv, ZH, tw); // 11.
-    Present(std::move(GrafBmp)); // 12.
+    PaintBoxText(cv, yT, outOfRange, tw);
+    PaintCaret(cv, ZH, tw);
+    PaintSelection(cv, ZH, tw);
+    // Shown in one copy, so no intermediate state ever reaches the screen.
+    Present(std::move(GrafBmp));
 }
 
 namespace {
-// A caption, plain or in the disabled look (grey over a white copy).
-void CaptionOut(TCanvas& cv, bool enabled, TColor color, TColor bg, int x, int y, const QString& s)
-{
-    if (enabled) {
-        cv.SetBrushColor(bg);
-        cv.SetFontColor(color);
-        cv.TextOut(x, y, s);
-    } else {
-        cv.SetBrushStyle(bsClear);
-        cv.SetFontColor(clWhite);
-        cv.TextOut(x + 1, y + 1, s);
-        cv.SetFontColor(clGray);
-        cv.TextOut(x, y, s);
-    }
-}
-
 void Line(TCanvas& cv, int x1, int y1, int x2, int y2)
 {
     cv.MoveTo(x1, y1);
@@ -117,7 +76,7 @@ void TNumIO2::PaintLeftCaption(TCanvas& cv, int yT)
         x = FLeftSpace - lw - 5;
     else if (FLTAlignment == taCenter)
         x = (FLeftSpace - lw) / 2;
-    CaptionOut(cv, FEnabled, FColorOutText, FColorOutBG, x, yT, FLeftText);
+    DrawCaption(cv, FEnabled, FColorOutText, x, yT, FLeftText);
 }
 
 void TNumIO2::PaintButtons(TCanvas& cv)
@@ -165,7 +124,7 @@ void TNumIO2::PaintRightCaption(TCanvas& cv, int yT)
         x = W - rw - 6;
     else if (FRTAlignment == taCenter)
         x = rx + 1 + (W - rx - rw) / 2;
-    CaptionOut(cv, FEnabled, FColorOutText, FColorOutBG, x, yT, FRightText);
+    DrawCaption(cv, FEnabled, FColorOutText, x, yT, FRightText);
 }
 
 void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
@@ -190,75 +149,32 @@ void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
     cv.Rectangle(gl, gt, gl + static_cast<int>(Round(FGaugeWidth * perc)), gb);
 
     if (FGaugeFrameSt != fsNone) {
+        const TFrameLines lines = FrameLines();
         cv.SetBrushStyle(bsClear);
-        TColor ring = FColGrayLine;
-        if (FGaugeFrameSt == fsSimple)
-            ring = FGaugeColorFrm;
-        else if (FGaugeFrameSt == fsEmbossed)
-            ring = FColWhiteLine;
-        cv.SetPenColor(ring);
+        cv.SetPenColor(FGaugeFrameSt == fsSimple ? FGaugeColorFrm : lines.Ring(FGaugeFrameSt));
         cv.Rectangle(gl, gt, gr, gb);
-        PaintBevel(cv, FGaugeFrameSt, gl, gt, gr - 1, gb - 1);
+        DrawBevel(cv, FGaugeFrameSt, lines, gl, gt, gr - 1, gb - 1);
     }
 }
 
-void TNumIO2::PaintBevel(TCanvas& cv, TFrameStyle fs, int l, int t, int r, int b)
+void TNumIO2::PaintBox(TCanvas& cv, bool outOfRange)
 {
-    TColor inner, outer;
-    switch (fs) {
-    case fsLowered: inner = FColBlackLine, outer = FColWhiteLine; break;
-    case fsRaised: inner = FColWhiteLine, outer = FColBlackLine; break;
-    case fsEmbossed: inner = outer = FColGrayLine; break;
-    case fsEngraved: inner = outer = FColWhiteLine; break;
-    default: return;
-    }
-    cv.SetPenColor(inner);
-    cv.MoveTo(l + 1, b - 1);
-    cv.LineTo(l + 1, t + 1);
-    cv.LineTo(r, t + 1);
-    cv.SetPenColor(outer);
-    cv.MoveTo(l + 1, b + 1);
-    cv.LineTo(r + 1, b + 1);
-    cv.LineTo(r + 1, t);
-}
-
-void TNumIO2::PaintBox(TCanvas& cv, int ZH, bool outOfRange)
-{
-    const int LS = FLeftSpace, TBW = FTextBoxWidth;
     TColor fill = FColorBoxBG;
     if (!FEnabled)
         fill = clSilver;
     else if (outOfRange)
         fill = FColorWarnBG;
-    TColor pen = FColGrayLine;
-    if (FFrameStyle == fsNone)
-        pen = fill;
-    else if (FFrameStyle == fsEmbossed)
-        pen = FColWhiteLine;
-    cv.SetPenColor(pen);
-    cv.SetBrushColor(fill);
-    if (FFrameStyle == fsNone || FFrameStyle == fsSimple) {
-        cv.Rectangle(LS, 0, LS + TBW + 2, ZH);
-    } else {
-        cv.Rectangle(LS, 0, LS + TBW + 2, ZH - 1);
-        PaintBevel(cv, FFrameStyle, LS, 0, LS + TBW + 1, ZH - 2);
-    }
+    Box().Draw(cv, FFrameStyle, FrameLines(), fill);
 }
 
-void TNumIO2::PaintBoxText(TCanvas& cv, int ZH, int yT, bool outOfRange, int tw)
+void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
 {
-    const int LS = FLeftSpace, TBW = FTextBoxWidth;
     TColor color = outOfRange ? FColorWarnTxt : FColorBoxText;
     if (!FEnabled)
         color = clGray;
-    int x = LS + 2 + (TBW - tw) / 2;
-    if (FAlignment == taLeftJustify)
-        x = LS + 4;
-    else if (FAlignment == taRightJustify)
-        x = LS + TBW - 2 - tw;
     // The brush is still the box's fill.
     cv.SetFontColor(color);
-    cv.TextRect(LS + 3, 2, LS + TBW - 1, ZH - 3, x, yT, FInBuffer);
+    Box().DrawText(cv, FAlignment, yT, FInBuffer, tw);
 }
 
 void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)

@@ -200,12 +200,7 @@ void TNumLab::AssignTo(QObject* Dest) const
 
 void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
 {
-    if (X <= FLeftSpace)
-        FMouseAreaCode = 0;
-    else if (X <= FLeftSpace + FLabWidth)
-        FMouseAreaCode = 1;
-    else
-        FMouseAreaCode = 2;
+    FMouseAreaCode = Box().Zone(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
 }

@@ -215,9 +215,10 @@ protected:
 
 private:
     QString ValueText() const;
-    QString DisplayText(const TCanvas& Measure) const;
-    void PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0);
+    void PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx = 1);
     void PaintCaptions(TCanvas& cv, int Y0);
+    // The framed value box, also the middle zone of MouseAreaCode.
+    TValueBox Box() const;
     void PaintBox(TCanvas& cv);
     void PaintValue(TCanvas& cv, int Y0);
 

@@ -8,9 +8,6 @@ namespace {
 
 // The caption offsets are built from this margin.
 constexpr int Rim = 8;
-// The fixed colours of the disabled look.
-constexpr TColor DisabledLight = 0xFFFFFF;
-constexpr TColor DisabledGray = 0x808080;
 
 } // namespace
 
@@ -41,20 +38,12 @@ void TNumLab::Paint()
     Present(std::move(bitmap), FTransParent ? cmSrcAnd : cmSrcCopy);
 }
 
-// Enabled: one pass in ColorOutText on the background brush. Disabled: an
-// engraved look, white at (WhiteX, Y0 + 1) under gray at (X, Y0).
-void TNumLab::PaintCaption(TCanvas& cv, const QString& Text, int X, int WhiteX, int Y0)
+// Enabled: one pass in ColorOutText on the background brush. Disabled: the
+// engraved look in fixed white and gray whatever the colour scheme, the white
+// copy LightDx to the side.
+void TNumLab::PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx)
 {
-    if (FEnabled) {
-        cv.SetFontColor(FColorOutText);
-        cv.TextOut(X, Y0, Text);
-        return;
-    }
-    cv.SetBrushStyle(bsClear);
-    cv.SetFontColor(DisabledLight);
-    cv.TextOut(WhiteX, Y0 + 1, Text);
-    cv.SetFontColor(DisabledGray);
-    cv.TextOut(X, Y0, Text);
+    DrawCaption(cv, FEnabled, FColorOutText, X, Y0, Text, {.LightDx = LightDx});
 }
 
 void TNumLab::PaintCaptions(TCanvas& cv, int Y0)
@@ -63,73 +52,39 @@ void TNumLab::PaintCaptions(TCanvas& cv, int Y0)
 
     int tw = cv.TextWidth(FLeftText);
     switch (FLTAlignment) {
-    case taLeftJustify: PaintCaption(cv, FLeftText, 7, 8, Y0); break;
-    case taRightJustify: PaintCaption(cv, FLeftText, L - Rim - tw + 3, L - tw - 4, Y0); break;
-    case taCenter: PaintCaption(cv, FLeftText, (L - tw) / 2, (L - tw) / 2 + 1, Y0); break;
+    case taLeftJustify: PaintCaption(cv, FLeftText, 7, Y0); break;
+    case taRightJustify: PaintCaption(cv, FLeftText, L - Rim - tw + 3, Y0); break;
+    case taCenter: PaintCaption(cv, FLeftText, (L - tw) / 2, Y0); break;
     }
 
     tw = cv.TextWidth(FRightText);
     switch (FRTAlignment) {
-    case taLeftJustify: PaintCaption(cv, FRightText, L + B + Rim - 1, L + B + 8, Y0); break;
-    // The white copy of a right-justified caption sits one pixel left.
-    case taRightJustify: PaintCaption(cv, FRightText, W - Rim - tw + 2, W - tw - 7, Y0); break;
-    case taCenter: {
-        const int x = (W - L - B - tw) / 2 + L + B + 1;
-        PaintCaption(cv, FRightText, x, x + 1, Y0);
-        break;
+    case taLeftJustify: PaintCaption(cv, FRightText, L + B + Rim - 1, Y0); break;
+    // The white copy of a right-justified right caption sits one pixel left
+    // of the gray one, not right (W - tw - 7 against W - tw - 6). The label
+    // has always been drawn so; its pictures are kept as they are.
+    case taRightJustify: PaintCaption(cv, FRightText, W - Rim - tw + 2, Y0, -1); break;
+    case taCenter: PaintCaption(cv, FRightText, (W - L - B - tw) / 2 + L + B + 1, Y0); break;
     }
-    }
+}
+
+TValueBox TNumLab::Box() const
+{
+    return {FLeftSpace, FLabWidth, height()};
 }
 
 void TNumLab::PaintBox(TCanvas& cv)
 {
-    const int L = FLeftSpace, B = FLabWidth, H = height();
-    TColor outline = FColGrayLine;
-    if (FFrameStyle == fsNone)
-        outline = FColorLabBakG;
-    else if (FFrameStyle == fsEmbossed)
-        outline = FColWhiteLine;
-    cv.SetPenColor(outline);
-    cv.SetBrushColor(FColorLabBakG);
-
-    if (FFrameStyle == fsNone || FFrameStyle == fsSimple) {
-        cv.Rectangle(L, 0, L + B + 2, H);
-        return;
-    }
-    TColor innerTopLeft = FColBlackLine, outerBottomRight = FColWhiteLine; // fsLowered
-    switch (FFrameStyle) {
-    case fsRaised:
-        innerTopLeft = FColWhiteLine;
-        outerBottomRight = FColBlackLine;
-        break;
-    case fsEmbossed: innerTopLeft = outerBottomRight = FColGrayLine; break;
-    case fsEngraved: innerTopLeft = outerBottomRight = FColWhiteLine; break;
-    default: break;
-    }
-    cv.Rectangle(L, 0, L + B + 2, H - 1);
-    cv.SetPenColor(innerTopLeft);
-    cv.MoveTo(L + 1, H - 3);
-    cv.LineTo(L + 1, 1);
-    cv.LineTo(L + B + 1, 1);
-    cv.SetPenColor(outerBottomRight);
-    cv.MoveTo(L + 1, H - 1);
-    cv.LineTo(L + B + 2, H - 1);
-    cv.LineTo(L + B + 2, 0);
+    Box().Draw(cv, FFrameStyle, FrameLines(), FColorLabBakG);
 }
 
 void TNumLab::PaintValue(TCanvas& cv, int Y0)
 {
-    const int L = FLeftSpace, B = FLabWidth, H = height();
-    const QString text = DisplayText(cv);
-    cv.SetFontColor(FEnabled ? FColorLabText : DisabledGray);
-    const int tw = cv.TextWidth(text);
-    int x = L + 2 + (B - tw) / 2; // taCenter
-    if (FAlignment == taLeftJustify)
-        x = L + 4;
-    else if (FAlignment == taRightJustify)
-        x = L + B - 2 - tw;
+    const QString text = DisplayText();
+    // The disabled value is plain gray, without a white copy.
+    cv.SetFontColor(FEnabled ? FColorLabText : clGray);
     // The brush still holds ColorLabBakG from the box.
-    cv.TextRect(L + 3, 2, L + B - 1, H - 3, x, Y0, text);
+    Box().DrawText(cv, FAlignment, Y0, text, cv.TextWidth(text));
 }
 
 void TNumLab::paintEvent(QPaintEvent* event)

@@ -122,14 +122,6 @@ QString TNumLab::ValueText() const
 
 QString TNumLab::DisplayText() const
 {
-    QImage probe = NewBitmap(1, 1);
-    TCanvas cv(probe);
-    cv.SetFont(font());
-    return DisplayText(cv);
-}
-
-QString TNumLab::DisplayText(const TCanvas& Measure) const
-{
     if (FEmpty)
         return QString();
     QString text = ValueText();
@@ -145,7 +137,7 @@ QString TNumLab::DisplayText(const TCanvas& Measure) const
     // The hook, like every event, receives the label itself as its sender.
     if (OnBeforeDisplay)
         OnBeforeDisplay(const_cast<TNumLab*>(this), text);
-    if (FDisplayType != dtState && Measure.TextWidth(text) > FLabWidth - 6)
+    if (FDisplayType != dtState && MeasuringMetrics(font()).horizontalAdvance(text) > FLabWidth - 6)
         text = FOverFlowIndi;
     return text;
 }

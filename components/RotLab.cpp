@@ -3,12 +3,12 @@
 #include "Application.h"
 #include "Exceptions.h"
 #include "FloatCheck.h"
+#include "Saturate.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -27,11 +27,6 @@ void TextOutTurned(TCanvas& cv, int x, int y, const QString& s, int degrees)
     p.drawText(0, QFontMetrics(cv.Font(), &cv.Image()).ascent(), s);
 }
 
-int ClampToInt(int64_t v)
-{
-    return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
-}
-
 } // namespace
 
 QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2)
@@ -48,7 +43,7 @@ QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY,
     return QPoint(ClampToInt(PosX + dx), ClampToInt(PosY + dy));
 }
 
-TRotLab::TRotLab(QWidget* parent) : QWidget(parent)
+TRotLab::TRotLab(QWidget* parent) : TSurface(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     // A font of its own: nothing of it is taken from the parent.
@@ -59,37 +54,43 @@ TRotLab::TRotLab(QWidget* parent) : QWidget(parent)
     resize(200, 200);
 }
 
-bool TRotLab::Visible() const
-{
-    return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
-}
-
 void TRotLab::Repaint()
 {
     if (FTransparent)
-        update();
+        PaintLater();
     else
-        repaint();
+        Paint();
+}
+
+void TRotLab::PaintLater()
+{
+    if (FPaintQueued)
+        return;
+    FPaintQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FPaintQueued = false;
+            // A label that is not on the screen is painted when it is shown.
+            if (isVisible())
+                GuardedCall(this, [this] { Paint(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TRotLab::SetAlignment(TAlignment Value)
 {
-    if (Value == FAlignment)
-        return;
-    FAlignment = Value;
-    Repaint();
+    StoreAndRepaint(FAlignment, Value);
 }
 
 void TRotLab::SetAntiAlias(bool Value)
 {
-    if (Value == FAntiAlias)
-        return;
-    FAntiAlias = Value;
-    Repaint();
+    StoreAndRepaint(FAntiAlias, Value);
 }
 
 void TRotLab::SetAutoCenter(bool Value)
 {
+    // Not the common writer: switching on re-centres before the repaint.
     if (Value == FAutoCenter)
         return;
     FAutoCenter = Value;
@@ -98,12 +99,14 @@ void TRotLab::SetAutoCenter(bool Value)
     Repaint();
 }
 
+// Caption and Color belong to the label as a framework control, whose
+// writers invalidate it: the paint follows from the event loop, opaque or not.
 void TRotLab::SetCaption(const QString& Value)
 {
     if (Value == FCaption)
         return;
     FCaption = Value;
-    update();
+    PaintLater();
 }
 
 void TRotLab::SetColor(TColor Value)
@@ -111,17 +114,16 @@ void TRotLab::SetColor(TColor Value)
     if (Value == FColor)
         return;
     FColor = Value;
-    update();
+    PaintLater();
 }
 
 void TRotLab::SetFrameStyle(TFrameStyle Value)
 {
-    if (Value == FFrameStyle)
-        return;
-    FFrameStyle = Value;
-    Repaint();
+    StoreAndRepaint(FFrameStyle, Value);
 }
 
+// Not the common writer: under AutoCenter a different value is dropped for
+// the centre, and the label still repaints.
 void TRotLab::SetTextPosX(int Value)
 {
     if (Value == FTextPosX)
@@ -146,20 +148,18 @@ void TRotLab::SetTextPosY(int Value)
 
 void TRotLab::SetTextAngle(int Value)
 {
-    if (Value == FTextAngle)
-        return;
-    FTextAngle = Value;
-    Repaint();
+    StoreAndRepaint(FTextAngle, Value);
 }
 
 void TRotLab::SetTransparent(bool Value)
 {
+    // Not the common writer: the repaint follows the new value, at once when
+    // now opaque and later when now transparent.
     if (Value == FTransparent)
         return;
     FTransparent = Value;
     // An opaque label fills all of itself, so the parent need not be drawn under it.
     setAttribute(Qt::WA_OpaquePaintEvent, !Value);
-    update();
     Repaint();
 }
 
@@ -167,17 +167,14 @@ void TRotLab::Assign(QObject* Source)
 {
     const auto* src = qobject_cast<const TRotLab*>(Source);
     if (!src)
-        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2")
-                                .arg(Source ? QString::fromLatin1(Source->metaObject()->className())
-                                            : QStringLiteral("nil"),
-                                     QString::fromLatin1(metaObject()->className())));
+        ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
     FAutoCenter = src->FAutoCenter;
     FFrameStyle = src->FFrameStyle;
     FTextAngle = src->FTextAngle;
     FTextPosX = src->FTextPosX;
     FTextPosY = src->FTextPosY;
     FAntiAlias = src->FAntiAlias;
-    update();
+    PaintLater();
 }
 
 void TRotLab::AssignTo(QObject* Dest)
@@ -186,10 +183,7 @@ void TRotLab::AssignTo(QObject* Dest)
         dest->Assign(this);
         return;
     }
-    throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2")
-                            .arg(QString::fromLatin1(metaObject()->className()),
-                                 Dest ? QString::fromLatin1(Dest->metaObject()->className())
-                                      : QStringLiteral("nil")));
+    ThrowCannotAssign(ClassNameOf(this), ClassNameOf(Dest));
 }
 
 void TRotLab::AdjustAutoCenter()
@@ -198,12 +192,18 @@ void TRotLab::AdjustAutoCenter()
     FTextPosY = height() / 2;
 }
 
-void TRotLab::ProcessResize(QObject*)
+bool TRotLab::FollowSize()
 {
     if (!parentWidget() || !FAutoCenter)
-        return;
+        return false;
     AdjustAutoCenter();
-    Repaint();
+    return true;
+}
+
+void TRotLab::ProcessResize(QObject*)
+{
+    if (FollowSize())
+        Repaint();
 }
 
 void TRotLab::Paint()
@@ -211,16 +211,20 @@ void TRotLab::Paint()
     if (!Visible())
         return;
     FBitmap = NewBitmap(width(), height()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (FBitmap.isNull())
-        return;
-    FBitmap.fill(Qt::transparent);
-    if (!FTransparent) {
-        FCanvas.SetBrushColor(FColor);
-        FCanvas.FillRect(0, 0, width(), height());
+    if (!FBitmap.isNull()) {
+        FBitmap.fill(Qt::transparent);
+        if (!FTransparent) {
+            FCanvas.SetBrushColor(FColor);
+            FCanvas.FillRect(0, 0, width(), height());
+        }
+        QRect r = rect();
+        DoDrawText(r, 0);
+        DrawFrame(FCanvas, FFrameStyle, 0, 0, width() - 1, height() - 1, clWhite, clSilver, clGray, clBlack,
+                  clBlack);
     }
-    QRect r = rect();
-    DoDrawText(r, 0);
-    DrawFrame(FCanvas, FFrameStyle, 0, 0, width() - 1, height() - 1, clWhite, clSilver, clGray, clBlack, clBlack);
+    // Laid over the parent's pixels on the screen: the layer's transparent
+    // pixels leave them as they are.
+    Present(FBitmap);
 }
 
 void TRotLab::DoDrawText(QRect&, unsigned Flags)
@@ -244,27 +248,29 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // direction, and reducing keeps huge angles exact.
     const int degrees = FTextAngle % 360;
 
-    // Disabled by its own Enabled flag, as the label itself shows it.
-    if (!testAttribute(Qt::WA_ForceDisabled)) {
-        FCanvas.SetFontColor(ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb()));
-        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
-    } else {
-        FCanvas.SetFontColor(clBtnHighlight);
-        TextOutTurned(FCanvas, o.x() + 1, o.y() + 1, text, degrees);
-        FCanvas.SetFontColor(clBtnShadow);
-        TextOutTurned(FCanvas, o.x(), o.y(), text, degrees);
-    }
+    // Disabled by its own Enabled flag, as the label itself shows it, in the
+    // engraved look of the system's highlight and shadow colours.
+    const TColor color = ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    DrawCaptionLook(
+        FCanvas, !testAttribute(Qt::WA_ForceDisabled), color, o.x(), o.y(),
+        [&](int x, int y) { TextOutTurned(FCanvas, x, y, text, degrees); },
+        {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }
 
-void TRotLab::paintEvent(QPaintEvent*)
+void TRotLab::changeEvent(QEvent* event)
 {
-    GuardedCall(this, [this] { Paint(); });
-    QPainter p(this);
-    p.drawImage(0, 0, FBitmap);
+    TSurface::changeEvent(event);
+    // The picture shows the enabled state, the font and the palette's window
+    // text: a change of any of them repaints it.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::EnabledChange || type == QEvent::FontChange || type == QEvent::PaletteChange)
+        GuardedCall(this, [this] { Repaint(); });
 }
 
 void TRotLab::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
-    GuardedCall(this, [this] { ProcessResize(this); });
+    // The reference point follows first, so the surface's repaint at the new
+    // size shows it in its place.
+    FollowSize();
+    TSurface::resizeEvent(event);
 }

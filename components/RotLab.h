@@ -4,13 +4,13 @@
 // input and never takes the focus.
 #include "Canvas.h"
 #include "Colors.h"
+#include "Surface.h"
 #include "vornbase.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QWidget>
 
 // The top-left corner of the text cell for a text whose half width is w2 and
 // half height h2, turned by TextAngle degrees counter-clockwise, so that the
@@ -19,7 +19,7 @@
 // to the nearest integer with halves to even.
 QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
 
-class TRotLab : public QWidget
+class TRotLab : public TSurface
 {
     Q_OBJECT
     // Which point of the text lies on (PosX, PosY): the middle of its left
@@ -81,29 +81,46 @@ public:
     // The reference point to the control's centre, without repainting.
     void AdjustAutoCenter();
     // Resize handler: re-centres the reference point of a control with a
-    // parent when AutoCenter is on.
+    // parent when AutoCenter is on, and repaints. The label's own resizes
+    // re-centre it before the surface repaints at the new size.
     void ProcessResize(QObject* Sender);
 
-    // The control's Visible flag: true unless it was hidden explicitly.
-    bool Visible() const;
-    // What the last Paint drew.
-    const QImage& Picture() const { return FBitmap; }
+    // The whole picture on a transparent layer: the background unless
+    // transparent, the text, the frame.
+    void Paint() override;
 
 protected:
-    // The whole picture: background unless transparent, the text, the frame.
-    virtual void Paint();
     // The text-drawing hook: draws the turned caption, or only measures
     // (DT_CALCRECT), which draws nothing and leaves Rect as it is.
     virtual void DoDrawText(QRect& Rect, unsigned Flags);
     TCanvas& Canvas() { return FCanvas; }
 
-    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Paints at once when opaque; a transparent label is invalidated instead
-    // so that the parent's background is drawn under it first.
+    // and painted from the event loop, as a see-through control waits for
+    // its parent's background.
     void Repaint();
+    // One Paint from the event loop, as an invalidated control gets; several
+    // requests before it runs give one paint.
+    void PaintLater();
+    // The common writer under the repaint rule: StoreAndPaint when opaque;
+    // when transparent, stores a changed value and paints later.
+    template <class T>
+    void StoreAndRepaint(T& field, const T& value)
+    {
+        if (!FTransparent)
+            StoreAndPaint(field, value);
+        else if (field != value) {
+            field = value;
+            PaintLater();
+        }
+    }
+    // Re-centres the reference point of a label with a parent when
+    // AutoCenter is on; whether it did.
+    bool FollowSize();
 
     int FTextAngle = 0;
     int FTextPosX = 10;
@@ -116,8 +133,10 @@ private:
 
     QString FCaption;
     TColor FColor = clBtnFace;
-    // The control's canvas: a layer of the control's size, transparent where
-    // nothing is drawn, laid over the parent's background on each paint.
+    bool FPaintQueued = false;
+    // The canvas Paint composes on: a layer of the control's size,
+    // transparent where nothing is drawn, so that the parent's background
+    // shows through it on the screen.
     QImage FBitmap;
     TCanvas FCanvas{FBitmap};
 };

@@ -10,6 +10,12 @@ void ThrowCannotAssign(const QString& from, const QString& to)
     throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2").arg(from, to));
 }
 
+QFontMetrics MeasuringMetrics(const QFont& font)
+{
+    static const QImage probe = NewBitmap(1, 1);
+    return QFontMetrics(font, &probe);
+}
+
 void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bottom)
 {
     cv.MoveTo(Left, Top);
@@ -56,6 +62,68 @@ void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bo
     case fsEngraved: DrawFrameParts(Gray, White, White, Gray); break;
     default: break;
     }
+}
+
+void DrawBevel(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, int l, int t, int r, int b)
+{
+    TColor inner, outer;
+    switch (fs) {
+    case fsLowered: inner = lines.Black, outer = lines.White; break;
+    case fsRaised: inner = lines.White, outer = lines.Black; break;
+    case fsEmbossed: inner = outer = lines.Gray; break;
+    case fsEngraved: inner = outer = lines.White; break;
+    default: return;
+    }
+    cv.SetPenColor(inner);
+    cv.MoveTo(l + 1, b - 1);
+    cv.LineTo(l + 1, t + 1);
+    cv.LineTo(r, t + 1);
+    cv.SetPenColor(outer);
+    cv.MoveTo(l + 1, b + 1);
+    cv.LineTo(r + 1, b + 1);
+    cv.LineTo(r + 1, t);
+}
+
+void TValueBox::Draw(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, TColor fill) const
+{
+    const int right = Left + Width + 2;
+    cv.SetPenColor(fs == fsNone ? fill : lines.Ring(fs));
+    cv.SetBrushColor(fill);
+    if (fs == fsNone || fs == fsSimple) {
+        cv.Rectangle(Left, 0, right, Height);
+        return;
+    }
+    cv.Rectangle(Left, 0, right, Height - 1);
+    DrawBevel(cv, fs, lines, Left, 0, right - 1, Height - 2);
+}
+
+int TValueBox::TextX(TAlignment al, int tw) const
+{
+    switch (al) {
+    case taLeftJustify: return Left + 4;
+    case taRightJustify: return Left + Width - 2 - tw;
+    case taCenter:
+    default: return Left + 2 + (Width - tw) / 2;
+    }
+}
+
+void TValueBox::DrawText(TCanvas& cv, TAlignment al, int y, const QString& s, int tw) const
+{
+    cv.TextRect(Left + 3, 2, Left + Width - 1, Height - 3, TextX(al, tw), y, s);
+}
+
+int TValueBox::Zone(int X) const
+{
+    if (X <= Left)
+        return 0;
+    if (X <= Left + Width)
+        return 1;
+    return 2;
+}
+
+void DrawCaption(TCanvas& cv, bool Enabled, TColor Color, int x, int y, const QString& s, const TEngravedLook& Look)
+{
+    DrawCaptionLook(cv, Enabled, Color, x, y, [&](int px, int py) { cv.TextOut(px, py, s); }, Look);
 }
 
 bool TSchemeLines::StoreColorScheme(TColorScheme Value)

@@ -1,5 +1,6 @@
 // The numeric label's picture: frame, captions, value text, the disabled
 // look and the transparent copy, pixel by pixel.
+#include "NumIO.h"
 #include "NumLab.h"
 #include "TestSupport.h"
 
@@ -64,6 +65,30 @@ TEST_P(FrameStyles, EveryPixelOfAnEmptyLabel)
                 ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << At(pic, x, y) << ", expected "
                               << FramePixel(look, x, y);
     EXPECT_EQ(wrong, 0);
+}
+
+// The numeric field draws its box with the same painter: with the label's
+// geometry, colours and text, the two boxes agree pixel for pixel.
+TEST_P(FrameStyles, MatchTheNumericFieldsBox)
+{
+    const FrameCase c = GetParam();
+    TNumLab lab; // 0.00 in a box at 35, 80 wide
+    lab.SetColorOutBakG(OutBakG);
+    lab.SetColorLabBakG(LabBakG);
+    lab.SetFrameStyle(c.style);
+    lab.Paint();
+
+    TNumIO2 field; // the same size and box
+    field.SetInFormatType(itFixPoint);
+    field.SetReadonly(true); // no caret
+    field.SetColorOutBG(OutBakG);
+    field.SetColorBoxBG(LabBakG);
+    field.SetFrameStyle(c.style);
+    field.show();
+    ASSERT_EQ(field.Text(), lab.DisplayText());
+    ASSERT_EQ(field.Picture().size(), lab.Picture().size());
+    EXPECT_GT(CountNot(lab.Picture(), LabBakG, L + 3, 2, L + B - 1, H - 3), 10); // the text is there
+    EXPECT_EQ(Mismatches(field.Picture(), lab.Picture(), L, 0, L + B + 3, H), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FrameStyles,
