@@ -577,7 +577,8 @@ struct TStockMainWindow : QMainWindow
         C->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         C->setAlignment(Qt::AlignCenter);
         setCentralWidget(central);
-        resize(337, 153 + menuBar()->sizeHint().height());
+        // Not resizable, like the main window.
+        setFixedSize(337, 153 + menuBar()->sizeHint().height());
     }
 };
 
