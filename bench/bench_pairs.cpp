@@ -2,10 +2,12 @@
 // visible job, timed by median CPU time per iteration; the program ends with
 // the ratio project / stock of every pair against its goal.
 //
-// Before anything is timed, every pair is run once step by step: after each
-// step (and whatever events it posted) each side must have painted exactly
-// once and both must show the same text. A pair that fails stops the program
-// with a non-zero status, so that no ratio is ever reported for unequal work.
+// Before anything is timed, every pair is run once step by step: each step
+// must paint each side exactly once, at once, and nothing more once the
+// events it posted have run (the bit-font pair paints nothing and compares
+// the matrices made), and both sides must show the same text. A pair that
+// fails stops the program with a non-zero status, so that no ratio is ever
+// reported for unequal work.
 //
 // Each side is a class whose constructor builds and shows its widgets, whose
 // Step(i) for i < Steps makes one iteration, whose Shown() is what it shows
