@@ -14,10 +14,16 @@ QFont BenchFont()
     return f;
 }
 
+// The device pixel ratio of a benchmark's picture, given in hundredths.
+qreal Ratio(const benchmark::State& state)
+{
+    return qreal(state.range(0)) / 100;
+}
+
 // A 400 x 68 picture with 3 x 3 dots on a pitch of 4, as a label shows them.
 void BM_RectangleDots(benchmark::State& state)
 {
-    QImage img = NewBitmap(400, 68);
+    QImage img = NewBitmap(400, 68, Ratio(state));
     TCanvas cv(img);
     cv.SetPenColor(clRed);
     cv.SetBrushColor(clRed);
@@ -29,7 +35,7 @@ void BM_RectangleDots(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * 100 * 17);
 }
-BENCHMARK(BM_RectangleDots);
+BENCHMARK(BM_RectangleDots)->Arg(100)->Arg(150)->Arg(200);
 
 void BM_FillRectLarge(benchmark::State& state)
 {
@@ -106,7 +112,7 @@ BENCHMARK(BM_PixelWrite32x32);
 // A field's value on its background, as a control paints it.
 void BM_TextOut(benchmark::State& state)
 {
-    QImage img = NewBitmap(200, 24);
+    QImage img = NewBitmap(200, 24, Ratio(state));
     TCanvas cv(img);
     cv.SetFont(BenchFont());
     cv.SetBrushColor(clWhite);
@@ -116,7 +122,7 @@ void BM_TextOut(benchmark::State& state)
         benchmark::DoNotOptimize(img.constBits());
     }
 }
-BENCHMARK(BM_TextOut);
+BENCHMARK(BM_TextOut)->Arg(100)->Arg(150)->Arg(200);
 
 void BM_TextOutEmpty(benchmark::State& state)
 {
