@@ -1,30 +1,152 @@
 #include "Canvas.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
+
 constexpr int DotsPerMeter96Dpi = 3780;
+
+// floor(v * r): the first device pixel of logical pixel v.
+int64_t DeviceOf(int64_t v, qreal r)
+{
+    if (r == 1.0)
+        return v;
+    const double d = std::floor(double(v) * r);
+    return int64_t(std::clamp(d, -double(INT64_MAX / 2), double(INT64_MAX / 2)));
 }
 
-QImage NewBitmap(int w, int h)
+// The smallest number of logical pixels whose blocks cover `dev` device
+// pixels: n for dev = floor(n * r).
+int LogicalExtent(int dev, qreal r)
 {
-    QImage img(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    if (r == 1.0 || dev <= 0)
+        return dev;
+    int64_t n = int64_t(std::ceil(dev / r));
+    while (n > 0 && DeviceOf(n - 1, r) >= dev)
+        --n;
+    while (DeviceOf(n, r) < dev)
+        ++n;
+    return int(std::min<int64_t>(n, INT_MAX));
+}
+
+// Device columns [From, To) of a row, clipped to the image's width once.
+struct TSpan
+{
+    int From, To;
+    TSpan(int x0, int x1, int width) : From(std::max(x0, 0)), To(std::min(x1, width)) {}
+    void Fill(QRgb* row, QRgb rgb) const
+    {
+        if (From < To)
+            std::fill(row + From, row + To, rgb);
+    }
+};
+
+// ResolveColor with the plain colours, by far the most common, inline.
+inline QRgb Resolve(TColor c)
+{
+    return IsSystemColor(c) ? ResolveColor(c) : RgbFromColor(c);
+}
+
+void CopyRow(QRgb* to, const QRgb* from, int n, TCopyMode mode)
+{
+    if (mode == cmSrcAnd)
+        for (int i = 0; i < n; ++i)
+            to[i] = (to[i] & from[i]) | 0xFF000000u;
+    else
+        std::copy(from, from + n, to);
+}
+
+} // namespace
+
+QImage NewBitmap(int w, int h, qreal ratio)
+{
+    if (!(ratio > 0))
+        ratio = 1.0;
+    const auto extent = [ratio](int n) {
+        return int(std::clamp<int64_t>(DeviceOf(std::max(n, 0), ratio), 0, INT_MAX));
+    };
+    QImage img(extent(w), extent(h), QImage::Format_RGB32);
     img.setDotsPerMeterX(DotsPerMeter96Dpi);
     img.setDotsPerMeterY(DotsPerMeter96Dpi);
+    img.setDevicePixelRatio(ratio);
     img.fill(Qt::white);
     return img;
 }
 
+QSize LogicalSize(const QImage& image)
+{
+    const qreal r = image.devicePixelRatio();
+    if (r == 1.0)
+        return image.size();
+    return QSize(LogicalExtent(image.width(), r), LogicalExtent(image.height(), r));
+}
+
+TCanvas::TView TCanvas::TView::Of(const QImage& image, uchar* bits)
+{
+    TView v;
+    v.Bits = bits;
+    v.Stride = image.bytesPerLine();
+    v.DevW = image.width();
+    v.DevH = image.height();
+    v.Ratio = image.devicePixelRatio();
+    v.Unit = v.Ratio == 1.0;
+    const QSize logical = LogicalSize(image);
+    v.W = logical.width();
+    v.H = logical.height();
+    v.Limit = int64_t(std::max(v.DevW, v.DevH)) + 1;
+    v.Format = image.format();
+    v.DpmX = image.dotsPerMeterX();
+    v.DpmY = image.dotsPerMeterY();
+    return v;
+}
+
+int64_t TCanvas::TView::Scaled(int64_t v) const
+{
+    return DeviceOf(v, Ratio);
+}
+
+bool TCanvas::TView::SameRows(const TView& o) const
+{
+    return Bits == o.Bits && Stride == o.Stride && DevW == o.DevW && DevH == o.DevH && Ratio == o.Ratio &&
+           Format == o.Format && DpmX == o.DpmX && DpmY == o.DpmY;
+}
+
 TCanvas::TCanvas(QImage& image) : FImage(image)
+{
+    Attach();
+}
+
+TCanvas::~TCanvas()
+{
+    EndText();
+}
+
+// The rows are taken again when the image is no longer the one they were
+// taken from: replaced, converted, re-scaled, written by someone else (all
+// change its cache key) or shared with a copy (then it is detached first).
+void TCanvas::Sync()
+{
+    if (FImage.cacheKey() != FKey || !FImage.isDetached())
+        Attach();
+}
+
+void TCanvas::Attach()
 {
     // A premultiplied ARGB image is kept as it is: a control can then draw
     // over a transparent layer; whatever is drawn is opaque.
     if (FImage.format() != QImage::Format_RGB32 && FImage.format() != QImage::Format_ARGB32_Premultiplied)
         FImage = FImage.convertToFormat(QImage::Format_RGB32);
+    const TView v = TView::Of(FImage, FImage.bits());
+    if (!v.SameRows(FView))
+        EndText();
+    FView = v;
+    FKey = FImage.cacheKey();
 }
 
 void TCanvas::SetBrushColor(TColor c)
@@ -33,24 +155,32 @@ void TCanvas::SetBrushColor(TColor c)
     FBrushStyle = bsSolid;
 }
 
-void TCanvas::Plot(int x, int y, QRgb rgb)
+void TCanvas::SetFont(const QFont& f)
 {
-    if (x >= 0 && y >= 0 && x < FImage.width() && y < FImage.height())
-        reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = rgb;
+    FFont = f;
+    FMetrics.reset();
+    FPainterFontSet = false;
 }
 
-void TCanvas::Fill(int l, int t, int r, int b, QRgb rgb)
+void TCanvas::FillDevice(int x0, int y0, int x1, int y1, QRgb rgb)
 {
-    l = std::max(l, 0);
-    t = std::max(t, 0);
-    r = std::min(r, FImage.width());
-    b = std::min(b, FImage.height());
-    for (int y = t; y < b; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(FImage.scanLine(y));
-        std::fill(line + l, line + std::max(l, r), rgb);
-    }
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, FView.DevW);
+    y1 = std::min(y1, FView.DevH);
+    if (x0 >= x1)
+        return;
+    for (int y = y0; y < y1; ++y)
+        std::fill(FView.Row(y) + x0, FView.Row(y) + x1, rgb);
 }
 
+void TCanvas::Fill(int64_t l, int64_t t, int64_t r, int64_t b, QRgb rgb)
+{
+    FillDevice(FView.Dev(l), FView.Dev(t), FView.Dev(r), FView.Dev(b), rgb);
+}
+
+// Row by row: the ring's top and bottom rows are pen spans, every other row
+// is a pen block, the brush span between (solid brush only) and a pen block.
 void TCanvas::Rectangle(int l, int t, int r, int b)
 {
     if (r < l)
@@ -59,18 +189,32 @@ void TCanvas::Rectangle(int l, int t, int r, int b)
         std::swap(t, b);
     if (r - l < 1 || b - t < 1)
         return;
-    if (FBrushStyle == bsSolid)
-        Fill(l + 1, t + 1, r - 1, b - 1, ResolveColor(FBrushColor));
-    const QRgb pen = ResolveColor(FPenColor);
-    Fill(l, t, r, t + 1, pen);
-    Fill(l, b - 1, r, b, pen);
-    Fill(l, t, l + 1, b, pen);
-    Fill(r - 1, t, r, b, pen);
+    Sync();
+    const TView& v = FView;
+    const QRgb pen = Resolve(FPenColor);
+    const bool solid = FBrushStyle == bsSolid;
+    const QRgb brush = solid ? Resolve(FBrushColor) : 0;
+    const int x0 = v.Dev(l), x1 = v.Dev(int64_t(l) + 1), x2 = v.Dev(int64_t(r) - 1), x3 = v.Dev(r);
+    const int y0 = v.Dev(t), y1 = v.Dev(int64_t(t) + 1), y2 = v.Dev(int64_t(b) - 1), y3 = v.Dev(b);
+    const TSpan ring(x0, x3, v.DevW), left(x0, x1, v.DevW), inside(x1, x2, v.DevW), right(x2, x3, v.DevW);
+    const int last = std::min(y3, v.DevH);
+    for (int y = std::max(y0, 0); y < last; ++y) {
+        QRgb* row = v.Row(y);
+        if (y < y1 || y >= y2) {
+            ring.Fill(row, pen);
+            continue;
+        }
+        if (solid)
+            inside.Fill(row, brush);
+        left.Fill(row, pen);
+        right.Fill(row, pen);
+    }
 }
 
 void TCanvas::FillRect(int l, int t, int r, int b)
 {
-    Fill(l, t, r, b, ResolveColor(FBrushColor));
+    Sync();
+    Fill(l, t, r, b, Resolve(FBrushColor));
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -80,85 +224,182 @@ void TCanvas::MoveTo(int x, int y)
 
 void TCanvas::LineTo(int x, int y)
 {
-    // Bresenham from the pen position; the end pixel is left out.
-    const QRgb pen = ResolveColor(FPenColor);
+    Sync();
+    const QRgb pen = Resolve(FPenColor);
+    const int64_t x0 = FPenPos.x(), y0 = FPenPos.y();
+    // Straight lines are one span; the end pixel is left out.
+    if (x0 == x)
+        y0 <= y ? Fill(x, y0, x + int64_t(1), y, pen) : Fill(x, y + int64_t(1), x + int64_t(1), y0 + 1, pen);
+    else if (y0 == y)
+        x0 < x ? Fill(x0, y, x, y + int64_t(1), pen) : Fill(x + int64_t(1), y, x0 + 1, y + int64_t(1), pen);
+    else
+        LineRuns(x, y, pen);
+    FPenPos = QPoint(x, y);
+}
+
+// Bresenham from the pen position, the end pixel left out; the pixels of one
+// row are contiguous and are written as one span.
+void TCanvas::LineRuns(int x, int y, QRgb pen)
+{
     int x0 = FPenPos.x(), y0 = FPenPos.y();
     const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
     const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
     int err = dx + dy;
+    int runFrom = x0;
     while (x0 != x || y0 != y) {
-        Plot(x0, y0, pen);
         const int e2 = 2 * err;
+        int nx = x0, ny = y0;
         if (e2 >= dy) {
             err += dy;
-            x0 += sx;
+            nx += sx;
         }
         if (e2 <= dx) {
             err += dx;
-            y0 += sy;
+            ny += sy;
         }
+        if (ny != y0 || (nx == x && ny == y)) {
+            Fill(std::min(runFrom, x0), y0, int64_t(std::max(runFrom, x0)) + 1, int64_t(y0) + 1, pen);
+            runFrom = nx;
+        }
+        x0 = nx;
+        y0 = ny;
     }
-    FPenPos = QPoint(x, y);
 }
 
 TColor TCanvas::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
+    if (FImage.cacheKey() == FKey) {
+        if (x < 0 || y < 0 || x >= FView.W || y >= FView.H)
+            return clBlack;
+        const int dx = FView.Dev(x), dy = FView.Dev(y);
+        return dx < FView.DevW && dy < FView.DevH ? ColorFromRgb(FView.Row(dy)[dx]) : clBlack;
+    }
+    // The image changed since the canvas's last call: it is read as it is
+    // now, without taking its rows.
+    const TView v = TView::Of(FImage, nullptr);
+    if (x < 0 || y < 0 || x >= v.W || y >= v.H)
         return clBlack;
-    return ColorFromRgb(FImage.pixel(x, y));
+    const int dx = v.Dev(x), dy = v.Dev(y);
+    return dx < v.DevW && dy < v.DevH ? ColorFromRgb(FImage.pixel(dx, dy)) : clBlack;
 }
 
 void TCanvas::SetPixel(int x, int y, TColor c)
 {
-    Plot(x, y, ResolveColor(c));
+    Sync();
+    const QRgb rgb = Resolve(c);
+    if (!FView.Unit)
+        Fill(x, y, x + int64_t(1), y + int64_t(1), rgb);
+    else if (x >= 0 && y >= 0 && x < FView.DevW && y < FView.DevH)
+        FView.Row(y)[x] = rgb;
+}
+
+const QFontMetrics& TCanvas::Metrics() const
+{
+    const int dpi = FImage.logicalDpiY();
+    if (!FMetrics || dpi != FMetricsDpi) {
+        FMetrics.emplace(FFont, &FImage);
+        FMetricsDpi = dpi;
+    }
+    return *FMetrics;
 }
 
 int TCanvas::TextWidth(const QString& s) const
 {
-    return QFontMetrics(FFont, &FImage).horizontalAdvance(s);
+    return Metrics().horizontalAdvance(s);
 }
 
 int TCanvas::TextHeight(const QString& s) const
 {
     Q_UNUSED(s);
-    return QFontMetrics(FFont, &FImage).height();
+    return Metrics().height();
 }
 
+void TCanvas::EndText()
+{
+    FPainter.reset();
+    FTextTarget = QImage();
+}
+
+// The painter draws on an image over the canvas's own rows, at device
+// resolution; Qt's raster engine writes into those rows at once, so text and
+// the canvas's direct writes can follow each other in any order.
+QPainter& TCanvas::TextPainter()
+{
+    if (!FPainter) {
+        FTextTarget = QImage(FView.Bits, FView.DevW, FView.DevH, FView.Stride, FView.Format);
+        FTextTarget.setDotsPerMeterX(FView.DpmX);
+        FTextTarget.setDotsPerMeterY(FView.DpmY);
+        FPainter = std::make_unique<QPainter>(&FTextTarget);
+        FPainterFontSet = false;
+        FPainterPen = Resolve(FFontColor);
+        FPainter->setPen(QColor::fromRgb(FPainterPen));
+    }
+    if (!FPainterFontSet) {
+        FPainter->setFont(FFont);
+        FPainterFontSet = true;
+    }
+    const QRgb pen = Resolve(FFontColor);
+    if (pen != FPainterPen) {
+        FPainterPen = pen;
+        FPainter->setPen(QColor::fromRgb(pen));
+    }
+    return *FPainter;
+}
+
+// `clip` is in device pixels. At ratio r the glyphs are drawn scaled by r
+// from the cell's device corner, so they are rendered at device resolution.
 void TCanvas::DrawText(int x, int y, const QString& s, const QRect* clip)
 {
-    QPainter p(&FImage);
+    if (FView.DevW <= 0 || FView.DevH <= 0)
+        return;
+    QPainter& p = TextPainter();
+    const int ascent = Metrics().ascent();
+    if (!FView.Unit)
+        p.resetTransform();
     if (clip)
         p.setClipRect(*clip);
-    p.setFont(FFont);
-    p.setPen(QColor::fromRgb(ResolveColor(FFontColor)));
-    const QFontMetrics fm(FFont, &FImage);
-    p.drawText(x, y + fm.ascent(), s);
+    else
+        p.setClipping(false);
+    if (FView.Unit) {
+        p.drawText(QPointF(x, y + ascent), s);
+        return;
+    }
+    const qreal r = FView.Ratio;
+    p.setTransform(QTransform(r, 0, 0, r, qreal(DeviceOf(x, r)), qreal(DeviceOf(y, r))));
+    p.drawText(QPointF(0, ascent), s);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& s)
 {
+    if (s.isEmpty())
+        return;
+    Sync();
     if (FBrushStyle == bsSolid)
-        Fill(x, y, x + TextWidth(s), y + TextHeight(s), ResolveColor(FBrushColor));
+        Fill(x, y, x + int64_t(TextWidth(s)), y + int64_t(TextHeight(s)), Resolve(FBrushColor));
     DrawText(x, y, s, nullptr);
 }
 
 void TCanvas::TextRect(int l, int t, int r, int b, int x, int y, const QString& s)
 {
+    Sync();
     if (FBrushStyle == bsSolid)
-        Fill(l, t, r, b, ResolveColor(FBrushColor));
-    const QRect clip(l, t, std::max(r - l, 0), std::max(b - t, 0));
+        Fill(l, t, r, b, Resolve(FBrushColor));
+    if (s.isEmpty())
+        return;
+    const int dl = FView.Dev(l), dt = FView.Dev(t);
+    const QRect clip = FView.Unit ? QRect(l, t, std::max(r - l, 0), std::max(b - t, 0))
+                                  : QRect(dl, dt, std::max(FView.Dev(r) - dl, 0), std::max(FView.Dev(b) - dt, 0));
     DrawText(x, y, s, &clip);
 }
 
 void TCanvas::InvertRect(int l, int t, int r, int b)
 {
-    l = std::max(l, 0);
-    t = std::max(t, 0);
-    r = std::min(r, FImage.width());
-    b = std::min(b, FImage.height());
-    for (int y = t; y < b; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(FImage.scanLine(y));
-        for (int x = l; x < r; ++x)
+    Sync();
+    const int x0 = std::max(FView.Dev(l), 0), x1 = std::min(FView.Dev(r), FView.DevW);
+    const int y0 = std::max(FView.Dev(t), 0), y1 = std::min(FView.Dev(b), FView.DevH);
+    for (int y = y0; y < y1; ++y) {
+        QRgb* line = FView.Row(y);
+        for (int x = x0; x < x1; ++x)
             line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
     }
 }
@@ -167,13 +408,59 @@ void TCanvas::Draw(int x, int y, const QImage& bitmap, TCopyMode mode)
 {
     const QImage src = bitmap.format() == QImage::Format_RGB32 ? bitmap
                                                                : bitmap.convertToFormat(QImage::Format_RGB32);
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = std::min(x + src.width(), FImage.width());
-    const int y1 = std::min(y + src.height(), FImage.height());
-    for (int row = y0; row < y1; ++row) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(row - y)) - x;
-        QRgb* to = reinterpret_cast<QRgb*>(FImage.scanLine(row));
-        for (int col = x0; col < x1; ++col)
-            to[col] = mode == cmSrcAnd ? (to[col] & from[col]) | 0xFF000000u : from[col];
+    // After taking the source: a bitmap sharing the canvas's image leaves
+    // the canvas detached from it.
+    Sync();
+    if (src.devicePixelRatio() != FView.Ratio) {
+        DrawBlocks(x, y, src, mode);
+        return;
+    }
+    const int64_t ox = DeviceOf(x, FView.Ratio), oy = DeviceOf(y, FView.Ratio);
+    const int x0 = int(std::max<int64_t>(ox, 0)), x1 = int(std::min<int64_t>(ox + src.width(), FView.DevW));
+    const int y0 = int(std::max<int64_t>(oy, 0)), y1 = int(std::min<int64_t>(oy + src.height(), FView.DevH));
+    for (int row = y0; row < y1 && x0 < x1; ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(int(row - oy))) + (x0 - ox);
+        CopyRow(FView.Row(row) + x0, from, x1 - x0, mode);
+    }
+}
+
+namespace {
+
+// For the device pixels [first, first + from.size()) of a destination at
+// ratio `to` that logical pixels at .. at+count-1 cover: the device pixel of
+// the source (ratio `ratio`, `devCount` pixels) each one is taken from, the
+// top-left one of the source pixel's block.
+int MapBlocks(int64_t at, int count, qreal to, int toCount, qreal ratio, int devCount, std::vector<int>& from)
+{
+    from.clear();
+    const int first = int(std::clamp<int64_t>(DeviceOf(at, to), 0, toCount));
+    for (int i = 0; i < count; ++i) {
+        const int64_t lo = std::max<int64_t>(DeviceOf(at + i, to), 0);
+        const int64_t hi = std::min<int64_t>(DeviceOf(at + i + 1, to), toCount);
+        const int source = int(std::min<int64_t>(DeviceOf(i, ratio), devCount - 1));
+        for (int64_t d = lo; d < hi; ++d)
+            from.push_back(source);
+    }
+    return first;
+}
+
+} // namespace
+
+void TCanvas::DrawBlocks(int x, int y, const QImage& src, TCopyMode mode)
+{
+    const QSize logical = LogicalSize(src);
+    const qreal r = src.devicePixelRatio();
+    std::vector<int> cols, rows;
+    const int x0 = MapBlocks(x, logical.width(), FView.Ratio, FView.DevW, r, src.width(), cols);
+    const int y0 = MapBlocks(y, logical.height(), FView.Ratio, FView.DevH, r, src.height(), rows);
+    for (size_t j = 0; j < rows.size(); ++j) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(rows[j]));
+        QRgb* to = FView.Row(y0 + int(j)) + x0;
+        if (mode == cmSrcAnd)
+            for (size_t i = 0; i < cols.size(); ++i)
+                to[i] = (to[i] & from[cols[i]]) | 0xFF000000u;
+        else
+            for (size_t i = 0; i < cols.size(); ++i)
+                to[i] = from[cols[i]];
     }
 }

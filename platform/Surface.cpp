@@ -2,6 +2,7 @@
 
 #include "Application.h"
 
+#include <QEvent>
 #include <QPainter>
 
 bool TSurface::Visible() const
@@ -9,24 +10,47 @@ bool TSurface::Visible() const
     return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
 }
 
+QImage TSurface::NewPicture() const
+{
+    return NewBitmap(width(), height(), devicePixelRatioF());
+}
+
 void TSurface::Present(QImage picture, TCopyMode mode)
 {
     FPicture = std::move(picture);
     FCopyMode = mode;
+    FPictureRatio = devicePixelRatioF();
     if (!FInPaintEvent && isVisible())
         repaint();
 }
 
+bool TSurface::event(QEvent* event)
+{
+    // Qt sends ScreenChangeInternal to every widget of a window that moved
+    // to another screen (after QWindow::screenChanged); from Qt 6.6 on a
+    // ratio change on the same screen has an event of its own.
+    bool compose = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    compose = compose || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (compose && !FPicture.isNull())
+        GuardedCall(this, [this] { Paint(); });
+    return QWidget::event(event);
+}
+
 void TSurface::paintEvent(QPaintEvent*)
 {
+    // A picture of another size, or presented at another ratio than the
+    // widget's now (a change no event reported), is composed again first.
     FInPaintEvent = true;
-    if (FPicture.size() != size())
+    if (LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF())
         GuardedCall(this, [this] { Paint(); });
     FInPaintEvent = false;
+    // The painter places a picture of ratio r at its logical size.
     QPainter p(this);
     if (FCopyMode == cmSrcAnd)
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.drawImage(0, 0, FPicture);
+    p.drawImage(QPointF(0, 0), FPicture);
 }
 
 void TSurface::resizeEvent(QResizeEvent* event)

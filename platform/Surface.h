@@ -3,6 +3,9 @@
 // Paint() builds the picture and hands it to Present(), which shows it
 // synchronously (QWidget::repaint); paintEvent() only copies the last
 // picture, so a test reads exactly what Paint drew without a screen.
+// Pictures are composed at the widget's device pixel ratio (NewPicture) and
+// composed again when the widget moves to another screen or its ratio
+// changes.
 #include "Canvas.h"
 
 #include <QImage>
@@ -17,6 +20,9 @@ public:
     const QImage& Picture() const { return FPicture; }
     // The control's Visible flag: true unless it was hidden explicitly.
     bool Visible() const;
+    // A white picture of the control's size at its device pixel ratio, for
+    // Paint to compose on.
+    QImage NewPicture() const;
 
     virtual void Paint() = 0;
 
@@ -35,6 +41,7 @@ protected:
     }
 
     void Present(QImage picture, TCopyMode mode = cmSrcCopy);
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -42,5 +49,7 @@ protected:
 private:
     QImage FPicture;
     TCopyMode FCopyMode = cmSrcCopy;
+    // The widget's device pixel ratio when the picture was presented.
+    qreal FPictureRatio = 1.0;
     bool FInPaintEvent = false;
 };
