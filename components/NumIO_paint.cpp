@@ -30,10 +30,14 @@ void TNumIO2::Paint()
             resize(width(), h);
     }
 
-    // The bitmap of the whole control, filled with the surround; every row
-    // below is measured from the height after the automatic one.
+    if (!ComposeNow())
+        return;
+
+    // The bitmap of the whole control at the screen's pixel ratio, filled
+    // with the surround; every row below is measured from the height after
+    // the automatic one.
     const int W = width(), H = height();
-    QImage GrafBmp = NewBitmap(W, H);
+    QImage GrafBmp = NewPicture();
     TCanvas cv(GrafBmp);
     cv.SetFont(font());
     const int TH = cv.TextHeight(TextHeightProbe);

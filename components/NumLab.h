@@ -220,7 +220,7 @@ private:
     // The framed value box, also the middle zone of MouseAreaCode.
     TValueBox Box() const;
     void PaintBox(TCanvas& cv);
-    void PaintValue(TCanvas& cv, int Y0);
+    void PaintValue(TCanvas& cv, int Y0, const QString& text);
 
     int FLeftSpace = numlab::defLeftSpace;
     bool FEmpty = false;

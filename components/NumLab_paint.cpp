@@ -15,7 +15,12 @@ void TNumLab::Paint()
 {
     if (!Visible())
         return;
-    QImage bitmap = NewBitmap(width(), height());
+    // The display text and its hook belong to every paint, also one that
+    // composes nothing because the label is off screen.
+    const QString text = FEmpty ? QString() : DisplayText();
+    if (!ComposeNow())
+        return;
+    QImage bitmap = NewPicture();
     if (bitmap.isNull()) {
         Present(bitmap);
         return;
@@ -34,7 +39,7 @@ void TNumLab::Paint()
     PaintCaptions(cv, Y0);
     PaintBox(cv);
     if (!FEmpty)
-        PaintValue(cv, Y0);
+        PaintValue(cv, Y0, text);
     Present(std::move(bitmap), FTransParent ? cmSrcAnd : cmSrcCopy);
 }
 
@@ -78,9 +83,8 @@ void TNumLab::PaintBox(TCanvas& cv)
     Box().Draw(cv, FFrameStyle, FrameLines(), FColorLabBakG);
 }
 
-void TNumLab::PaintValue(TCanvas& cv, int Y0)
+void TNumLab::PaintValue(TCanvas& cv, int Y0, const QString& text)
 {
-    const QString text = DisplayText();
     // The disabled value is plain gray, without a white copy.
     cv.SetFontColor(FEnabled ? FColorLabText : clGray);
     // The brush still holds ColorLabBakG from the box.

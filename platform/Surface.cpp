@@ -15,10 +15,28 @@ QImage TSurface::NewPicture() const
     return NewBitmap(width(), height(), devicePixelRatioF());
 }
 
+const QImage& TSurface::Picture() const
+{
+    if (FStale && !FReading) {
+        auto* self = const_cast<TSurface*>(this);
+        self->FReading = true;
+        GuardedCall(self, [self] { self->Paint(); });
+        self->FReading = false;
+    }
+    return FPicture;
+}
+
+bool TSurface::ComposeNow()
+{
+    FStale = !isVisible() && !FReading;
+    return !FStale;
+}
+
 void TSurface::Present(QImage picture, TCopyMode mode)
 {
     FPicture = std::move(picture);
     FCopyMode = mode;
+    ++FCompositions;
     FPictureRatio = devicePixelRatioF();
     if (!FInPaintEvent && isVisible())
         repaint();

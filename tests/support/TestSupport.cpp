@@ -41,3 +41,22 @@ TColor FramePixel(const FrameLook& f, int x, int y)
         return f.Outline;
     return f.Fill;
 }
+
+QImage BlockScaled(const QImage& img, qreal r)
+{
+    QImage out(int(img.width() * r), int(img.height() * r), img.format());
+    // The logical column or row that covers each device one.
+    auto cover = [r](int n, int devices) {
+        std::vector<int> of(devices);
+        for (int x = 0; x < n; ++x)
+            for (int d = int(x * r); d < int((x + 1) * r) && d < devices; ++d)
+                of[d] = x;
+        return of;
+    };
+    const std::vector<int> cx = cover(img.width(), out.width()), cy = cover(img.height(), out.height());
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, img.pixel(cx[x], cy[y]));
+    out.setDevicePixelRatio(r);
+    return out;
+}

@@ -8,8 +8,10 @@
 
 #include <QChar>
 #include <QImage>
+#include <QPaintDevice>
 #include <QString>
 
+#include <cmath>
 #include <vector>
 
 // Messages of the exceptions handed to Application->HandleException since
@@ -69,3 +71,29 @@ constexpr QRgb TestButtonFace = 0xFFF0F0F0;
 constexpr QRgb TestDark = 0xFFA0A0A0;
 constexpr QRgb TestLight = 0xFFFFFFFF;
 constexpr QRgb TestWindowText = 0xFF000000;
+
+// A control that reports device pixel ratio `ratio` whatever its screen, as
+// on a high-density display: Qt reads a widget's ratio through metric().
+template <class Control>
+class AtRatio : public Control
+{
+public:
+    explicit AtRatio(qreal ratio) : FRatio(ratio) {}
+
+protected:
+    int metric(QPaintDevice::PaintDeviceMetric m) const override
+    {
+        if (m == QPaintDevice::PdmDevicePixelRatioScaled)
+            return int(FRatio * QPaintDevice::devicePixelRatioFScale());
+        if (m == QPaintDevice::PdmDevicePixelRatio)
+            return int(std::ceil(FRatio));
+        return Control::metric(m);
+    }
+
+private:
+    qreal FRatio;
+};
+
+// A ratio-1 picture scaled to ratio r by blocks: logical pixel (x, y) fills
+// the device pixels floor(x*r) .. floor((x+1)*r) - 1 in each direction.
+QImage BlockScaled(const QImage& img, qreal r);

@@ -1,0 +1,177 @@
+// The field and the label on a high-density screen: shapes in device blocks
+// exactly where the 1x picture has its pixels, text drawn at device
+// resolution; and composing only what can be seen.
+#include "Application.h"
+#include "NumIO.h"
+#include "NumLab.h"
+#include "TestSupport.h"
+#include "u_frmInfo.h"
+#include "u_frmMain.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The main window's Frequency field and C read-out, sized as there.
+template <class Field>
+void SetUpField(Field& f)
+{
+    f.SetWidth(177);
+    f.SetHeight(25);
+    f.SetLeftSpace(65);
+    f.SetTextBoxWidth(80);
+    f.SetLeftText(QStringLiteral("Frequency"));
+    f.SetRightText(QStringLiteral("MHz"));
+    f.SetNioText(QStringLiteral("7.100"));
+}
+
+template <class Label>
+void SetUpLabel(Label& l)
+{
+    l.resize(177, 25);
+    l.SetLeftSpace(65);
+    l.SetLabWidth(80);
+    l.SetFrameStyle(fsLowered);
+    l.SetLeftText(QStringLiteral("Required C"));
+    l.SetRightText(QStringLiteral("pF"));
+    l.SetLabValue(59.459);
+}
+
+struct Pictures
+{
+    QImage one, atRatio;
+    int textTop, textBottom; // the rows of the text cells, logical
+    int boxLeft, boxRight;   // the box's outermost columns, logical
+};
+
+template <class Control>
+Pictures Compose(qreal r, const std::function<void(Control&)>& setUp)
+{
+    Control one;
+    AtRatio<Control> scaled(r);
+    setUp(one);
+    setUp(scaled);
+    one.show();
+    scaled.show();
+    const int th = MeasuringMetrics(one.font()).height();
+    return {one.Picture(), scaled.Picture(), 0, th, 65, 65 + 80 + 2};
+}
+
+Pictures Of(const char* control, qreal r)
+{
+    Pictures p = QByteArray(control) == "field" ? Compose<TNumIO2>(r, SetUpField<TNumIO2>)
+                                                 : Compose<TNumLab>(r, SetUpLabel<TNumLab>);
+    // Both centre their text cell in the 25 rows.
+    p.textTop = (25 - p.textBottom) / 2;
+    p.textBottom += p.textTop;
+    return p;
+}
+
+// Outside the text cells every device pixel is the 1x picture's pixel of
+// its block: frame lines, fills and buttons are exactly as thick as their
+// blocks, with no gap. In the text rows the box's frame columns are too.
+TEST(HighDensity, ShapesFillTheirBlocksAndTextIsDrawnAtDeviceResolution)
+{
+    struct Case {
+        const char* control;
+        qreal r;
+    } cases[] = {{"field", 2.0}, {"field", 1.5}, {"label", 2.0}, {"label", 1.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.control << " at " << c.r);
+        const Pictures p = Of(c.control, c.r);
+        ASSERT_EQ(p.atRatio.devicePixelRatio(), c.r);
+        ASSERT_EQ(p.atRatio.size(), QSize(int(177 * c.r), int(25 * c.r)));
+        const QImage blocks = BlockScaled(p.one, c.r);
+        const auto device = [&](int logical) { return int(logical * c.r); };
+        int wrong = 0;
+        for (int y = 0; y < p.atRatio.height(); ++y)
+            for (int x = 0; x < p.atRatio.width(); ++x) {
+                const bool textRow = y >= device(p.textTop) && y < device(p.textBottom);
+                const bool frameColumn = (x >= device(p.boxLeft) && x < device(p.boxLeft + 2)) ||
+                                         (x >= device(p.boxRight - 1) && x < device(p.boxRight + 1));
+                if ((!textRow || frameColumn) && p.atRatio.pixel(x, y) != blocks.pixel(x, y))
+                    ++wrong;
+            }
+        EXPECT_EQ(wrong, 0);
+
+        // The value in the box is not the 1x text pixel-doubled.
+        int sharper = 0;
+        for (int y = device(p.textTop); y < device(p.textBottom); ++y)
+            for (int x = device(p.boxLeft + 3); x < device(p.boxRight - 2); ++x)
+                sharper += p.atRatio.pixel(x, y) != blocks.pixel(x, y);
+        EXPECT_GT(sharper, 20);
+    }
+}
+
+TEST(HighDensity, AtRatioOneNothingChanges)
+{
+    const Pictures field = Compose<TNumIO2>(1.0, SetUpField<TNumIO2>);
+    EXPECT_EQ(field.atRatio, field.one);
+    const Pictures label = Compose<TNumLab>(1.0, SetUpLabel<TNumLab>);
+    EXPECT_EQ(label.atRatio, label.one);
+}
+
+// A label that is not on screen composes nothing, however often it is
+// written; its first show composes once. Its picture is still there to be
+// read: reading it composes it.
+TEST(ComposeOnlyWhatIsSeen, AnOffScreenLabelComposesOnItsFirstShow)
+{
+    TNumLab shown, read;
+    for (TNumLab* l : {&shown, &read}) {
+        SetUpLabel(*l);
+        l->SetLabValue(1.5);
+        EXPECT_EQ(l->Compositions(), 0);
+    }
+    shown.show();
+    EXPECT_EQ(shown.Compositions(), 1);
+    EXPECT_FALSE(read.Picture().isNull());
+    EXPECT_EQ(read.Compositions(), 1);
+    EXPECT_EQ(read.Picture(), shown.Picture());
+    EXPECT_EQ(read.Compositions(), 1);
+    shown.SetLabValue(2.5);
+    EXPECT_EQ(shown.Compositions(), 2);
+}
+
+// The controls among a window's children (TSurface has no meta-object of
+// its own, so findChildren cannot tell it from QWidget).
+QList<const TSurface*> ControlsOf(const QWidget* window)
+{
+    QList<const TSurface*> out;
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        if (const auto* s = dynamic_cast<const TSurface*>(w))
+            out.append(s);
+    return out;
+}
+
+// Start-up as the program does it: both windows built, the main one shown.
+TEST(ComposeOnlyWhatIsSeen, StartUpComposesEachControlOfTheMainWindowOnce)
+{
+    ClearReports();
+    Application->CreateForm(frmMain);
+    Application->CreateForm(frmInfo);
+    const QList<const TSurface*> mainControls = ControlsOf(frmMain);
+    const QList<const TSurface*> infoControls = ControlsOf(frmInfo);
+    ASSERT_EQ(mainControls.size(), 4);
+    ASSERT_EQ(infoControls.size(), 2);
+    for (const TSurface* s : mainControls + infoControls)
+        EXPECT_EQ(s->Compositions(), 0) << s->objectName().toStdString();
+    frmMain->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
+    QCoreApplication::processEvents();
+    for (const TSurface* s : mainControls)
+        EXPECT_EQ(s->Compositions(), 1) << s->objectName().toStdString();
+    for (const TSurface* s : infoControls)
+        EXPECT_EQ(s->Compositions(), 0) << s->objectName().toStdString();
+    EXPECT_TRUE(Reports().empty());
+    delete frmMain;
+    delete frmInfo;
+    frmMain = nullptr;
+    frmInfo = nullptr;
+}
+
+} // namespace
