@@ -6,25 +6,73 @@
 #include "Saturate.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-// Text at (x, y) turned by `degrees` counter-clockwise about the top-left
-// corner of its cell, in the canvas font and font colour, without a
-// background.
-void TextOutTurned(TCanvas& cv, int x, int y, const QString& s, int degrees)
+// The caption turned by `degrees` counter-clockwise about the top-left corner
+// of its cell, in the canvas font and the canvas's font colour at each call,
+// without a background; one painter serves every call. The painter works on
+// the image's rows at ratio 1, so that, as the canvas draws its own text, the
+// cell's corner goes to the first device pixel of its logical block and the
+// glyphs are scaled by the image's ratio, rendered at device resolution.
+class TTurnedText
 {
-    QPainter p(&cv.Image());
-    p.setFont(cv.Font());
-    p.setPen(QColor::fromRgb(ResolveColor(cv.FontColor())));
-    p.translate(x, y);
-    p.rotate(-degrees);
-    p.drawText(0, QFontMetrics(cv.Font(), &cv.Image()).ascent(), s);
+public:
+    TTurnedText(TCanvas& cv, const QString& s, int degrees)
+        : FCanvas(cv), FText(s), FDegrees(degrees), FRatio(cv.Image().devicePixelRatio())
+    {
+        QImage& image = cv.Image();
+        FTarget = QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+        FTarget.setDotsPerMeterX(image.dotsPerMeterX());
+        FTarget.setDotsPerMeterY(image.dotsPerMeterY());
+        FPainter.begin(&FTarget);
+        FPainter.setFont(cv.Font());
+        FAscent = FPainter.fontMetrics().ascent();
+    }
+
+    void Draw(int x, int y)
+    {
+        FPainter.setPen(QColor::fromRgb(ResolveColor(FCanvas.FontColor())));
+        const qreal r = FRatio;
+        FPainter.setTransform(QTransform(r, 0, 0, r, std::floor(x * r), std::floor(y * r)));
+        FPainter.rotate(-FDegrees);
+        FPainter.drawText(0, FAscent, FText);
+    }
+
+private:
+    TCanvas& FCanvas;
+    const QString& FText;
+    const int FDegrees;
+    const qreal FRatio;
+    QImage FTarget;
+    QPainter FPainter;
+    int FAscent = 0;
+};
+
+// 96 pixels per inch, as NewBitmap gives its bitmaps.
+constexpr int DotsPerMeter96Dpi = 3780;
+
+// A transparent layer of w x h logical pixels at device pixel ratio r, sized
+// as NewBitmap sizes a bitmap: allocated in premultiplied ARGB, which the
+// canvas keeps, and cleared once.
+QImage NewLayer(int w, int h, qreal r)
+{
+    const auto extent = [r](int n) {
+        return int(std::min(std::floor(double(std::max(n, 0)) * r), double(INT_MAX)));
+    };
+    QImage layer(extent(w), extent(h), QImage::Format_ARGB32_Premultiplied);
+    layer.setDotsPerMeterX(DotsPerMeter96Dpi);
+    layer.setDotsPerMeterY(DotsPerMeter96Dpi);
+    layer.setDevicePixelRatio(r);
+    layer.fill(0);
+    return layer;
 }
 
 } // namespace
@@ -210,9 +258,11 @@ void TRotLab::Paint()
 {
     if (!Visible())
         return;
-    FBitmap = NewBitmap(width(), height()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Composed at the device pixel ratio: an opaque label on a picture of its
+    // own, a transparent one on a transparent layer.
+    const qreal ratio = PaintRatio();
+    FBitmap = FTransparent ? NewLayer(width(), height(), ratio) : NewBitmap(width(), height(), ratio);
     if (!FBitmap.isNull()) {
-        FBitmap.fill(Qt::transparent);
         if (!FTransparent) {
             FCanvas.SetBrushColor(FColor);
             FCanvas.FillRect(0, 0, width(), height());
@@ -237,8 +287,12 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // it (family, size, weight, style) is kept.
     QFont f = font();
     f.setStyleHint(QFont::AnyStyle, FAntiAlias ? QFont::PreferAntialias : QFont::PreferDefault);
-    FCanvas.SetFont(f);
+    // Set only when it changed, so that the canvas keeps its font metrics.
+    if (FCanvas.Font() != f)
+        FCanvas.SetFont(f);
     FCanvas.SetBrushStyle(bsClear);
+    if (text.isEmpty())
+        return;
 
     // Measured along the text's own baseline, so the angle does not change them.
     const int w2 = FCanvas.TextWidth(text) / 2;
@@ -251,9 +305,10 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // Disabled by its own Enabled flag, as the label itself shows it, in the
     // engraved look of the system's highlight and shadow colours.
     const TColor color = ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    TTurnedText turned(FCanvas, text, degrees);
     DrawCaptionLook(
         FCanvas, !testAttribute(Qt::WA_ForceDisabled), color, o.x(), o.y(),
-        [&](int x, int y) { TextOutTurned(FCanvas, x, y, text, degrees); },
+        [&](int x, int y) { turned.Draw(x, y); },
         {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }
 

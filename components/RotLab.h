@@ -94,6 +94,8 @@ protected:
     // (DT_CALCRECT), which draws nothing and leaves Rect as it is.
     virtual void DoDrawText(QRect& Rect, unsigned Flags);
     TCanvas& Canvas() { return FCanvas; }
+    // The device pixel ratio Paint composes at: the widget's.
+    virtual qreal PaintRatio() const { return devicePixelRatioF(); }
 
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -134,9 +136,9 @@ private:
     QString FCaption;
     TColor FColor = clBtnFace;
     bool FPaintQueued = false;
-    // The canvas Paint composes on: a layer of the control's size,
-    // transparent where nothing is drawn, so that the parent's background
-    // shows through it on the screen.
+    // The canvas Paint composes on, of the control's size at its ratio: for
+    // a transparent label a layer, transparent where nothing is drawn, so
+    // that the parent's background shows through it on the screen.
     QImage FBitmap;
     TCanvas FCanvas{FBitmap};
 };

@@ -447,4 +447,122 @@ TEST(RotLab, MeasuringCallDrawsNothingAndKeepsTheRectangle)
     EXPECT_NE(canvas, before);
 }
 
+// ---------------------------------------------------------------- device pixel ratio
+
+// A label composed at a ratio of its own, as on a screen of that ratio.
+class RotLabAt : public RotLabProbe
+{
+public:
+    explicit RotLabAt(qreal ratio) : FRatio(ratio) {}
+
+protected:
+    qreal PaintRatio() const override { return FRatio; }
+
+private:
+    qreal FRatio;
+};
+
+constexpr QRgb BackRgb = RgbFromColor(Back) | 0xFF000000u;
+
+// "Program made by" at 30 degrees about (100, 60) of a 200 x 120 label,
+// composed at `ratio`.
+QImage Composed(qreal ratio, bool transparent, TFrameStyle fs = fsNone)
+{
+    RotLabAt lab(ratio);
+    lab.resize(200, 120);
+    lab.SetAutoCenter(false);
+    lab.SetTextPosX(100);
+    lab.SetTextPosY(60);
+    lab.SetTextAngle(30);
+    lab.SetFrameStyle(fs);
+    lab.SetColor(Back);
+    lab.SetTransparent(transparent);
+    lab.SetCaption("Program made by");
+    static_cast<TRotLab&>(lab).Paint();
+    return lab.Picture();
+}
+
+// The bounding box of the pixels that are not `background`.
+QRect InkBox(const QImage& img, QRgb background)
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(RotLab, AtRatioTwoTheCaptionIsDrawnAtDeviceResolutionAroundTheDoubledText)
+{
+    for (bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent ? "transparent" : "opaque");
+        const QRgb background = transparent ? 0u : BackRgb;
+        const QImage one = Composed(1.0, transparent), two = Composed(2.0, transparent);
+        EXPECT_EQ(two.format(), transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        EXPECT_EQ(one.format(), two.format());
+        ASSERT_EQ(two.size(), QSize(400, 240));
+        EXPECT_EQ(two.devicePixelRatio(), 2.0);
+
+        // The ink lies where the 1x ink lies, doubled.
+        const QRect box1 = InkBox(one, background), box2 = InkBox(two, background);
+        ASSERT_GT(box1.width(), 100);
+        EXPECT_NEAR(box2.left(), 2 * box1.left(), 2);
+        EXPECT_NEAR(box2.top(), 2 * box1.top(), 2);
+        EXPECT_NEAR(box2.right(), 2 * box1.right() + 1, 2);
+        EXPECT_NEAR(box2.bottom(), 2 * box1.bottom() + 1, 2);
+
+        // Outside the turned text cell every device pixel is the background:
+        // transparent on the layer.
+        QImage ref = NewBitmap(1, 1);
+        TCanvas cv(ref);
+        cv.SetFont(QFont(QStringLiteral("Arial"), 11));
+        const int w = cv.TextWidth("Program made by"), h = cv.TextHeight("Program made by");
+        const QPoint o = RotLabTextOrigin(taCenter, 30, 100, 60, w / 2, h / 2);
+        const double a = 30 * std::numbers::pi / 180, cs = std::cos(a), sn = std::sin(a);
+        int outside = 0;
+        for (int y = 0; y < two.height(); ++y)
+            for (int x = 0; x < two.width(); ++x) {
+                const double dx = (x + 0.5) / 2 - o.x(), dy = (y + 0.5) / 2 - o.y();
+                const double u = dx * cs - dy * sn, v = dx * sn + dy * cs;
+                if (u < -2 || u > w + 2 || v < -2 || v > h + 2) {
+                    ++outside;
+                    ASSERT_EQ(two.pixel(x, y), background) << x << "," << y;
+                }
+            }
+        EXPECT_GT(outside, 400 * 240 / 2);
+
+        // Not the 1x picture doubled: its glyph edges split the 2 x 2 blocks.
+        int differing = 0, split = 0;
+        for (int y = 0; y < 240; y += 2)
+            for (int x = 0; x < 400; x += 2) {
+                const QRgb p = two.pixel(x, y);
+                differing += p != one.pixel(x / 2, y / 2);
+                split += two.pixel(x + 1, y) != p || two.pixel(x, y + 1) != p || two.pixel(x + 1, y + 1) != p;
+            }
+        EXPECT_GT(differing, 100);
+        EXPECT_GT(split, 200);
+    }
+}
+
+TEST(RotLab, AtRatioTwoTheFrameLinesAreTwoDevicePixelsWide)
+{
+    const QImage img = Composed(2.0, true, fsLowered);
+    ASSERT_EQ(img.size(), QSize(400, 240));
+    const auto opaque = [](TColor c) { return RgbFromColor(c) | 0xFF000000u; };
+    const QRgb gray = opaque(clGray), black = opaque(clBlack), white = opaque(clWhite), silver = opaque(clSilver);
+    // Outer ring, inner ring, then the transparent inside, along the
+    // diagonal from each corner and across each edge.
+    const struct
+    {
+        int x, y;
+        QRgb want;
+    } cases[] = {{0, 0, gray},      {1, 1, gray},       {2, 2, black},      {3, 3, black},      {4, 4, 0},
+                 {399, 239, white}, {398, 238, white},  {397, 237, silver}, {396, 236, silver}, {395, 235, 0},
+                 {1, 120, gray},    {3, 120, black},    {4, 120, 0},        {200, 239, white},  {200, 236, silver},
+                 {200, 235, 0},     {398, 120, white},  {396, 120, silver}, {200, 1, gray},     {200, 3, black}};
+    for (const auto& c : cases)
+        EXPECT_EQ(img.pixel(c.x, c.y), c.want) << c.x << "," << c.y;
+}
+
 } // namespace
