@@ -461,7 +461,9 @@ public:
         FLab->SetTransparent(true);
         Show(FWindow);
     }
-    void Step(int) { FLab->repaint(); }
+    // Composes the picture again and shows it, as any change of the label
+    // does; a plain repaint() would only copy the last picture.
+    void Step(int) { FLab->Paint(); }
     QString Shown() const { return FLab->Caption(); }
     int Paints() const { return FPaints->Count(); }
 

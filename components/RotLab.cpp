@@ -256,7 +256,7 @@ void TRotLab::ProcessResize(QObject*)
 
 void TRotLab::Paint()
 {
-    if (!Visible())
+    if (!Visible() || !ComposeNow())
         return;
     // Composed at the device pixel ratio: an opaque label on a picture of its
     // own, a transparent one on a transparent layer.
