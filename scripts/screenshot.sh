@@ -3,6 +3,7 @@
 # opened from the main window's Info menu item, under a virtual X server:
 #   scripts/screenshot.sh build/app/Tuning_Coil docs/main-window.png
 #   scripts/screenshot.sh --info build/app/Tuning_Coil docs/info-window.png
+#   QT_SCALE_FACTOR=2 scripts/screenshot.sh build/app/Tuning_Coil docs/main-window@2x.png
 # Needs ImageMagick's `import` (apt-get install imagemagick); nothing else
 # in the project depends on it.
 set -euo pipefail
@@ -35,9 +36,12 @@ find_window() {
 wid=$(find_window "Korvel Tuning Coil Calculator")
 sleep 0.5 # let the first paint reach the screen
 if [ -n "$info" ]; then
-    # Info is the second item of the menu bar, right of File.
+    # Info is the second item of the menu bar, right of File; under
+    # QT_SCALE_FACTOR the menu bar is scaled with everything else.
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    xdotool mousemove $((X + 50)) $((Y + 10)) click 1
+    scale=${QT_SCALE_FACTOR:-1}
+    xdotool mousemove "$(awk -v x="$X" -v s="$scale" 'BEGIN { printf "%d", x + 50 * s }')" \
+        "$(awk -v y="$Y" -v s="$scale" 'BEGIN { printf "%d", y + 10 * s }')" click 1
     wid=$(find_window "Info")
     xdotool mousemove 0 0 # keep the pointer off the Close button
     sleep 0.5
