@@ -117,6 +117,8 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
     }
     const int64_t pitch = int64_t(DotSize) + DotSpacing;
     const int rows = std::clamp(CMat.FontHeight, 0, 32);
+    // Each on-dot is a DotSize x DotSize block (one pixel for DotSize 1).
+    cv.SetBrushColor(ColorFg);
     for (int i = 0; i < rows; ++i) {
         uint32_t bits = lmb < 32 ? CMat.BitData[code][i] >> lmb : 0;
         const int y = ClampCoord(PosY + i * pitch);
@@ -124,13 +126,7 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
             if (!(bits & 1))
                 continue;
             const int x = ClampCoord(PosX + (j - lmb) * pitch);
-            if (DotSize == 1) {
-                cv.SetPixel(x, y, ColorFg);
-            } else {
-                cv.SetPenColor(ColorFg);
-                cv.SetBrushColor(ColorFg);
-                cv.Rectangle(x, y, x + DotSize, y + DotSize);
-            }
+            cv.FillRect(x, y, x + DotSize, y + DotSize);
         }
     }
     // A glyph without dots (its right bound left of its left bound) takes no
@@ -151,9 +147,8 @@ void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, i
     auto WipeColumn = [&] {
         if (CharBlocks != rdbmOn)
             return;
-        cv.SetPenColor(ColorBg);
         cv.SetBrushColor(ColorBg);
-        cv.Rectangle(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
+        cv.FillRect(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
     };
     WipeColumn();
     for (const QChar ch : txt) {
