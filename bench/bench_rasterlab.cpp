@@ -1,21 +1,39 @@
-// Cost of painting a dot-matrix label and of building a matrix from a font.
+// Cost of painting a dot-matrix label, still and scrolling, and of building a
+// matrix from a font.
 #include "RasterLab.h"
-
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+const QString LabelText = QStringLiteral("Korvel Tuning Coil Calculator");
+
 void BM_PaintLabel400x68(benchmark::State& state)
 {
     TRasterLab lab;
-    lab.SetLabText(QStringLiteral("Korvel Tuning Coil Calculator"));
+    lab.SetLabText(LabelText);
     for (auto _ : state) {
         lab.Paint();
         benchmark::DoNotOptimize(lab.Picture().constBits());
     }
 }
 BENCHMARK(BM_PaintLabel400x68);
+
+// One scroll step per iteration: the raster moves with the text, so its
+// offset within a pitch changes at every step (argument: pixels per step).
+void BM_ScrollLabel400x68(benchmark::State& state)
+{
+    TRasterLab lab;
+    lab.SetLabText(LabelText);
+    lab.SetScrollInc(int(state.range(0)));
+    lab.SetScrollMode(rdsmLeft);
+    for (auto _ : state) {
+        lab.ScrTimerHandle()->Tick(1);
+        benchmark::DoNotOptimize(lab.Picture().constBits());
+    }
+    lab.SetScrollMode(rdsmOff);
+}
+BENCHMARK(BM_ScrollLabel400x68)->Arg(1)->Arg(4);
 
 void BM_CreateBitFontRendered(benchmark::State& state)
 {

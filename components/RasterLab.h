@@ -184,6 +184,9 @@ protected:
                      bool Proportional, int& TextBitLength);
     // The pixel length of txt with the current matrix and dot settings.
     int CalcTextBitLength(const QString& txt) const;
+    // The whole picture composed at device pixel ratio Ratio; Paint composes
+    // at the widget's ratio.
+    QImage Compose(qreal Ratio);
 
     void changeEvent(QEvent* event) override;
 
@@ -195,6 +198,20 @@ private:
     void UpdateTimer();
     void FontChanged(QObject* Sender);
     TColor FontColor() const;
+
+    // The fill and the dimmed raster beneath the text, and what they were
+    // composed for: composed again only when one of these changes.
+    struct TRasterKey
+    {
+        int W = -1, H = -1;
+        qreal Ratio = 0;
+        QRgb Fill = 0, Lines = 0; // Lines: the raster's colour, 0 without one
+        bool Framed = false;
+        int DotSize = 0, DotSpacing = 0, OffsetX = 0, OffsetY = 0;
+        bool operator==(const TRasterKey&) const = default;
+    };
+    TRasterKey RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const;
+    const QImage& Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0);
 
     void PaintFill(TCanvas& cv, int W, int H);
     void PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0);
@@ -227,4 +244,7 @@ private:
 
     // Font changes are followed only after construction has set the font.
     bool FFontHooked = false;
+
+    TRasterKey FRasterKey;
+    QImage FRaster;
 };

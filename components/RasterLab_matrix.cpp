@@ -4,7 +4,11 @@
 
 #include "Saturate.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -34,39 +38,59 @@ TRDCharMatrix BuiltInFont()
     return m;
 }
 
-// Every character rendered alone at the top-left of a white 65 x 65 bitmap;
-// any pixel of the top-left 32 x 32 that is not pure white is a dot.
+// The sampled cell: the top-left 32 x 32 pixels of a character drawn alone
+// on a bitmap of 65 x 65. The bitmap is larger than the cell on purpose: the
+// rasterizer covers large glyphs next to a device edge differently than
+// inside, so the cell's right and bottom edges must not be the bitmap's.
+constexpr int CellSize = 32, BitmapSize = 65;
+
+// One cell read back through its rows into row masks (bit i is column i),
+// growing the matrix's height and width to hold it. Any pixel that is not
+// pure white is a dot.
+void ReadCell(const uchar* bits, qsizetype stride, int c, TRDCharMatrix& m)
+{
+    int rmbit = 0, lmbit = CellSize - 1;
+    for (int j = 0; j < CellSize; ++j) {
+        const auto* row = reinterpret_cast<const QRgb*>(bits + j * stride);
+        uint32_t mask = 0;
+        for (int i = 0; i < CellSize; ++i)
+            if ((row[i] & 0x00FFFFFFu) != 0x00FFFFFFu)
+                mask |= 1u << i;
+        if (mask != 0) {
+            lmbit = std::min(lmbit, std::countr_zero(mask));
+            rmbit = std::max(rmbit, 31 - std::countl_zero(mask));
+            m.FontHeight = std::max(m.FontHeight, j + 1);
+        }
+        m.BitData[c][j] = mask;
+    }
+    m.LeftMostBit[c] = uint8_t(lmbit);
+    m.RightMostBit[c] = uint8_t(rmbit);
+    m.FontWidth = std::max(m.FontWidth, rmbit - lmbit + 1);
+}
+
+// Every character rendered alone with its cell's top-left corner at the
+// top-left of a white bitmap and sampled there. One painter draws all the
+// characters; the cell is cleared and read through the bitmap's rows between
+// them (the raster engine writes into those rows at once). What a glyph
+// leaves outside the cell is never read. Always at ratio 1: the matrix is
+// data, not a picture.
 TRDCharMatrix RenderedFont(const QFont& Font, TColor FontColor)
 {
     TRDCharMatrix m;
-    QImage bmp = NewBitmap(65, 65);
-    TCanvas cv(bmp);
-    cv.SetFont(Font);
-    cv.SetFontColor(FontColor);
+    QImage cell = NewBitmap(BitmapSize, BitmapSize);
+    uchar* bits = cell.bits();
+    const qsizetype stride = cell.bytesPerLine();
+    const int ascent = QFontMetrics(Font, &cell).ascent();
+    QPainter p(&cell);
+    p.setFont(Font);
+    p.setPen(QColor::fromRgb(ResolveColor(FontColor)));
     for (int c = 32; c <= 255; ++c) {
-        cv.SetPenColor(clWhite);
-        cv.SetBrushColor(clWhite);
-        cv.Rectangle(0, 0, 100, 100);
-        cv.SetPenColor(clBlack);
-        cv.TextOut(0, 0, QString(QChar(c)));
-        int rmbit = 0, lmbit = 31;
-        for (int j = 0; j < 32; ++j) {
-            uint32_t mask = 0;
-            for (int i = 0; i < 32; ++i) {
-                mask >>= 1;
-                if (cv.Pixel(i, j) != clWhite) {
-                    mask |= 0x80000000u;
-                    rmbit = std::max(rmbit, i);
-                    lmbit = std::min(lmbit, i);
-                }
-            }
-            m.BitData[c][j] = mask;
-            if (mask != 0 && j + 1 > m.FontHeight)
-                m.FontHeight = j + 1;
+        for (int j = 0; j < CellSize; ++j) {
+            auto* row = reinterpret_cast<QRgb*>(bits + j * stride);
+            std::fill(row, row + CellSize, 0xFFFFFFFFu);
         }
-        m.LeftMostBit[c] = uint8_t(lmbit);
-        m.RightMostBit[c] = uint8_t(rmbit);
-        m.FontWidth = std::max(m.FontWidth, rmbit - lmbit + 1);
+        p.drawText(QPointF(0, ascent), QString(QChar(c)));
+        ReadCell(bits, stride, c, m);
     }
     // The space is as wide as half the widest glyph, whatever the font draws.
     m.LeftMostBit[32] = 0;
@@ -93,6 +117,8 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
     }
     const int64_t pitch = int64_t(DotSize) + DotSpacing;
     const int rows = std::clamp(CMat.FontHeight, 0, 32);
+    // Each on-dot is a DotSize x DotSize block (one pixel for DotSize 1).
+    cv.SetBrushColor(ColorFg);
     for (int i = 0; i < rows; ++i) {
         uint32_t bits = lmb < 32 ? CMat.BitData[code][i] >> lmb : 0;
         const int y = ClampCoord(PosY + i * pitch);
@@ -100,13 +126,7 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
             if (!(bits & 1))
                 continue;
             const int x = ClampCoord(PosX + (j - lmb) * pitch);
-            if (DotSize == 1) {
-                cv.SetPixel(x, y, ColorFg);
-            } else {
-                cv.SetPenColor(ColorFg);
-                cv.SetBrushColor(ColorFg);
-                cv.Rectangle(x, y, x + DotSize, y + DotSize);
-            }
+            cv.FillRect(x, y, x + DotSize, y + DotSize);
         }
     }
     // A glyph without dots (its right bound left of its left bound) takes no
@@ -127,9 +147,8 @@ void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, i
     auto WipeColumn = [&] {
         if (CharBlocks != rdbmOn)
             return;
-        cv.SetPenColor(ColorBg);
         cv.SetBrushColor(ColorBg);
-        cv.Rectangle(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
+        cv.FillRect(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
     };
     WipeColumn();
     for (const QChar ch : txt) {

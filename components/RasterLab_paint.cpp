@@ -39,19 +39,62 @@ void TRasterLab::Paint()
 {
     if (!Visible())
         return;
+    Present(Compose(devicePixelRatioF()));
+}
+
+// The cached fill and raster, then the lit dots and the frame over them.
+QImage TRasterLab::Compose(qreal Ratio)
+{
     const int W = width(), H = height();
-    QImage bmp = NewBitmap(W, H);
-    TCanvas cv(bmp);
     const int64_t X0 = int64_t(FXPos) + FScrollPosX;
     const int64_t Y0 = int64_t(FYPos) + FScrollPosY;
-
-    PaintFill(cv, W, H);
-    if (FCharBlockMode != rdbmOff)
-        PaintRaster(cv, W, H, X0, Y0);
+    // Shares the cached raster's rows until the canvas takes them: one copy.
+    QImage picture = Raster(W, H, Ratio, X0, Y0);
+    TCanvas cv(picture);
     PaintString(cv, FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
                 FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
-    Present(std::move(bmp));
+    return picture;
+}
+
+// Everything the fill and the raster depend on. The raster follows the text
+// only by its offset within one pitch; without a raster only the fill counts.
+TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const
+{
+    TRasterKey key;
+    key.W = W;
+    key.H = H;
+    key.Ratio = Ratio;
+    key.Framed = FFrameStyle != fsNone;
+    if (FCharBlockMode == rdbmOff) {
+        key.Fill = ResolveColor(FColorLabBakG);
+        return key;
+    }
+    const int pitch = FDotSize + FDotSpacing;
+    key.Fill = ResolveColor(FColorDotOff);
+    key.Lines = ResolveColor(FColorLabBakG);
+    key.DotSize = FDotSize;
+    key.DotSpacing = FDotSpacing;
+    key.OffsetX = int(X0 % pitch);
+    key.OffsetY = int(Y0 % pitch);
+    return key;
+}
+
+// The fill and the raster on a new white picture of the control's size at
+// Ratio (what NewPicture gives at the widget's ratio), composed when the key
+// changes and reused by every paint until then.
+const QImage& TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
+{
+    const TRasterKey key = RasterKey(W, H, Ratio, X0, Y0);
+    if (key == FRasterKey)
+        return FRaster;
+    FRaster = NewBitmap(W, H, Ratio);
+    TCanvas cv(FRaster);
+    PaintFill(cv, W, H);
+    if (FCharBlockMode != rdbmOff)
+        PaintRaster(cv, W, H, X0, Y0);
+    FRasterKey = key;
+    return FRaster;
 }
 
 // The whole inside in the dimmed-dot colour (the background without a raster);

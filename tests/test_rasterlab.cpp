@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -363,6 +364,131 @@ TEST(RasterLab, ALongTextIsCutAtTheEdge)
     lab.SetLabText(QString(200, QChar('H')));
     EXPECT_EQ(lab.Picture().size(), QSize(50, 48));
     EXPECT_EQ(At(lab.Picture(), 48, 4), On); // H's top serif reaches the edge
+}
+
+// The raster under the text is kept between paints; each change it depends
+// on must show as it does on a label that never painted before the change.
+TEST(RasterLab, TheKeptRasterFollowsEveryChangeItDependsOn)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(TRasterLab&)> prepare, change, same;
+    };
+    const auto none = [](TRasterLab&) {};
+    const auto systemFace = [](TRasterLab& l) { l.SetColorDotOff(clBtnFace); };
+    const QPalette saved = QApplication::palette();
+    const std::vector<Case> cases = {
+        {"size", none, [](TRasterLab& l) { l.resize(203, 31); }, {}},
+        {"dimmed colour", none, [](TRasterLab& l) { l.SetColorDotOff(Off); }, {}},
+        {"background", none, [](TRasterLab& l) { l.SetColorLabBakG(Back); }, {}},
+        {"dot size", none, [](TRasterLab& l) { l.SetDotSize(4); }, {}},
+        {"dot spacing", none, [](TRasterLab& l) { l.SetDotSpacing(3); }, {}},
+        {"no frame", none, [](TRasterLab& l) { l.SetFrameStyle(fsNone); }, {}},
+        {"no raster", none, [](TRasterLab& l) { l.SetCharBlockMode(rdbmOff); }, {}},
+        {"x within a pitch", none, [](TRasterLab& l) { l.SetXPos(2); }, {}},
+        {"y within a pitch", none, [](TRasterLab& l) { l.SetYPos(-2); }, {}},
+        {"scroll step", none,
+         [](TRasterLab& l) {
+             l.SetScrollMode(rdsmLeft);
+             l.ScrTimerHandle()->Tick(1);
+         },
+         [](TRasterLab& l) { l.SetXPos(0); }},
+        {"system colour", systemFace,
+         [](TRasterLab&) {
+             QPalette pal = QApplication::palette();
+             pal.setColor(QPalette::Button, QColor::fromRgb(0x00123456));
+             QApplication::setPalette(pal);
+         },
+         none},
+    };
+    for (const Case& c : cases) {
+        TRasterLab kept;
+        c.prepare(kept);
+        kept.Paint();
+        const QImage before = kept.Picture();
+        c.change(kept);
+        kept.Paint();
+        TRasterLab fresh;
+        c.prepare(fresh);
+        (c.same ? c.same : c.change)(fresh);
+        fresh.Paint();
+        EXPECT_NE(kept.Picture(), before) << c.name;
+        EXPECT_EQ(kept.Picture(), fresh.Picture()) << c.name;
+        QApplication::setPalette(saved);
+    }
+}
+
+// The label with its composition at any device pixel ratio opened.
+class RatioProbe : public TRasterLab
+{
+public:
+    using TRasterLab::Compose;
+};
+
+// The logical pixel whose block holds device pixel d at ratio r.
+int LogicalOf(int d, qreal r)
+{
+    int v = int(d / r);
+    while (std::floor((v + 1) * r) <= d)
+        ++v;
+    while (v > 0 && std::floor(v * r) > d)
+        --v;
+    return v;
+}
+
+// At ratio r every device pixel shows its logical pixel of the picture at
+// ratio 1: the dots, the raster and the frame lines are drawn in blocks.
+TEST(RasterLab, ComposedAtARatioDrawsEveryPixelAsItsBlock)
+{
+    struct Case
+    {
+        qreal ratio;
+        std::function<void(TRasterLab&)> setup;
+    };
+    const std::vector<Case> cases = {
+        {2.0, [](TRasterLab&) {}},
+        {2.0,
+         [](TRasterLab& l) {
+             l.SetFrameStyle(fsEngraved);
+             l.SetCharBlockMode(rdbmRaster);
+             l.SetDotSpacing(2);
+             l.SetXPos(-5);
+         }},
+        {2.0, [](TRasterLab& l) { l.SetDotSize(1); }},
+        {1.5, [](TRasterLab& l) { l.SetFrameStyle(fsRaised); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ratio " << c.ratio);
+        RatioProbe lab;
+        lab.resize(90, 41);
+        lab.SetLabText(QStringLiteral("Tg!"));
+        c.setup(lab);
+        lab.Paint();
+        const QImage one = lab.Picture();
+        const QImage pic = lab.Compose(c.ratio);
+        ASSERT_EQ(pic.devicePixelRatio(), c.ratio);
+        ASSERT_EQ(pic.size(), QSize(int(90 * c.ratio), int(41 * c.ratio)));
+        int differ = 0;
+        for (int dy = 0; dy < pic.height(); ++dy)
+            for (int dx = 0; dx < pic.width(); ++dx)
+                differ += At(pic, dx, dy) != At(one, LogicalOf(dx, c.ratio), LogicalOf(dy, c.ratio));
+        EXPECT_EQ(differ, 0);
+        // Back at ratio 1 the picture is the one Paint showed.
+        EXPECT_EQ(lab.Compose(1.0), one);
+    }
+}
+
+// At ratio 2 the second dot of T's bar in the default label (logical 5..7,
+// 5..7) is a 6 x 6 device block with the raster's background round it; the
+// lowered frame's outer line is two device pixels wide.
+TEST(RasterLab, AtRatioTwoADotIsASixBySixBlock)
+{
+    RatioProbe lab;
+    const QImage pic = lab.Compose(2.0);
+    EXPECT_EQ(CountColor(pic, clLime, 10, 10, 16, 16), 36);
+    EXPECT_EQ(CountColor(pic, clBlack, 8, 8, 18, 18), 100 - 36);
+    EXPECT_EQ(CountColor(pic, clGray, 0, 0, 798, 2), 2 * 798);
 }
 
 TEST(RasterLab, AHiddenLabelDrawsNothing)

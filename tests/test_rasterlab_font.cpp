@@ -12,6 +12,7 @@
 
 #include <bit>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,6 +155,68 @@ TEST(RenderedFont, SamplesTheTopLeftOfEachCharacterWithAnyNonWhitePixelADot)
     // The space spans half the widest glyph, whatever the font draws for it.
     EXPECT_EQ(m.LeftMostBit[32], 0);
     EXPECT_EQ(m.RightMostBit[32], m.FontWidth / 2);
+}
+
+// The matrix built the plain way: every character drawn by a painter of its
+// own on a fresh white 65 x 65 bitmap and read pixel by pixel.
+TRDCharMatrix OneGlyphAtATime(const QFont& f, QRgb color)
+{
+    TRDCharMatrix m;
+    for (int c = 32; c <= 255; ++c) {
+        QImage bmp = NewBitmap(65, 65);
+        {
+            QPainter p(&bmp);
+            p.setFont(f);
+            p.setPen(QColor::fromRgb(color));
+            p.drawText(0, QFontMetrics(f, &bmp).ascent(), QString(QChar(c)));
+        }
+        int left = 31, right = 0;
+        for (int j = 0; j < 32; ++j) {
+            uint32_t mask = 0;
+            for (int i = 0; i < 32; ++i)
+                if (bmp.pixel(i, j) != qRgb(255, 255, 255)) {
+                    mask |= 1u << i;
+                    left = std::min(left, i);
+                    right = std::max(right, i);
+                }
+            m.BitData[c][j] = mask;
+            if (mask)
+                m.FontHeight = std::max(m.FontHeight, j + 1);
+        }
+        m.LeftMostBit[c] = uint8_t(left);
+        m.RightMostBit[c] = uint8_t(right);
+        m.FontWidth = std::max(m.FontWidth, right - left + 1);
+    }
+    m.LeftMostBit[32] = 0;
+    m.RightMostBit[32] = uint8_t(m.FontWidth / 2);
+    return m;
+}
+
+// Small and point-sized glyphs, and large slanted ones that run past the
+// sampled cell to the bitmap's edges; in black and in a gray whose
+// anti-aliased edges are faint.
+TEST(RenderedFont, EqualsEveryCharacterDrawnAloneOnItsOwnBitmap)
+{
+    QFont italic = PixelFont(QStringLiteral("DejaVu Math TeX Gyre"), 90);
+    italic.setItalic(true);
+    QFont bold(QStringLiteral("DejaVu Serif"), 9);
+    bold.setBold(true);
+    const std::pair<QFont, TColor> cases[] = {
+        {PixelFont(QStringLiteral("DejaVu Sans"), 11), clBlack},
+        {bold, 0x808080},
+        {italic, clBlack},
+    };
+    for (const auto& [font, color] : cases) {
+        const TRDCharMatrix m = TRasterLab::CreateBitFont(&font, color);
+        const TRDCharMatrix want = OneGlyphAtATime(font, RgbFromColor(color));
+        EXPECT_EQ(m.FontWidth, want.FontWidth) << font.toString().toStdString();
+        EXPECT_EQ(m.FontHeight, want.FontHeight) << font.toString().toStdString();
+        for (int c = 32; c <= 255; ++c) {
+            EXPECT_EQ(m.LeftMostBit[c], want.LeftMostBit[c]) << c;
+            EXPECT_EQ(m.RightMostBit[c], want.RightMostBit[c]) << c;
+            EXPECT_EQ(std::memcmp(m.BitData[c], want.BitData[c], sizeof m.BitData[c]), 0) << c;
+        }
+    }
 }
 
 TEST(RenderedFont, IsCutAtColumnAndRow31)
