@@ -39,6 +39,12 @@ void TRasterLab::Paint()
 {
     if (!Visible())
         return;
+    if (!ComposeNow()) {
+        // The text's length in pixels, which scrolling wraps by, is what
+        // every paint leaves, also one that composes nothing off screen.
+        FTextBitLength = SaturatedAdd(CalcTextBitLength(FLabText), 1);
+        return;
+    }
     Present(Compose(devicePixelRatioF()));
 }
 
