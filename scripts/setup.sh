@@ -22,6 +22,7 @@ esac
 packages=(
   g++ cmake ninja-build          # compiler and build
   qt6-base-dev                   # Qt 6 Widgets
+  libqt6svg6                     # Qt's SVG plugins, which draw the window icon
   fonts-liberation               # the metric twin of Arial (rotated label)
   fonts-comic-neue               # stands in for Comic Sans MS (info window caption)
 )
