@@ -33,6 +33,8 @@ if [ "$mode" = test ]; then
     libbenchmark-dev             # benchmarks
     xvfb xauth xdotool x11-utils # end-to-end tests on a virtual X server
     fonts-dejavu-core            # the font the GUI tests measure with
+    desktop-file-utils           # checks the installed desktop entry
+    pkgconf                      # builds the example from the installed pkg-config file
   )
 fi
 
