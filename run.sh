@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the calculator.
+# Installs what is missing, builds the library and the program, and starts
+# the calculator.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh run
 exec build/app/Tuning_Coil "$@"

@@ -5,6 +5,7 @@
 #include "u_frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <exception>
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // Every window shows the program's icon (drawn by Qt's SVG plugin when it is installed).
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvel-tuning-coil.svg")));
     try {
         Application->Initialize();
         Application->MainFormOnTaskBar = true;

@@ -1,20 +1,42 @@
 #!/usr/bin/env bash
 # Installs what is missing from Debian's packages, then configures and builds
-# the project in build/. A second run installs nothing and rebuilds only what
-# changed.
+# the project in build/:
+#   setup.sh run    the library and the program (what ./run.sh needs)
+#   setup.sh test   everything, the tests and benchmarks too (./test.sh)
+# A second run installs nothing and rebuilds only what changed. Both share one
+# build tree: the first run configures it with BUILD_TESTING as asked, the
+# test run turns the tests on, and the run after that builds only the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+  echo "usage: $0 [run|test]" >&2
+  exit 2
+  ;;
+esac
+
+# Building and running the calculator.
 packages=(
   g++ cmake ninja-build          # compiler and build
-  qt6-base-dev                   # Qt 6 Widgets and Test
-  libgtest-dev libgmock-dev      # unit tests
-  libbenchmark-dev               # benchmarks
-  xvfb xauth xdotool x11-utils   # end-to-end tests on a virtual X server
-  fonts-dejavu-core              # the font the GUI tests measure with
+  qt6-base-dev                   # Qt 6 Widgets
+  libqt6svg6                     # Qt's SVG plugins, which draw the window icon
   fonts-liberation               # the metric twin of Arial (rotated label)
   fonts-comic-neue               # stands in for Comic Sans MS (info window caption)
 )
+# The tests and benchmarks on top (Qt Test comes with qt6-base-dev).
+if [ "$mode" = test ]; then
+  packages+=(
+    libgtest-dev libgmock-dev    # unit tests
+    libbenchmark-dev             # benchmarks
+    xvfb xauth xdotool x11-utils # end-to-end tests on a virtual X server
+    fonts-dejavu-core            # the font the GUI tests measure with
+    desktop-file-utils           # checks the installed desktop entry
+    pkgconf                      # builds the example from the installed pkg-config file
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,11 +52,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+testing=OFF
+[ "$mode" = test ] && testing=ON
 if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing "${launcher[@]}"
+elif [ "$mode" = test ] && ! grep -q '^BUILD_TESTING:[A-Z]*=ON$' build/CMakeCache.txt; then
+  cmake build -DBUILD_TESTING=ON
 fi
-# Let Qt's meta-object compiler look at every header again: it does not notice
-# a Q_OBJECT header newly added to an existing build. Unchanged files are not
-# regenerated, so nothing else is rebuilt.
-rm -f build/*/*_autogen/timestamp
-cmake --build build
+
+if [ "$mode" = test ]; then
+  cmake --build build
+else
+  cmake --build build --target Tuning_Coil
+fi
