@@ -15,11 +15,14 @@ void TNumLab::Paint()
 {
     if (!Visible())
         return;
-    // The display text and its hook belong to every paint, also one that
-    // composes nothing because the label is off screen.
-    const QString text = FEmpty ? QString() : DisplayText();
-    if (!ComposeNow())
+    if (!ComposeNow()) {
+        // The text hook belongs to every paint, also one that composes
+        // nothing because the label is off screen.
+        if (OnBeforeDisplay && !FEmpty)
+            DisplayText();
         return;
+    }
+    const QString text = FEmpty ? QString() : DisplayText();
     QImage bitmap = NewPicture();
     if (bitmap.isNull()) {
         Present(bitmap);
