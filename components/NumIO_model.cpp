@@ -75,6 +75,7 @@ void TNumIO2::SetNioValue(double value)
     }
     FInBuffer = text;
     Paint();
+    NotifyChanges();
 }
 
 namespace {
@@ -149,6 +150,7 @@ void TNumIO2::SetNioText(const QString& value)
     FSelBegin = 0;
     FSelEnd = 0;
     Paint();
+    NotifyChanges();
 }
 
 bool TNumIO2::OutOfRange()
@@ -161,6 +163,26 @@ void TNumIO2::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
+}
+
+// The value is compared as read, so a text that reads the same number (a
+// new separator, a format's rewrite) tells only its own change.
+void TNumIO2::NotifyChanges()
+{
+    if (FNotifyHeld > 0)
+        return;
+    const QString text = FInBuffer;
+    const double value = GetNioValue();
+    const bool textChg = text != FNotifiedText;
+    const bool valueChg = value != FNotifiedValue;
+    FNotifiedText = text;
+    FNotifiedValue = value;
+    if (textChg)
+        emit textChanged(text);
+    // A slot that changed the text again has told the newer value already.
+    if (valueChg && FNotifiedText == text)
+        emit valueChanged(value);
 }
 
 // --- Range and format -----------------------------------------------------------
@@ -243,6 +265,7 @@ void TNumIO2::SetDecSep(TDecPSep value)
     }
     FDecPSep = value;
     Paint();
+    NotifyChanges();
 }
 
 // --- Geometry and state -------------------------------------------------------------
@@ -533,6 +556,7 @@ void TNumIO2::Assign(QObject* Source)
     FReadOnly = src->FReadOnly;
     FAutoSize = src->FAutoSize;
     Paint();
+    NotifyChanges();
 }
 
 void TNumIO2::AssignTo(QObject* Dest)

@@ -158,8 +158,8 @@ void TNumLab::SetTransparent(bool Value)
 void TNumLab::SetLabValue(double Value)
 {
     // A NaN is never stored, so the stored value always compares.
-    if (!std::isnan(Value))
-        StoreAndPaint(FLabValue, Value);
+    if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
+        emit valueChanged(FLabValue);
 }
 
 void TNumLab::Assign(const QObject* Source)
@@ -167,6 +167,7 @@ void TNumLab::Assign(const QObject* Source)
     const auto* src = qobject_cast<const TNumLab*>(Source);
     if (!src)
         ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
+    const double before = FLabValue;
     FLeftSpace = src->FLeftSpace;
     FEmpty = src->FEmpty;
     FLabWidth = src->FLabWidth;
@@ -188,6 +189,8 @@ void TNumLab::Assign(const QObject* Source)
     CopySchemeLines(*src);
     FDisplayType = src->FDisplayType;
     Paint();
+    if (FLabValue != before)
+        emit valueChanged(FLabValue);
 }
 
 void TNumLab::AssignTo(QObject* Dest) const
@@ -203,6 +206,7 @@ void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
     FMouseAreaCode = Box().Zone(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
+    emit mouseMoved(Shift, X, Y);
 }
 
 void TNumLab::changeEvent(QEvent* event)
@@ -225,6 +229,7 @@ void TNumLab::mousePressEvent(QMouseEvent* event)
     GuardedCall(this, [&] {
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -233,10 +238,14 @@ void TNumLab::mouseReleaseEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     GuardedCall(this, [&] {
         // A left button released over the label is a click.
-        if (event->button() == Qt::LeftButton && rect().contains(p) && OnClick)
-            OnClick(this);
+        if (event->button() == Qt::LeftButton && rect().contains(p)) {
+            if (OnClick)
+                OnClick(this);
+            emit clicked();
+        }
         if (OnMouseUp)
             OnMouseUp(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mouseReleased(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -244,9 +253,13 @@ void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     GuardedCall(this, [&] {
-        if (event->button() == Qt::LeftButton && OnDblClick)
-            OnDblClick(this);
+        if (event->button() == Qt::LeftButton) {
+            if (OnDblClick)
+                OnDblClick(this);
+            emit doubleClicked();
+        }
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }

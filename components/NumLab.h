@@ -108,7 +108,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // The parent shows through outside the box. Default false.
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     // The number shown; a NaN is never stored. Default 0.0.
-    Q_PROPERTY(double Value READ Value WRITE SetLabValue)
+    Q_PROPERTY(double Value READ Value WRITE SetLabValue NOTIFY valueChanged)
     // Shown at all. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
@@ -201,6 +201,20 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+
+signals:
+    // Value changed, by its writer or a copy.
+    void valueChanged(double value);
+    // Each event's signal, emitted right after its member is called (or
+    // would be, when it is not assigned), with the same arguments: the member
+    // first, then the signal. The member's name follows each. A slot
+    // connected directly may rewrite the text, as the hook may.
+    void beforeDisplay(QString& text);                                           // OnBeforeDisplay
+    void clicked();                                                              // OnClick
+    void doubleClicked();                                                        // OnDblClick
+    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  // OnMouseDown
+    void mouseMoved(TShiftState shift, int x, int y);                            // OnMouseMove
+    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); // OnMouseUp
 
 protected:
     // Records the area under X, then raises OnMouseMove.

@@ -44,12 +44,15 @@ void TRasterLab::Assign(QObject* Source)
     auto* src = qobject_cast<TRasterLab*>(Source);
     if (!src)
         ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
+    const QString before = FLabText;
     FFrameStyle = src->FFrameStyle;
     FLabText = src->FLabText;
     FColorLabBakG = src->FColorLabBakG;
     FColorDotOn = src->FColorDotOn;
     CopySchemeLines(*src);
     Paint();
+    if (FLabText != before)
+        emit textChanged(FLabText);
 }
 
 void TRasterLab::AssignTo(QObject* Dest)
@@ -229,6 +232,7 @@ void TRasterLab::SetLabText(const QString& Value)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    emit textChanged(FLabText);
 }
 
 // Skips the comparison: every write repaints, an equal one too, although
@@ -344,10 +348,12 @@ void TRasterLab::DoTimer()
     ScrollTimerEvent(this);
     if (FOnScrollTimer)
         FOnScrollTimer(this);
+    emit scrollTimer();
 }
 
 void TRasterLab::DoScrLoopRestart()
 {
     if (OnScrollLoopRestart)
         OnScrollLoopRestart(this);
+    emit scrollLoopRestarted();
 }

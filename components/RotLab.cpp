@@ -107,6 +107,7 @@ void TRotLab::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     PaintLater();
+    emit textChanged(FCaption);
 }
 
 void TRotLab::SetColor(TColor Value)

@@ -30,7 +30,7 @@ class TRotLab : public TSurface
     // Keep the reference point at the control's centre. Default true.
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
     // The text drawn. Default empty.
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY textChanged)
     // Background filled when the label is not transparent. Default clBtnFace.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     // Frame drawn around the whole control. Default fsLowered.
@@ -88,6 +88,10 @@ public:
     // The whole picture on a transparent layer: the background unless
     // transparent, the text, the frame.
     void Paint() override;
+
+signals:
+    // Caption changed.
+    void textChanged(const QString& text);
 
 protected:
     // The text-drawing hook: draws the turned caption, or only measures
