@@ -236,6 +236,11 @@ public:
     int XCoordsToCharPos(int X) const;
 
     void Paint() override;
+    // The natural size: the box at LeftSpace, the spin buttons and the right
+    // caption beside it, the gauge below, rows of the automatic height; and
+    // the least that shows box, buttons and gauge whole.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // --- Framework properties ------------------------------------------
     QString Name() const { return objectName(); }

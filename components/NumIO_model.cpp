@@ -17,6 +17,8 @@ TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // In a layout the field keeps the height of its rows, as a line edit does.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     FCaretTimerH = std::make_unique<TMessageTimer>([this](int id) { WndProc(id); }, this);
     FButHeight = height();
     FCaretVisib = true;
@@ -270,6 +272,9 @@ void TNumIO2::SetDecSep(TDecPSep value)
 
 // --- Geometry and state -------------------------------------------------------------
 
+// Every writer of what sizeHint() reads (the box, buttons, gauge, right
+// caption, frame styles and AutoSize) also tells the layout when it changes.
+
 // Compared as passed, before the limit: a negative value is ignored, one
 // beyond the width is stored as the width and repaints even when the width
 // is what the field holds.
@@ -279,6 +284,7 @@ void TNumIO2::SetLeftSpace(int value)
         return;
     FLeftSpace = std::min(value, width());
     Paint();
+    updateGeometry();
 }
 
 // Always resizes and repaints, keeping the height at MINHEIGHT or more and
@@ -287,8 +293,10 @@ void TNumIO2::SetHeight(int value)
 {
     value = std::max(value, MINHEIGHT);
     resize(width(), value);
-    if (FButHeight > value)
+    if (FButHeight > value) {
         FButHeight = value;
+        updateGeometry();
+    }
     Paint();
 }
 
@@ -331,7 +339,8 @@ void TNumIO2::SetAlignment(TAlignment value)
 
 void TNumIO2::SetAutoSize(bool value)
 {
-    StoreAndPaint(FAutoSize, value);
+    if (StoreAndPaint(FAutoSize, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetColorBoxBG(TColor value)
@@ -362,7 +371,8 @@ void TNumIO2::SetColorScheme(TColorScheme value)
 
 void TNumIO2::SetFrameStyle(TFrameStyle value)
 {
-    StoreAndPaint(FFrameStyle, value);
+    if (StoreAndPaint(FFrameStyle, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetLeftText(const QString& value)
@@ -377,7 +387,8 @@ void TNumIO2::SetLeftTextAlignment(TAlignment value)
 
 void TNumIO2::SetRightText(const QString& value)
 {
-    StoreAndPaint(FRightText, value);
+    if (StoreAndPaint(FRightText, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetRightTextAlignment(TAlignment value)
@@ -387,7 +398,8 @@ void TNumIO2::SetRightTextAlignment(TAlignment value)
 
 void TNumIO2::SetTextBoxWidth(int value)
 {
-    StoreAndPaint(FTextBoxWidth, value);
+    if (StoreAndPaint(FTextBoxWidth, value))
+        updateGeometry();
 }
 
 // The warning colours skip the comparison: every write stores and repaints,
@@ -421,7 +433,8 @@ void TNumIO2::SetButIncrement(double value)
 
 void TNumIO2::SetButVis(bool value)
 {
-    StoreAndPaint(FButVisible, value);
+    if (StoreAndPaint(FButVisible, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetBut3D(bool value)
@@ -431,12 +444,14 @@ void TNumIO2::SetBut3D(bool value)
 
 void TNumIO2::SetGaugeVisib(bool value)
 {
-    StoreAndPaint(FGaugeVisib, value);
+    if (StoreAndPaint(FGaugeVisib, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
 {
-    StoreAndPaint(FGaugeFrameSt, value);
+    if (StoreAndPaint(FGaugeFrameSt, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetGaugeColor(TColor value)
@@ -464,6 +479,7 @@ void TNumIO2::SetButWidth(int value)
         return;
     FButWidth = std::min(std::max(value, MINBUTWIDTH), MAXBUTWIDTH);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetButHeight(int value)
@@ -472,6 +488,7 @@ void TNumIO2::SetButHeight(int value)
         return;
     FButHeight = std::min(std::max(value, MINBUTHEIGHT), height());
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetButSpace(int value)
@@ -480,6 +497,7 @@ void TNumIO2::SetButSpace(int value)
         return;
     FButSpace = std::min(std::max(value, 0), MAXBUTSPACE);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeHeight(int value)
@@ -488,6 +506,7 @@ void TNumIO2::SetGaugeHeight(int value)
         return;
     FGaugeHeight = std::max(std::min(value, height() - FGaugeTopMarg - 18), 3);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeWidth(int value)
@@ -496,6 +515,7 @@ void TNumIO2::SetGaugeWidth(int value)
         return;
     FGaugeWidth = std::min(std::max(value, 10), width() - FGaugeLeftMarg);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeLeftMarg(int value)
@@ -504,6 +524,7 @@ void TNumIO2::SetGaugeLeftMarg(int value)
         return;
     FGaugeLeftMarg = std::max(std::min(value, width() - FGaugeWidth), 0);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeTopMarg(int value)
@@ -512,6 +533,7 @@ void TNumIO2::SetGaugeTopMarg(int value)
         return;
     FGaugeTopMarg = std::max(std::min(value, height() - FGaugeHeight - 18), 0);
     Paint();
+    updateGeometry();
 }
 
 // --- Copying -------------------------------------------------------------------------
@@ -556,6 +578,7 @@ void TNumIO2::Assign(QObject* Source)
     FReadOnly = src->FReadOnly;
     FAutoSize = src->FAutoSize;
     Paint();
+    updateGeometry();
     NotifyChanges();
 }
 

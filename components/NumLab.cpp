@@ -14,6 +14,8 @@ TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
     // Every other default is set where the field is declared.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    // In a layout the label keeps the height of its line, as a line edit does.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     resize(160, 28);
 }
 
@@ -90,12 +92,14 @@ void TNumLab::SetFPlusSign(bool Value)
 
 void TNumLab::SetFrameStyle(TFrameStyle Value)
 {
-    StoreAndPaint(FFrameStyle, Value);
+    if (StoreAndPaint(FFrameStyle, Value))
+        updateGeometry();
 }
 
 void TNumLab::SetLabWidth(int Value)
 {
-    StoreAndPaint(FLabWidth, Value);
+    if (StoreAndPaint(FLabWidth, Value))
+        updateGeometry();
 }
 
 // A negative value is ignored; the limit to the width applies before the
@@ -104,7 +108,8 @@ void TNumLab::SetLeftSpace(int Value)
 {
     if (Value < 0)
         return;
-    StoreAndPaint(FLeftSpace, std::min(Value, width()));
+    if (StoreAndPaint(FLeftSpace, std::min(Value, width())))
+        updateGeometry();
 }
 
 void TNumLab::SetLeftText(const QString& Value)
@@ -132,7 +137,8 @@ void TNumLab::SetDecP(int Value)
 
 void TNumLab::SetRightText(const QString& Value)
 {
-    StoreAndPaint(FRightText, Value);
+    if (StoreAndPaint(FRightText, Value))
+        updateGeometry();
 }
 
 void TNumLab::SetRTAlignment(TAlignment Value)
@@ -189,6 +195,7 @@ void TNumLab::Assign(const QObject* Source)
     CopySchemeLines(*src);
     FDisplayType = src->FDisplayType;
     Paint();
+    updateGeometry();
     if (FLabValue != before)
         emit valueChanged(FLabValue);
 }

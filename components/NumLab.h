@@ -132,6 +132,11 @@ public:
     virtual void AssignTo(QObject* Dest) const;
 
     void Paint() override;
+    // The natural size: the box at LeftSpace with the right caption beside
+    // it, as high as the font's line + 6; and the least that shows the box
+    // with the whole text line inside it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // The text the box shows now: the value by display type, separator and
     // sign, the hook's rewrite, and the overflow indicator when it does not
     // fit the box. Empty when Empty is set (the hook is then not called).

@@ -162,6 +162,13 @@ public:
     TMessageTimer* ScrTimerHandle() const { return FScrTimerHandle; }
 
     void Paint() override;
+    // The natural size: the frame round the text's dots from PosX and PosY
+    // (or where AutoCenter puts it), with the blank dot column that follows
+    // the text, and the height AutoHeight gives when it is on. A label that
+    // scrolls sideways needs across only the frame and one character cell;
+    // otherwise the least is the natural size.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // Text changed, by its writer or a copy.

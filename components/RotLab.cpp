@@ -80,7 +80,8 @@ void TRotLab::PaintLater()
 
 void TRotLab::SetAlignment(TAlignment Value)
 {
-    StoreAndRepaint(FAlignment, Value);
+    if (StoreAndRepaint(FAlignment, Value))
+        updateGeometry();
 }
 
 void TRotLab::SetAntiAlias(bool Value)
@@ -97,6 +98,7 @@ void TRotLab::SetAutoCenter(bool Value)
     if (Value)
         AdjustAutoCenter();
     Repaint();
+    updateGeometry();
 }
 
 // Caption and Color belong to the label as a framework control, whose
@@ -107,6 +109,7 @@ void TRotLab::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     PaintLater();
+    updateGeometry();
     emit textChanged(FCaption);
 }
 
@@ -120,7 +123,8 @@ void TRotLab::SetColor(TColor Value)
 
 void TRotLab::SetFrameStyle(TFrameStyle Value)
 {
-    StoreAndRepaint(FFrameStyle, Value);
+    if (StoreAndRepaint(FFrameStyle, Value))
+        updateGeometry();
 }
 
 // Not the common writer: under AutoCenter a different value is dropped for
@@ -134,6 +138,7 @@ void TRotLab::SetTextPosX(int Value)
     else
         FTextPosX = Value;
     Repaint();
+    updateGeometry();
 }
 
 void TRotLab::SetTextPosY(int Value)
@@ -145,11 +150,13 @@ void TRotLab::SetTextPosY(int Value)
     else
         FTextPosY = Value;
     Repaint();
+    updateGeometry();
 }
 
 void TRotLab::SetTextAngle(int Value)
 {
-    StoreAndRepaint(FTextAngle, Value);
+    if (StoreAndRepaint(FTextAngle, Value))
+        updateGeometry();
 }
 
 void TRotLab::SetTransparent(bool Value)
@@ -176,6 +183,7 @@ void TRotLab::Assign(QObject* Source)
     FTextPosY = src->FTextPosY;
     FAntiAlias = src->FAntiAlias;
     PaintLater();
+    updateGeometry();
 }
 
 void TRotLab::AssignTo(QObject* Dest)

@@ -88,6 +88,11 @@ public:
     // The whole picture on a transparent layer: the background unless
     // transparent, the text, the frame.
     void Paint() override;
+    // The natural size: the turned text's bounding box inside the frame,
+    // about the centre under AutoCenter, else from PosX and PosY. The least
+    // is the same, since all of it is the caption.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // Caption changed.
@@ -111,16 +116,18 @@ private:
     // requests before it runs give one paint.
     void PaintLater();
     // The common writer under the repaint rule: StoreAndPaint when opaque;
-    // when transparent, stores a changed value and paints later.
+    // when transparent, stores a changed value and paints later. Returns
+    // whether it changed.
     template <class T>
-    void StoreAndRepaint(T& field, const T& value)
+    bool StoreAndRepaint(T& field, const T& value)
     {
         if (!FTransparent)
-            StoreAndPaint(field, value);
-        else if (field != value) {
-            field = value;
-            PaintLater();
-        }
+            return StoreAndPaint(field, value);
+        if (field == value)
+            return false;
+        field = value;
+        PaintLater();
+        return true;
     }
     // Re-centres the reference point of a label with a parent when
     // AutoCenter is on; whether it did.
