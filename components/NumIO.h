@@ -392,6 +392,8 @@ protected:
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // The widget's own enabled state, also through its parent, is Enabled.
+    void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;

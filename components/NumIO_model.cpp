@@ -2,9 +2,12 @@
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"
 
+#include "Application.h"
 #include "FloatCheck.h"
 #include "NumDigits.h"
 #include "stringl.h"
+
+#include <QEvent>
 
 #include <limits>
 
@@ -320,11 +323,24 @@ void TNumIO2::SetReadonly(bool value)
 // widget (a disabled field gets no keys or clicks) and repaints, so it also
 // brings back in step a widget whose own enabled state was changed past the
 // field.
+// A disabled parent keeps the widget disabled, and Enabled with it.
 void TNumIO2::SetEnabled(bool value)
 {
     FEnabled = value;
     setEnabled(value);
+    FEnabled = isEnabled();
     Paint();
+}
+
+// QWidget::setEnabled on the field or on a parent changes Enabled too, and
+// the picture shows it.
+void TNumIO2::changeEvent(QEvent* e)
+{
+    TSurface::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
+        FEnabled = isEnabled();
+        GuardedCall(this, [this] { Paint(); });
+    }
 }
 
 // --- Look ----------------------------------------------------------------------------

@@ -76,12 +76,13 @@ void TNumLab::SetEmpty(bool Value)
 }
 
 // Skips the comparison: every write stores, passes the state on to the
-// widget and repaints, so it also brings back in step a widget whose own
-// enabled state was changed past the label.
+// widget and repaints. A disabled parent keeps the widget disabled, and
+// Enabled with it; changeEvent keeps Enabled in step with the widget.
 void TNumLab::SetEnabled(bool Value)
 {
     FEnabled = Value;
     QWidget::setEnabled(Value);
+    FEnabled = isEnabled();
     Paint();
 }
 
@@ -222,6 +223,12 @@ void TNumLab::changeEvent(QEvent* event)
     // A new font (its own or the parent's) changes every text.
     if (event->type() == QEvent::FontChange)
         GuardedCall(this, [this] { Paint(); });
+    // QWidget::setEnabled on the label or on a parent changes Enabled too,
+    // and the picture shows it.
+    if (event->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
+        FEnabled = isEnabled();
+        GuardedCall(this, [this] { Paint(); });
+    }
 }
 
 void TNumLab::mouseMoveEvent(QMouseEvent* event)

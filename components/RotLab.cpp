@@ -257,11 +257,11 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // direction, and reducing keeps huge angles exact.
     const int degrees = FTextAngle % 360;
 
-    // Disabled by its own Enabled flag, as the label itself shows it, in the
-    // engraved look of the system's highlight and shadow colours.
+    // Disabled, by itself or by a disabled parent as every Qt widget is, in
+    // the engraved look of the system's highlight and shadow colours.
     const TColor color = ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
     DrawCaptionLook(
-        FCanvas, !testAttribute(Qt::WA_ForceDisabled), color, o.x(), o.y(),
+        FCanvas, isEnabled(), color, o.x(), o.y(),
         [&](int x, int y) { TextOutTurned(FCanvas, x, y, text, degrees); },
         {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }

@@ -1,6 +1,7 @@
-// The controls in Qt's layouts: each control's size hint shows all of its
+// The controls as Qt widgets: each control's size hint shows all of its
 // picture, its minimum size hint at least its value, and a field in a form
-// layout gets its whole box.
+// layout gets its whole box; Enabled and Visible follow QWidget's state both
+// ways.
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -261,6 +263,115 @@ TEST(QtWidget, RotatedLabelAtItsSizeHintShowsTheWholeText)
         const int atHint = ink(hint);
         EXPECT_GT(atHint, 50) << row.angle;
         EXPECT_EQ(atHint, ink(hint + QSize(80, 80))) << row.angle << " " << int(row.alignment);
+    }
+}
+
+// ------------------------------------------------------- enabled, visible
+
+// QWidget::setEnabled on a control or on its parent, and the control's own
+// writer, keep the Enabled property and the disabled look in step with the
+// widget's enabled state.
+TEST(QtWidget, EnabledFollowsTheWidgetBothWays)
+{
+    const struct {
+        const char* name;
+        std::function<TSurface*(QWidget*)> make;
+        std::function<void(TSurface*, bool)> own; // the control's own writer
+    } rows[] = {
+        {"field",
+         [](QWidget* p) {
+             auto* f = new TNumIO2(p);
+             f->SetReadonly(true);
+             f->SetLeftText("f"), f->SetRightText("MHz"), f->SetNioValue(7.1);
+             f->SetButVis(true), f->SetGaugeVisib(true);
+             return f;
+         },
+         [](TSurface* c, bool v) { static_cast<TNumIO2*>(c)->SetEnabled(v); }},
+        {"label",
+         [](QWidget* p) {
+             auto* l = new TNumLab(p);
+             l->SetLeftText("C ="), l->SetRightText("pF"), l->SetLabValue(33);
+             return l;
+         },
+         [](TSurface* c, bool v) { static_cast<TNumLab*>(c)->SetEnabled(v); }},
+        {"rotated label",
+         [](QWidget* p) {
+             auto* l = new TRotLab(p);
+             l->SetTransparent(false), l->SetCaption("Program made by"), l->SetTextAngle(30);
+             return l;
+         },
+         [](TSurface* c, bool v) { c->setEnabled(v); }},
+    };
+    for (const auto& row : rows) {
+        Stage s;
+        auto* group = new QWidget(&s.top);
+        group->resize(300, 250);
+        group->show();
+        TSurface* c = row.make(group);
+        c->show();
+        TSurface* reference = row.make(&s.top);
+        reference->show();
+        row.own(reference, false);
+        const QImage enabled = c->Picture(), disabled = reference->Picture();
+        ASSERT_NE(enabled, disabled) << row.name;
+
+        const bool hasProperty = c->metaObject()->indexOfProperty("Enabled") >= 0;
+        const struct {
+            const char* what;
+            std::function<void()> act;
+            bool on;
+        } steps[] = {
+            {"setEnabled(false)", [&] { c->setEnabled(false); }, false},
+            {"setEnabled(true)", [&] { c->setEnabled(true); }, true},
+            {"parent disabled", [&] { group->setEnabled(false); }, false},
+            {"own writer true, parent disabled", [&] { row.own(c, true); }, false},
+            {"parent enabled", [&] { group->setEnabled(true); }, true},
+            {"own writer false", [&] { row.own(c, false); }, false},
+            {"own writer true", [&] { row.own(c, true); }, true},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            EXPECT_EQ(c->isEnabled(), step.on) << row.name << ": " << step.what;
+            if (hasProperty) {
+                EXPECT_EQ(c->property("Enabled").toBool(), step.on) << row.name << ": " << step.what;
+            }
+            EXPECT_EQ(c->Picture(), step.on ? enabled : disabled) << row.name << ": " << step.what;
+        }
+    }
+}
+
+// Visible is the widget's own shown-or-hidden flag, whichever side sets it;
+// a hidden control composes nothing and composes again when shown.
+TEST(QtWidget, VisibleFollowsTheWidgetBothWays)
+{
+    Stage s;
+    std::unique_ptr<TSurface> controls[] = {std::make_unique<TNumIO2>(&s.top), std::make_unique<TNumLab>(&s.top),
+                                           std::make_unique<TRasterLab>(&s.top), std::make_unique<TRotLab>(&s.top)};
+    for (const auto& c : controls) {
+        c->show();
+        const char* name = c->metaObject()->className();
+        const bool hasProperty = c->metaObject()->indexOfProperty("Visible") >= 0;
+        const struct {
+            std::function<void()> act;
+            bool on;
+        } steps[] = {
+            {[&] { c->hide(); }, false},
+            {[&] { c->setVisible(true); }, true},
+            {[&] { hasProperty ? void(c->setProperty("Visible", false)) : c->setVisible(false); }, false},
+            {[&] { hasProperty ? void(c->setProperty("Visible", true)) : c->show(); }, true},
+        };
+        for (const auto& step : steps) {
+            const qint64 before = c->Picture().cacheKey();
+            step.act();
+            EXPECT_EQ(c->Visible(), step.on) << name;
+            EXPECT_EQ(c->isVisible(), step.on) << name;
+            if (hasProperty) {
+                EXPECT_EQ(c->property("Visible").toBool(), step.on) << name;
+            }
+            c->resize(c->width() + 1, c->height());
+            c->Paint();
+            EXPECT_EQ(c->Picture().cacheKey() != before, step.on) << name << " composed while hidden";
+        }
     }
 }
 
