@@ -206,7 +206,7 @@ public:
     bool CheckValidity(const QString& Instring) const;
     // Value below RangeLow or above RangeHigh.
     bool OutOfRange();
-    // Raises OnChange when assigned.
+    // Raises OnChange when assigned, then emits changed().
     void Changed();
     // Copies the model of another field (fields only, no writer runs).
     void Assign(QObject* Source);
@@ -364,7 +364,8 @@ signals:
     void valueChanged(double value);
     // Each event's signal, emitted right after its member is called (or
     // would be, when it is not assigned), with the same arguments: the member
-    // first, then the signal. The member's name follows each.
+    // first, then the signal. The member's name follows each. As OnChange,
+    // changed() comes from the user's edits only, never from a writer.
     void changed();                                                              // OnChange
     void gaugeChanged(TShiftState shift, double gaugeValue);                     // OnGaugeChange
     void clicked();                                                              // OnClick
