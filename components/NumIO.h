@@ -178,11 +178,11 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // Significant digits written in itExp, 1 .. 15. Default 6.
     Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDig)
     // The text in the box, which is the value; an invalid text is ignored. Default empty.
-    Q_PROPERTY(QString Text READ Text WRITE SetNioText)
+    Q_PROPERTY(QString Text READ Text WRITE SetNioText NOTIFY textChanged)
     // Width of the box in pixels. Default 80.
     Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
     // The number, written into and read out of Text by InputFormat. Default 0.
-    Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue)
+    Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue NOTIFY valueChanged)
     // Takes the focus by Tab and click when true, by click only when false. Default false.
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
@@ -206,7 +206,7 @@ public:
     bool CheckValidity(const QString& Instring) const;
     // Value below RangeLow or above RangeHigh.
     bool OutOfRange();
-    // Raises OnChange when assigned.
+    // Raises OnChange when assigned, then emits changed().
     void Changed();
     // Copies the model of another field (fields only, no writer runs).
     void Assign(QObject* Source);
@@ -236,6 +236,11 @@ public:
     int XCoordsToCharPos(int X) const;
 
     void Paint() override;
+    // The natural size: the box at LeftSpace, the spin buttons and the right
+    // caption beside it, the gauge below, rows of the automatic height; and
+    // the least that shows box, buttons and gauge whole.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // --- Framework properties ------------------------------------------
     QString Name() const { return objectName(); }
@@ -351,6 +356,29 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
+signals:
+    // Text and Value changed, by a writer, an edit, a spin or the gauge:
+    // emitted once the change is complete, the text first, and ahead of
+    // OnChange when the change raises it.
+    void textChanged(const QString& text);
+    void valueChanged(double value);
+    // Each event's signal, emitted right after its member is called (or
+    // would be, when it is not assigned), with the same arguments: the member
+    // first, then the signal. The member's name follows each. As OnChange,
+    // changed() comes from the user's edits only, never from a writer.
+    void changed();                                                              // OnChange
+    void gaugeChanged(TShiftState shift, double gaugeValue);                     // OnGaugeChange
+    void clicked();                                                              // OnClick
+    void doubleClicked();                                                        // OnDblClick
+    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  // OnMouseDown
+    void mouseMoved(TShiftState shift, int x, int y);                            // OnMouseMove
+    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); // OnMouseUp
+    void keyPressed(uint16_t key, TShiftState shift);                            // OnKeyDown
+    void characterTyped(QChar key);                                              // OnKeyPress
+    void keyReleased(uint16_t key, TShiftState shift);                           // OnKeyUp
+    void focusEntered();                                                         // OnEnter
+    void focusExited();                                                          // OnExit
+
 protected:
     // The field's window exists: painting is enabled from now on.
     void CreateWnd();
@@ -365,6 +393,8 @@ protected:
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // The widget's own enabled state, also through its parent, is Enabled.
+    void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -404,6 +434,9 @@ private:
     int CharPosToX(int cp, int tw) const;
 
     QString ErrorText(const QString& what) const;
+    // Emits textChanged and valueChanged for what changed since they were
+    // last emitted; nothing while an edit holds them back.
+    void NotifyChanges();
 
     int FLeftSpace = numio::defLeftSpace;
     bool FSuppressPaint = true;
@@ -460,4 +493,8 @@ private:
     bool FAutoSize = false;
 
     bool FInPaint = false; // a resize by AutoSize paints once, not nested
+    // Text and value as textChanged and valueChanged last told them.
+    QString FNotifiedText;
+    double FNotifiedValue = 0.0;
+    int FNotifyHeld = 0; // an edit in progress reports once, at its end
 };

@@ -85,6 +85,7 @@ void TNumIO2::Click()
         UpdateTimer();
     if (OnClick)
         OnClick(this);
+    emit clicked();
 }
 
 void TNumIO2::focusInEvent(QFocusEvent* e)
@@ -95,6 +96,7 @@ void TNumIO2::focusInEvent(QFocusEvent* e)
             UpdateTimer();
         if (OnEnter)
             OnEnter(this);
+        emit focusEntered();
     });
 }
 
@@ -104,5 +106,6 @@ void TNumIO2::focusOutEvent(QFocusEvent* e)
     GuardedCall(this, [&] {
         if (OnExit)
             OnExit(this);
+        emit focusExited();
     });
 }

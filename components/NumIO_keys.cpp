@@ -11,7 +11,20 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include <optional>
+
 using namespace numio;
+
+namespace {
+// One more hold on a counter for as long as it lives.
+struct THold {
+    int& Count;
+    explicit THold(int& count) : Count(count) { ++Count; }
+    ~THold() { --Count; }
+    THold(const THold&) = delete;
+    THold& operator=(const THold&) = delete;
+};
+} // namespace
 
 void TNumIO2::BeepIfWanted()
 {
@@ -33,7 +46,9 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
     // 2. A read-only field only copies.
     if (FReadOnly && !(FKeyCntrl && CharCode == 'C'))
         return;
-    // 3. Keep text and caret, to put them back when the edit is rejected.
+    // 3. Keep text and caret, to put them back when the edit is rejected;
+    //    textChanged and valueChanged wait for the outcome.
+    std::optional<THold> hold(std::in_place, FNotifyHeld);
     const QString InBufBak = FInBuffer;
     const int CaretBak = FCaretPos;
     bool InbufChg = false;
@@ -60,8 +75,11 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
             FSelBegin = FSelEnd;
         }
     }
-    // 7. Show the caret at once, report a changed text, repaint.
+    // 7. Show the caret at once, report a changed text (its signals before
+    //    OnChange), repaint.
     FCaretVisib = true;
+    hold.reset();
+    NotifyChanges();
     if (InbufChg)
         Changed();
     Paint();
@@ -262,11 +280,15 @@ void TNumIO2::keyPressEvent(QKeyEvent* e)
         FKeyShifted = e->modifiers().testFlag(Qt::ShiftModifier);
         FKeyCntrl = e->modifiers().testFlag(Qt::ControlModifier);
         CNKeyDown(key);
+        const TShiftState shift = ShiftStateOf(e->modifiers());
         if (OnKeyDown)
-            OnKeyDown(this, key, ShiftStateOf(e->modifiers()));
-        if (OnKeyPress && !e->text().isEmpty()) {
+            OnKeyDown(this, key, shift);
+        emit keyPressed(key, shift);
+        if (!e->text().isEmpty()) {
             QChar c = e->text().at(0);
-            OnKeyPress(this, c);
+            if (OnKeyPress)
+                OnKeyPress(this, c);
+            emit characterTyped(c);
         }
     });
 }
@@ -281,7 +303,9 @@ void TNumIO2::keyReleaseEvent(QKeyEvent* e)
             FKeyCntrl = e->modifiers().testFlag(Qt::ControlModifier);
         }
         CNKeyUp(key);
+        const TShiftState shift = ShiftStateOf(e->modifiers());
         if (OnKeyUp)
-            OnKeyUp(this, key, ShiftStateOf(e->modifiers()));
+            OnKeyUp(this, key, shift);
+        emit keyReleased(key, shift);
     });
 }

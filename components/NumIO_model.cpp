@@ -2,9 +2,12 @@
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"
 
+#include "Application.h"
 #include "FloatCheck.h"
 #include "NumDigits.h"
 #include "stringl.h"
+
+#include <QEvent>
 
 #include <limits>
 
@@ -17,6 +20,8 @@ TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // In a layout the field keeps the height of its rows, as a line edit does.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     FCaretTimerH = std::make_unique<TMessageTimer>([this](int id) { WndProc(id); }, this);
     FButHeight = height();
     FCaretVisib = true;
@@ -75,6 +80,7 @@ void TNumIO2::SetNioValue(double value)
     }
     FInBuffer = text;
     Paint();
+    NotifyChanges();
 }
 
 namespace {
@@ -149,6 +155,7 @@ void TNumIO2::SetNioText(const QString& value)
     FSelBegin = 0;
     FSelEnd = 0;
     Paint();
+    NotifyChanges();
 }
 
 bool TNumIO2::OutOfRange()
@@ -161,6 +168,26 @@ void TNumIO2::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
+}
+
+// The value is compared as read, so a text that reads the same number (a
+// new separator, a format's rewrite) tells only its own change.
+void TNumIO2::NotifyChanges()
+{
+    if (FNotifyHeld > 0)
+        return;
+    const QString text = FInBuffer;
+    const double value = GetNioValue();
+    const bool textChg = text != FNotifiedText;
+    const bool valueChg = value != FNotifiedValue;
+    FNotifiedText = text;
+    FNotifiedValue = value;
+    if (textChg)
+        emit textChanged(text);
+    // A slot that changed the text again has told the newer value already.
+    if (valueChg && FNotifiedText == text)
+        emit valueChanged(value);
 }
 
 // --- Range and format -----------------------------------------------------------
@@ -243,9 +270,13 @@ void TNumIO2::SetDecSep(TDecPSep value)
     }
     FDecPSep = value;
     Paint();
+    NotifyChanges();
 }
 
 // --- Geometry and state -------------------------------------------------------------
+
+// Every writer of what sizeHint() reads (the box, buttons, gauge, right
+// caption, frame styles and AutoSize) also tells the layout when it changes.
 
 // Compared as passed, before the limit: a negative value is ignored, one
 // beyond the width is stored as the width and repaints even when the width
@@ -256,6 +287,7 @@ void TNumIO2::SetLeftSpace(int value)
         return;
     FLeftSpace = std::min(value, width());
     Paint();
+    updateGeometry();
 }
 
 // Always resizes and repaints, keeping the height at MINHEIGHT or more and
@@ -264,8 +296,10 @@ void TNumIO2::SetHeight(int value)
 {
     value = std::max(value, MINHEIGHT);
     resize(width(), value);
-    if (FButHeight > value)
+    if (FButHeight > value) {
         FButHeight = value;
+        updateGeometry();
+    }
     Paint();
 }
 
@@ -289,11 +323,24 @@ void TNumIO2::SetReadonly(bool value)
 // widget (a disabled field gets no keys or clicks) and repaints, so it also
 // brings back in step a widget whose own enabled state was changed past the
 // field.
+// A disabled parent keeps the widget disabled, and Enabled with it.
 void TNumIO2::SetEnabled(bool value)
 {
     FEnabled = value;
     setEnabled(value);
+    FEnabled = isEnabled();
     Paint();
+}
+
+// QWidget::setEnabled on the field or on a parent changes Enabled too, and
+// the picture shows it.
+void TNumIO2::changeEvent(QEvent* e)
+{
+    TSurface::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
+        FEnabled = isEnabled();
+        GuardedCall(this, [this] { Paint(); });
+    }
 }
 
 // --- Look ----------------------------------------------------------------------------
@@ -308,7 +355,8 @@ void TNumIO2::SetAlignment(TAlignment value)
 
 void TNumIO2::SetAutoSize(bool value)
 {
-    StoreAndPaint(FAutoSize, value);
+    if (StoreAndPaint(FAutoSize, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetColorBoxBG(TColor value)
@@ -339,7 +387,8 @@ void TNumIO2::SetColorScheme(TColorScheme value)
 
 void TNumIO2::SetFrameStyle(TFrameStyle value)
 {
-    StoreAndPaint(FFrameStyle, value);
+    if (StoreAndPaint(FFrameStyle, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetLeftText(const QString& value)
@@ -354,7 +403,8 @@ void TNumIO2::SetLeftTextAlignment(TAlignment value)
 
 void TNumIO2::SetRightText(const QString& value)
 {
-    StoreAndPaint(FRightText, value);
+    if (StoreAndPaint(FRightText, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetRightTextAlignment(TAlignment value)
@@ -364,7 +414,8 @@ void TNumIO2::SetRightTextAlignment(TAlignment value)
 
 void TNumIO2::SetTextBoxWidth(int value)
 {
-    StoreAndPaint(FTextBoxWidth, value);
+    if (StoreAndPaint(FTextBoxWidth, value))
+        updateGeometry();
 }
 
 // The warning colours skip the comparison: every write stores and repaints,
@@ -398,7 +449,8 @@ void TNumIO2::SetButIncrement(double value)
 
 void TNumIO2::SetButVis(bool value)
 {
-    StoreAndPaint(FButVisible, value);
+    if (StoreAndPaint(FButVisible, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetBut3D(bool value)
@@ -408,12 +460,14 @@ void TNumIO2::SetBut3D(bool value)
 
 void TNumIO2::SetGaugeVisib(bool value)
 {
-    StoreAndPaint(FGaugeVisib, value);
+    if (StoreAndPaint(FGaugeVisib, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
 {
-    StoreAndPaint(FGaugeFrameSt, value);
+    if (StoreAndPaint(FGaugeFrameSt, value))
+        updateGeometry();
 }
 
 void TNumIO2::SetGaugeColor(TColor value)
@@ -441,6 +495,7 @@ void TNumIO2::SetButWidth(int value)
         return;
     FButWidth = std::min(std::max(value, MINBUTWIDTH), MAXBUTWIDTH);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetButHeight(int value)
@@ -449,6 +504,7 @@ void TNumIO2::SetButHeight(int value)
         return;
     FButHeight = std::min(std::max(value, MINBUTHEIGHT), height());
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetButSpace(int value)
@@ -457,6 +513,7 @@ void TNumIO2::SetButSpace(int value)
         return;
     FButSpace = std::min(std::max(value, 0), MAXBUTSPACE);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeHeight(int value)
@@ -465,6 +522,7 @@ void TNumIO2::SetGaugeHeight(int value)
         return;
     FGaugeHeight = std::max(std::min(value, height() - FGaugeTopMarg - 18), 3);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeWidth(int value)
@@ -473,6 +531,7 @@ void TNumIO2::SetGaugeWidth(int value)
         return;
     FGaugeWidth = std::min(std::max(value, 10), width() - FGaugeLeftMarg);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeLeftMarg(int value)
@@ -481,6 +540,7 @@ void TNumIO2::SetGaugeLeftMarg(int value)
         return;
     FGaugeLeftMarg = std::max(std::min(value, width() - FGaugeWidth), 0);
     Paint();
+    updateGeometry();
 }
 
 void TNumIO2::SetGaugeTopMarg(int value)
@@ -489,6 +549,7 @@ void TNumIO2::SetGaugeTopMarg(int value)
         return;
     FGaugeTopMarg = std::max(std::min(value, height() - FGaugeHeight - 18), 0);
     Paint();
+    updateGeometry();
 }
 
 // --- Copying -------------------------------------------------------------------------
@@ -533,6 +594,8 @@ void TNumIO2::Assign(QObject* Source)
     FReadOnly = src->FReadOnly;
     FAutoSize = src->FAutoSize;
     Paint();
+    updateGeometry();
+    NotifyChanges();
 }
 
 void TNumIO2::AssignTo(QObject* Dest)

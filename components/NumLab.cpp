@@ -14,6 +14,8 @@ TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
     // Every other default is set where the field is declared.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    // In a layout the label keeps the height of its line, as a line edit does.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     resize(160, 28);
 }
 
@@ -74,12 +76,13 @@ void TNumLab::SetEmpty(bool Value)
 }
 
 // Skips the comparison: every write stores, passes the state on to the
-// widget and repaints, so it also brings back in step a widget whose own
-// enabled state was changed past the label.
+// widget and repaints. A disabled parent keeps the widget disabled, and
+// Enabled with it; changeEvent keeps Enabled in step with the widget.
 void TNumLab::SetEnabled(bool Value)
 {
     FEnabled = Value;
     QWidget::setEnabled(Value);
+    FEnabled = isEnabled();
     Paint();
 }
 
@@ -90,12 +93,14 @@ void TNumLab::SetFPlusSign(bool Value)
 
 void TNumLab::SetFrameStyle(TFrameStyle Value)
 {
-    StoreAndPaint(FFrameStyle, Value);
+    if (StoreAndPaint(FFrameStyle, Value))
+        updateGeometry();
 }
 
 void TNumLab::SetLabWidth(int Value)
 {
-    StoreAndPaint(FLabWidth, Value);
+    if (StoreAndPaint(FLabWidth, Value))
+        updateGeometry();
 }
 
 // A negative value is ignored; the limit to the width applies before the
@@ -104,7 +109,8 @@ void TNumLab::SetLeftSpace(int Value)
 {
     if (Value < 0)
         return;
-    StoreAndPaint(FLeftSpace, std::min(Value, width()));
+    if (StoreAndPaint(FLeftSpace, std::min(Value, width())))
+        updateGeometry();
 }
 
 void TNumLab::SetLeftText(const QString& Value)
@@ -132,7 +138,8 @@ void TNumLab::SetDecP(int Value)
 
 void TNumLab::SetRightText(const QString& Value)
 {
-    StoreAndPaint(FRightText, Value);
+    if (StoreAndPaint(FRightText, Value))
+        updateGeometry();
 }
 
 void TNumLab::SetRTAlignment(TAlignment Value)
@@ -158,8 +165,8 @@ void TNumLab::SetTransparent(bool Value)
 void TNumLab::SetLabValue(double Value)
 {
     // A NaN is never stored, so the stored value always compares.
-    if (!std::isnan(Value))
-        StoreAndPaint(FLabValue, Value);
+    if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
+        emit valueChanged(FLabValue);
 }
 
 void TNumLab::Assign(const QObject* Source)
@@ -167,6 +174,7 @@ void TNumLab::Assign(const QObject* Source)
     const auto* src = qobject_cast<const TNumLab*>(Source);
     if (!src)
         ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
+    const double before = FLabValue;
     FLeftSpace = src->FLeftSpace;
     FEmpty = src->FEmpty;
     FLabWidth = src->FLabWidth;
@@ -188,6 +196,9 @@ void TNumLab::Assign(const QObject* Source)
     CopySchemeLines(*src);
     FDisplayType = src->FDisplayType;
     Paint();
+    updateGeometry();
+    if (FLabValue != before)
+        emit valueChanged(FLabValue);
 }
 
 void TNumLab::AssignTo(QObject* Dest) const
@@ -203,6 +214,7 @@ void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
     FMouseAreaCode = Box().Zone(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
+    emit mouseMoved(Shift, X, Y);
 }
 
 void TNumLab::changeEvent(QEvent* event)
@@ -211,6 +223,12 @@ void TNumLab::changeEvent(QEvent* event)
     // A new font (its own or the parent's) changes every text.
     if (event->type() == QEvent::FontChange)
         GuardedCall(this, [this] { Paint(); });
+    // QWidget::setEnabled on the label or on a parent changes Enabled too,
+    // and the picture shows it.
+    if (event->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
+        FEnabled = isEnabled();
+        GuardedCall(this, [this] { Paint(); });
+    }
 }
 
 void TNumLab::mouseMoveEvent(QMouseEvent* event)
@@ -225,6 +243,7 @@ void TNumLab::mousePressEvent(QMouseEvent* event)
     GuardedCall(this, [&] {
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -233,10 +252,14 @@ void TNumLab::mouseReleaseEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     GuardedCall(this, [&] {
         // A left button released over the label is a click.
-        if (event->button() == Qt::LeftButton && rect().contains(p) && OnClick)
-            OnClick(this);
+        if (event->button() == Qt::LeftButton && rect().contains(p)) {
+            if (OnClick)
+                OnClick(this);
+            emit clicked();
+        }
         if (OnMouseUp)
             OnMouseUp(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mouseReleased(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -244,9 +267,13 @@ void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     GuardedCall(this, [&] {
-        if (event->button() == Qt::LeftButton && OnDblClick)
-            OnDblClick(this);
+        if (event->button() == Qt::LeftButton) {
+            if (OnDblClick)
+                OnDblClick(this);
+            emit doubleClicked();
+        }
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
+        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }

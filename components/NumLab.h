@@ -108,7 +108,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // The parent shows through outside the box. Default false.
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     // The number shown; a NaN is never stored. Default 0.0.
-    Q_PROPERTY(double Value READ Value WRITE SetLabValue)
+    Q_PROPERTY(double Value READ Value WRITE SetLabValue NOTIFY valueChanged)
     // Shown at all. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
@@ -132,6 +132,11 @@ public:
     virtual void AssignTo(QObject* Dest) const;
 
     void Paint() override;
+    // The natural size: the box at LeftSpace with the right caption beside
+    // it, as high as the font's line + 6; and the least that shows the box
+    // with the whole text line inside it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // The text the box shows now: the value by display type, separator and
     // sign, the hook's rewrite, and the overflow indicator when it does not
     // fit the box. Empty when Empty is set (the hook is then not called).
@@ -201,6 +206,20 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+
+signals:
+    // Value changed, by its writer or a copy.
+    void valueChanged(double value);
+    // Each event's signal, emitted right after its member is called (or
+    // would be, when it is not assigned), with the same arguments: the member
+    // first, then the signal. The member's name follows each. A slot
+    // connected directly may rewrite the text, as the hook may.
+    void beforeDisplay(QString& text);                                           // OnBeforeDisplay
+    void clicked();                                                              // OnClick
+    void doubleClicked();                                                        // OnDblClick
+    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  // OnMouseDown
+    void mouseMoved(TShiftState shift, int x, int y);                            // OnMouseMove
+    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); // OnMouseUp
 
 protected:
     // Records the area under X, then raises OnMouseMove.

@@ -2,6 +2,7 @@
 // composed off-screen and shown in one copy, opaque or ANDed over the parent.
 #include "NumLab.h"
 
+#include <QMetaMethod>
 #include <QPainter>
 
 namespace {
@@ -18,7 +19,7 @@ void TNumLab::Paint()
     if (!ComposeNow()) {
         // The text hook belongs to every paint, also one that composes
         // nothing because the label is off screen.
-        if (OnBeforeDisplay && !FEmpty)
+        if (!FEmpty && (OnBeforeDisplay || isSignalConnected(QMetaMethod::fromSignal(&TNumLab::beforeDisplay))))
             DisplayText();
         return;
     }

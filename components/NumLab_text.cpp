@@ -135,8 +135,10 @@ QString TNumLab::DisplayText() const
             text.prepend(QLatin1Char('+'));
     }
     // The hook, like every event, receives the label itself as its sender.
+    auto* self = const_cast<TNumLab*>(this);
     if (OnBeforeDisplay)
-        OnBeforeDisplay(const_cast<TNumLab*>(this), text);
+        OnBeforeDisplay(self, text);
+    emit self->beforeDisplay(text);
     if (FDisplayType != dtState && MeasuringMetrics(font()).horizontalAdvance(text) > FLabWidth - 6)
         text = FOverFlowIndi;
     return text;

@@ -44,12 +44,16 @@ void TRasterLab::Assign(QObject* Source)
     auto* src = qobject_cast<TRasterLab*>(Source);
     if (!src)
         ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
+    const QString before = FLabText;
     FFrameStyle = src->FFrameStyle;
     FLabText = src->FLabText;
     FColorLabBakG = src->FColorLabBakG;
     FColorDotOn = src->FColorDotOn;
     CopySchemeLines(*src);
     Paint();
+    updateGeometry();
+    if (FLabText != before)
+        emit textChanged(FLabText);
 }
 
 void TRasterLab::AssignTo(QObject* Dest)
@@ -69,6 +73,7 @@ void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 {
     FCMat = Value;
     Paint();
+    updateGeometry();
 }
 
 TColor TRasterLab::FontColor() const
@@ -84,6 +89,7 @@ void TRasterLab::FontChanged(QObject* /*Sender*/)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    updateGeometry();
 }
 
 void TRasterLab::changeEvent(QEvent* event)
@@ -124,6 +130,7 @@ void TRasterLab::AdjustAutoCenter()
 // changes nothing. Those that differ say how: AutoHeight, AutoCenter, the
 // dot geometry and the text fit height or centring to the change before the
 // paint, and the scroll settings paint only where the picture changes.
+// Writers of what sizeHint() reads also tell the layout when they change.
 
 void TRasterLab::SetAutoHeight(bool Value)
 {
@@ -133,6 +140,7 @@ void TRasterLab::SetAutoHeight(bool Value)
     if (FAutoHeight)
         AdjustAutoHeight();
     Paint();
+    updateGeometry();
 }
 
 void TRasterLab::SetAutoCenter(bool Value)
@@ -145,6 +153,7 @@ void TRasterLab::SetAutoCenter(bool Value)
     else
         FXPos = 1;
     Paint();
+    updateGeometry();
 }
 
 void TRasterLab::SetColorLabBakG(TColor Value)
@@ -181,6 +190,7 @@ void TRasterLab::SetDotSpacing(int Value)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    updateGeometry();
 }
 
 void TRasterLab::SetDotSize(int Value)
@@ -194,26 +204,31 @@ void TRasterLab::SetDotSize(int Value)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    updateGeometry();
 }
 
 void TRasterLab::SetFrameStyle(TFrameStyle Value)
 {
-    StoreAndPaint(FFrameStyle, Value);
+    if (StoreAndPaint(FFrameStyle, Value))
+        updateGeometry();
 }
 
 void TRasterLab::SetXPos(int Value)
 {
-    StoreAndPaint(FXPos, Value);
+    if (StoreAndPaint(FXPos, Value))
+        updateGeometry();
 }
 
 void TRasterLab::SetYPos(int Value)
 {
-    StoreAndPaint(FYPos, Value);
+    if (StoreAndPaint(FYPos, Value))
+        updateGeometry();
 }
 
 void TRasterLab::SetProportional(bool Value)
 {
-    StoreAndPaint(FProportional, Value);
+    if (StoreAndPaint(FProportional, Value))
+        updateGeometry();
 }
 
 void TRasterLab::SetCharBlockMode(TRDBlockMode Value)
@@ -229,6 +244,8 @@ void TRasterLab::SetLabText(const QString& Value)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    updateGeometry();
+    emit textChanged(FLabText);
 }
 
 // Skips the comparison: every write repaints, an equal one too, although
@@ -250,6 +267,7 @@ void TRasterLab::SetScrollMode(TRDScrollMode Value)
         return;
     FScrollMode = Value;
     FScrTimerEnabled = Value != rdsmOff;
+    updateGeometry();
     UpdateTimer();
     if (Value == rdsmOff) {
         FScrollPosX = 0;
@@ -344,10 +362,12 @@ void TRasterLab::DoTimer()
     ScrollTimerEvent(this);
     if (FOnScrollTimer)
         FOnScrollTimer(this);
+    emit scrollTimer();
 }
 
 void TRasterLab::DoScrLoopRestart()
 {
     if (OnScrollLoopRestart)
         OnScrollLoopRestart(this);
+    emit scrollLoopRestarted();
 }

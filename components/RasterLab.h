@@ -93,7 +93,7 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Dimmed-dot raster and character blocks. Default rdbmOn.
     Q_PROPERTY(rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
     // The text. Default "Text".
-    Q_PROPERTY(QString Text READ Text WRITE SetLabText)
+    Q_PROPERTY(QString Text READ Text WRITE SetLabText NOTIFY textChanged)
 
 public:
     using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -162,6 +162,23 @@ public:
     TMessageTimer* ScrTimerHandle() const { return FScrTimerHandle; }
 
     void Paint() override;
+    // The natural size: the frame round the text's dots from PosX and PosY
+    // (or where AutoCenter puts it), with the blank dot column that follows
+    // the text, and the height AutoHeight gives when it is on. A label that
+    // scrolls sideways needs across only the frame and one character cell;
+    // otherwise the least is the natural size.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // Text changed, by its writer or a copy.
+    void textChanged(const QString& text);
+    // The events' signals, emitted right after their members are called (or
+    // would be, when they are not assigned): the member first, then the
+    // signal. After every scroll step (OnScrollTimer):
+    void scrollTimer();
+    // When the scrolling text wraps around (OnScrollLoopRestart):
+    void scrollLoopRestarted();
 
 protected:
     // Hands this control to Dest's Assign when it is an instance of Dest's

@@ -128,7 +128,8 @@ void TRotLab::PaintLater()
 
 void TRotLab::SetAlignment(TAlignment Value)
 {
-    StoreAndRepaint(FAlignment, Value);
+    if (StoreAndRepaint(FAlignment, Value))
+        updateGeometry();
 }
 
 void TRotLab::SetAntiAlias(bool Value)
@@ -145,6 +146,7 @@ void TRotLab::SetAutoCenter(bool Value)
     if (Value)
         AdjustAutoCenter();
     Repaint();
+    updateGeometry();
 }
 
 // Caption and Color belong to the label as a framework control, whose
@@ -155,6 +157,8 @@ void TRotLab::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     PaintLater();
+    updateGeometry();
+    emit textChanged(FCaption);
 }
 
 void TRotLab::SetColor(TColor Value)
@@ -167,7 +171,8 @@ void TRotLab::SetColor(TColor Value)
 
 void TRotLab::SetFrameStyle(TFrameStyle Value)
 {
-    StoreAndRepaint(FFrameStyle, Value);
+    if (StoreAndRepaint(FFrameStyle, Value))
+        updateGeometry();
 }
 
 // Not the common writer: under AutoCenter a different value is dropped for
@@ -181,6 +186,7 @@ void TRotLab::SetTextPosX(int Value)
     else
         FTextPosX = Value;
     Repaint();
+    updateGeometry();
 }
 
 void TRotLab::SetTextPosY(int Value)
@@ -192,11 +198,13 @@ void TRotLab::SetTextPosY(int Value)
     else
         FTextPosY = Value;
     Repaint();
+    updateGeometry();
 }
 
 void TRotLab::SetTextAngle(int Value)
 {
-    StoreAndRepaint(FTextAngle, Value);
+    if (StoreAndRepaint(FTextAngle, Value))
+        updateGeometry();
 }
 
 void TRotLab::SetTransparent(bool Value)
@@ -223,6 +231,7 @@ void TRotLab::Assign(QObject* Source)
     FTextPosY = src->FTextPosY;
     FAntiAlias = src->FAntiAlias;
     PaintLater();
+    updateGeometry();
 }
 
 void TRotLab::AssignTo(QObject* Dest)
@@ -302,12 +311,12 @@ void TRotLab::DoDrawText(QRect&, unsigned Flags)
     // direction, and reducing keeps huge angles exact.
     const int degrees = FTextAngle % 360;
 
-    // Disabled by its own Enabled flag, as the label itself shows it, in the
-    // engraved look of the system's highlight and shadow colours.
+    // Disabled, by itself or by a disabled parent as every Qt widget is, in
+    // the engraved look of the system's highlight and shadow colours.
     const TColor color = ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
     TTurnedText turned(FCanvas, text, degrees);
     DrawCaptionLook(
-        FCanvas, !testAttribute(Qt::WA_ForceDisabled), color, o.x(), o.y(),
+        FCanvas, isEnabled(), color, o.x(), o.y(),
         [&](int x, int y) { turned.Draw(x, y); },
         {.Light = clBtnHighlight, .Shadow = clBtnShadow});
 }

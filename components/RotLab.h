@@ -30,7 +30,7 @@ class TRotLab : public TSurface
     // Keep the reference point at the control's centre. Default true.
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
     // The text drawn. Default empty.
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY textChanged)
     // Background filled when the label is not transparent. Default clBtnFace.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     // Frame drawn around the whole control. Default fsLowered.
@@ -88,6 +88,15 @@ public:
     // The whole picture on a transparent layer: the background unless
     // transparent, the text, the frame.
     void Paint() override;
+    // The natural size: the turned text's bounding box inside the frame,
+    // about the centre under AutoCenter, else from PosX and PosY. The least
+    // is the same, since all of it is the caption.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // Caption changed.
+    void textChanged(const QString& text);
 
 protected:
     // The text-drawing hook: draws the turned caption, or only measures
@@ -109,16 +118,18 @@ private:
     // requests before it runs give one paint.
     void PaintLater();
     // The common writer under the repaint rule: StoreAndPaint when opaque;
-    // when transparent, stores a changed value and paints later.
+    // when transparent, stores a changed value and paints later. Returns
+    // whether it changed.
     template <class T>
-    void StoreAndRepaint(T& field, const T& value)
+    bool StoreAndRepaint(T& field, const T& value)
     {
         if (!FTransparent)
-            StoreAndPaint(field, value);
-        else if (field != value) {
-            field = value;
-            PaintLater();
-        }
+            return StoreAndPaint(field, value);
+        if (field == value)
+            return false;
+        field = value;
+        PaintLater();
+        return true;
     }
     // Re-centres the reference point of a label with a parent when
     // AutoCenter is on; whether it did.
