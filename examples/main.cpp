@@ -40,7 +40,6 @@ Window::Window()
     caption->SetCaption(QStringLiteral("Vorn"));
     caption->SetTextAngle(90);
     caption->SetAutoCenter(true);
-    caption->resize(40, 140);
 
     field->SetLeftSpace(0);
     field->SetRightText(QStringLiteral("kHz"));
@@ -54,11 +53,7 @@ Window::Window()
 
     matrix->SetLabText(QStringLiteral("0"));
 
-    // Layouts keep each control at least at the size it was created with.
-    for (QWidget* control : {static_cast<QWidget*>(caption), static_cast<QWidget*>(field),
-                             static_cast<QWidget*>(label), static_cast<QWidget*>(matrix)})
-        control->setMinimumSize(control->size());
-
+    // The layouts size each control from its size hint.
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Frequency:"), field);
     form->addRow(QStringLiteral("In hertz:"), label);
@@ -67,8 +62,8 @@ Window::Window()
     row->addWidget(caption);
     row->addLayout(form);
 
-    // Every change of the field's text reaches the labels.
-    field->OnChange = [this](QObject*) { ShowValue(field->GetNioValue()); };
+    // Every change of the field's value reaches the labels.
+    QObject::connect(field, &TNumIO2::valueChanged, &widget, [this](double value) { ShowValue(value); });
 }
 
 void Window::ShowValue(double kiloHertz)
@@ -95,9 +90,12 @@ int Smoke(Window& w)
     Type(w.field, QStringLiteral("42.5"));
     const bool inLabel = std::abs(w.label->Value() - 42500.0) < 1e-9;
     const bool inMatrix = w.matrix->Text() == QStringLiteral("42.5");
+    // Laid out at their size hints, the field and the label show their boxes whole.
+    const bool laidOut = w.field->width() >= w.field->LeftSpace() + w.field->TextBoxWidth() &&
+                         w.label->width() >= w.label->LeftSpace() + w.label->LabelWidth();
     std::printf("field \"%s\", label %g, dot matrix \"%s\"\n", qPrintable(w.field->Text()), w.label->Value(),
                 qPrintable(w.matrix->Text()));
-    return inLabel && inMatrix ? 0 : 1;
+    return inLabel && inMatrix && laidOut ? 0 : 1;
 }
 
 } // namespace
