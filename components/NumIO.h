@@ -402,6 +402,14 @@ private:
     int TextWidthOf(const QString& s) const;
     // CharPosToXCoords with the width of the whole text already measured.
     int CharPosToX(int cp, int tw) const;
+    // A long text is measured once per change of text or font, and only the
+    // part of it that can show in the box is drawn (NumIO_layout.cpp).
+    struct TLongText;
+    TLongText* LongText() const;
+    int WholeTextWidth() const;
+    int PrefixWidth(int cp) const;
+    bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
+    mutable std::shared_ptr<TLongText> FLongText;
 
     QString ErrorText(const QString& what) const;
 

@@ -56,7 +56,8 @@ void TNumIO2::Paint()
     if (FGaugeVisib)
         PaintGauge(cv, ZH);
     PaintBox(cv, outOfRange);
-    const int tw = cv.TextWidth(FInBuffer);
+    // A long text's width is kept from its first measurement.
+    const int tw = LongText() ? WholeTextWidth() : cv.TextWidth(FInBuffer);
     PaintBoxText(cv, yT, outOfRange, tw);
     PaintCaret(cv, ZH, tw);
     PaintSelection(cv, ZH, tw);
@@ -178,7 +179,14 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
         color = clGray;
     // The brush is still the box's fill.
     cv.SetFontColor(color);
-    Box().DrawText(cv, FAlignment, yT, FInBuffer, tw);
+    // Of a long text only the part that can show in the box is drawn.
+    const TValueBox box = Box();
+    int x = 0;
+    QString slice;
+    if (VisibleSlice(box.TextX(FAlignment, tw), devicePixelRatioF(), x, slice))
+        box.DrawTextAt(cv, x, yT, slice);
+    else
+        box.DrawText(cv, FAlignment, yT, FInBuffer, tw);
 }
 
 void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)
