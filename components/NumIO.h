@@ -394,7 +394,7 @@ private:
     void PaintLeftCaption(TCanvas& cv, int yT);
     void PaintButtons(TCanvas& cv);
     void PaintRightCaption(TCanvas& cv, int yT);
-    void PaintGauge(TCanvas& cv, int ZH);
+    void PaintGauge(TCanvas& cv, int ZH, double value);
     void PaintBox(TCanvas& cv, bool outOfRange);
     void PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw);
     void PaintCaret(TCanvas& cv, int ZH, int tw);
@@ -409,6 +409,7 @@ private:
     int WholeTextWidth() const;
     int PrefixWidth(int cp) const;
     bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
+    double PaintedValue(); // GetNioValue, read once per long text and format
     mutable std::shared_ptr<TLongText> FLongText;
 
     QString ErrorText(const QString& what) const;

@@ -64,6 +64,10 @@ struct TNumIO2::TLongText
     bool sliced = false;
     int offset = 0; // width of the text before the slice
     QString slice;
+    bool valued = false; // value read for format and separator policy
+    TInFormat format = itFloat;
+    TDecPSep sep = dsBoth;
+    double value = 0;
 };
 
 TNumIO2::TLongText* TNumIO2::LongText() const
@@ -84,6 +88,20 @@ TNumIO2::TLongText* TNumIO2::LongText() const
         FLongText = std::move(fresh);
     }
     return FLongText.get();
+}
+
+double TNumIO2::PaintedValue()
+{
+    TLongText* lt = LongText();
+    if (!lt)
+        return GetNioValue();
+    if (!lt->valued || lt->format != FInputFormat || lt->sep != FDecPSep) {
+        lt->value = GetNioValue();
+        lt->format = FInputFormat;
+        lt->sep = FDecPSep;
+        lt->valued = true;
+    }
+    return lt->value;
 }
 
 int TNumIO2::WholeTextWidth() const

@@ -43,7 +43,9 @@ void TNumIO2::Paint()
     const int TH = cv.TextHeight(TextHeightProbe);
     const int ZH = H - BarHeight();
     const int yT = (ZH - TH) / 2;
-    const bool outOfRange = OutOfRange();
+    // A long text's value is read once, not on every caret blink.
+    const double value = PaintedValue();
+    const bool outOfRange = value < FMinimum || value > FMaximum;
     cv.SetPenColor(FColorOutBG);
     cv.SetBrushColor(FColorOutBG);
     cv.Rectangle(0, 0, W, H);
@@ -54,7 +56,7 @@ void TNumIO2::Paint()
         PaintButtons(cv);
     PaintRightCaption(cv, yT);
     if (FGaugeVisib)
-        PaintGauge(cv, ZH);
+        PaintGauge(cv, ZH, value);
     PaintBox(cv, outOfRange);
     // A long text's width is kept from its first measurement.
     const int tw = LongText() ? WholeTextWidth() : cv.TextWidth(FInBuffer);
@@ -132,7 +134,7 @@ void TNumIO2::PaintRightCaption(TCanvas& cv, int yT)
     DrawCaption(cv, FEnabled, FColorOutText, x, yT, FRightText);
 }
 
-void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
+void TNumIO2::PaintGauge(TCanvas& cv, int ZH, double value)
 {
     const int gt = ZH + FGaugeTopMarg, gb = gt + FGaugeHeight;
     const int gl = FGaugeLeftMarg, gr = FGaugeLeftMarg + FGaugeWidth;
@@ -142,7 +144,7 @@ void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
 
     long double perc = 1.0L;
     if (FMaximum != FMinimum)
-        perc = (static_cast<long double>(GetNioValue()) - FMinimum) /
+        perc = (static_cast<long double>(value) - FMinimum) /
                (static_cast<long double>(FMaximum) - FMinimum);
     if (!(perc >= 0))
         perc = 0;
