@@ -1,5 +1,6 @@
 // Speed of the numeric field: one paint of the main window's frequency
-// field, a keystroke's validation of a long text, and reading a value.
+// field, a caret blink with a short and a very long text, a keystroke's
+// validation of a long text, and reading a value.
 #include "MessageTimer.h"
 #include <QApplication>
 
