@@ -1,7 +1,10 @@
 // Speed of the numeric field: one paint of the main window's frequency
-// field, a keystroke's validation of a long text, and reading a value.
-#include "NumIO.h"
+// field, a caret blink with a short and a very long text, a keystroke's
+// validation of a long text, and reading a value.
+#include "MessageTimer.h"
+#include <QApplication>
 
+#include "NumIO.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,6 +27,27 @@ void BM_PaintFrequencyField(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintFrequencyField);
+
+// One caret blink (a tick of the caret timer, which repaints the field) with
+// a text of range(0) characters in the main window's field, centred.
+void BM_CaretBlink(benchmark::State& state)
+{
+    TNumIO2 f;
+    f.SetWidth(177);
+    f.SetHeight(25);
+    f.SetLeftSpace(65);
+    f.show();
+    f.SetNioText(QString(state.range(0) - 1, u'0') + QLatin1Char('7'));
+    QApplication::setActiveWindow(&f); // focused, so the caret blinks
+    f.SetFocus();
+    TMessageTimer* timer = f.CaretTimer();
+    timer->Tick(1); // the first paint measures the text
+    for (auto _ : state) {
+        timer->Tick(1);
+        benchmark::DoNotOptimize(f.Picture().constBits());
+    }
+}
+BENCHMARK(BM_CaretBlink)->Arg(10)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_CheckValidityLongText(benchmark::State& state)
 {

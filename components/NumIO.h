@@ -424,7 +424,7 @@ private:
     void PaintLeftCaption(TCanvas& cv, int yT);
     void PaintButtons(TCanvas& cv);
     void PaintRightCaption(TCanvas& cv, int yT);
-    void PaintGauge(TCanvas& cv, int ZH);
+    void PaintGauge(TCanvas& cv, int ZH, double value);
     void PaintBox(TCanvas& cv, bool outOfRange);
     void PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw);
     void PaintCaret(TCanvas& cv, int ZH, int tw);
@@ -432,6 +432,15 @@ private:
     int TextWidthOf(const QString& s) const;
     // CharPosToXCoords with the width of the whole text already measured.
     int CharPosToX(int cp, int tw) const;
+    // A long text is measured once per change of text or font, and only the
+    // part of it that can show in the box is drawn (NumIO_layout.cpp).
+    struct TLongText;
+    TLongText* LongText() const;
+    int WholeTextWidth() const;
+    int PrefixWidth(int cp) const;
+    bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
+    double PaintedValue(); // GetNioValue, read once per long text and format
+    mutable std::shared_ptr<TLongText> FLongText;
 
     QString ErrorText(const QString& what) const;
     // Emits textChanged and valueChanged for what changed since they were

@@ -43,7 +43,9 @@ void TNumIO2::Paint()
     const int TH = cv.TextHeight(TextHeightProbe);
     const int ZH = H - BarHeight();
     const int yT = (ZH - TH) / 2;
-    const bool outOfRange = OutOfRange();
+    // A long text's value is read once, not on every caret blink.
+    const double value = PaintedValue();
+    const bool outOfRange = value < FMinimum || value > FMaximum;
     cv.SetPenColor(FColorOutBG);
     cv.SetBrushColor(FColorOutBG);
     cv.Rectangle(0, 0, W, H);
@@ -54,9 +56,10 @@ void TNumIO2::Paint()
         PaintButtons(cv);
     PaintRightCaption(cv, yT);
     if (FGaugeVisib)
-        PaintGauge(cv, ZH);
+        PaintGauge(cv, ZH, value);
     PaintBox(cv, outOfRange);
-    const int tw = cv.TextWidth(FInBuffer);
+    // A long text's width is kept from its first measurement.
+    const int tw = LongText() ? WholeTextWidth() : cv.TextWidth(FInBuffer);
     PaintBoxText(cv, yT, outOfRange, tw);
     PaintCaret(cv, ZH, tw);
     PaintSelection(cv, ZH, tw);
@@ -131,7 +134,7 @@ void TNumIO2::PaintRightCaption(TCanvas& cv, int yT)
     DrawCaption(cv, FEnabled, FColorOutText, x, yT, FRightText);
 }
 
-void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
+void TNumIO2::PaintGauge(TCanvas& cv, int ZH, double value)
 {
     const int gt = ZH + FGaugeTopMarg, gb = gt + FGaugeHeight;
     const int gl = FGaugeLeftMarg, gr = FGaugeLeftMarg + FGaugeWidth;
@@ -141,7 +144,7 @@ void TNumIO2::PaintGauge(TCanvas& cv, int ZH)
 
     long double perc = 1.0L;
     if (FMaximum != FMinimum)
-        perc = (static_cast<long double>(GetNioValue()) - FMinimum) /
+        perc = (static_cast<long double>(value) - FMinimum) /
                (static_cast<long double>(FMaximum) - FMinimum);
     if (!(perc >= 0))
         perc = 0;
@@ -178,7 +181,14 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
         color = clGray;
     // The brush is still the box's fill.
     cv.SetFontColor(color);
-    Box().DrawText(cv, FAlignment, yT, FInBuffer, tw);
+    // Of a long text only the part that can show in the box is drawn.
+    const TValueBox box = Box();
+    int x = 0;
+    QString slice;
+    if (VisibleSlice(box.TextX(FAlignment, tw), devicePixelRatioF(), x, slice))
+        box.DrawTextAt(cv, x, yT, slice);
+    else
+        box.DrawText(cv, FAlignment, yT, FInBuffer, tw);
 }
 
 void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)

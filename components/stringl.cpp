@@ -2,11 +2,23 @@
 
 #include "Str.h"
 
-#include <cstdlib>
+namespace {
+
+// |FieldWidth|, limited to the 255 characters Str ever pads to; computed
+// without negating, since -INT_MIN does not exist.
+int WidthOf(int FieldWidth)
+{
+    constexpr int MaxWidth = 255;
+    if (FieldWidth < 0)
+        return FieldWidth < -MaxWidth ? MaxWidth : -FieldWidth;
+    return FieldWidth > MaxWidth ? MaxWidth : FieldWidth;
+}
+
+} // namespace
 
 QString strff(long double r, int FieldWidth, int DecP)
 {
-    const int width = std::abs(FieldWidth);
+    const int width = WidthOf(FieldWidth);
     QString s;
     if (DecP == -2) {
         s = Str(r, width + 2, -2);

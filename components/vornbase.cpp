@@ -109,7 +109,12 @@ int TValueBox::TextX(TAlignment al, int tw) const
 
 void TValueBox::DrawText(TCanvas& cv, TAlignment al, int y, const QString& s, int tw) const
 {
-    cv.TextRect(Left + 3, 2, Left + Width - 1, Height - 3, TextX(al, tw), y, s);
+    DrawTextAt(cv, TextX(al, tw), y, s);
+}
+
+void TValueBox::DrawTextAt(TCanvas& cv, int x, int y, const QString& s) const
+{
+    cv.TextRect(Left + 3, 2, Left + Width - 1, Height - 3, x, y, s);
 }
 
 int TValueBox::Zone(int X) const

@@ -118,6 +118,8 @@ struct TValueBox
     // (Left + 3, 2)-(Left + Width - 1, Height - 3), which is filled with the
     // brush first. The caller sets the font colour.
     void DrawText(TCanvas& cv, TAlignment al, int y, const QString& s, int tw) const;
+    // The same, with the text starting at x.
+    void DrawTextAt(TCanvas& cv, int x, int y, const QString& s) const;
     // The zone of an x coordinate: 0 left of the box (the left caption),
     // 1 the box, 2 right of it.
     int Zone(int X) const;

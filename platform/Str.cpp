@@ -13,6 +13,7 @@ constexpr long double FixedLimit = 6.646139978924579e35L;
 
 QString PadLeft(const std::string& s, int width)
 {
+    // width is 0..255 here (Str clamps it), so the difference cannot overflow.
     const int pad = std::max(0, width - static_cast<int>(s.size()));
     return QString(pad, QLatin1Char(' ')) + QString::fromLatin1(s.data(), static_cast<int>(s.size()));
 }
@@ -47,7 +48,9 @@ QString ExponentialForm(long double x, int width)
 
 QString Str(long double x, int width, int decimals)
 {
-    width = std::min(width, 255);
+    // Above 255 counts as 255. Below 0 pads nothing and gives the exponential
+    // form's least width, exactly as 0 does, so the range ends cannot overflow.
+    width = std::clamp(width, 0, 255);
     if (std::isnan(x))
         return PadLeft("Nan", width);
     if (std::isinf(x))

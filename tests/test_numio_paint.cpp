@@ -320,4 +320,42 @@ TEST(NumIOPaint, AutoSizeBypassesTheHeightLimit)
     EXPECT_EQ(f.Picture().height(), expected);
 }
 
+// A text far longer than the box shows exactly what the whole text drawn at
+// its aligned x and clipped to the box shows, for every alignment.
+TEST(NumIOPaint, LongTextShowsAsTheWholeTextDrawn)
+{
+    // Values within the default range 0 .. 1000, so the box has its normal colours.
+    const QString texts[] = {QString(99999, u'0') + QLatin1Char('7'),
+                             QStringLiteral("0.") + QString(60000, u'0') + QString(40000, u'4')};
+    for (const TAlignment al : {taLeftJustify, taCenter, taRightJustify}) {
+        for (const QString& text : texts) {
+            auto f = MainField();
+            f->SetAlignment(al);
+            f->SetNioText(text);
+            ASSERT_EQ(f->Text(), text);
+            f->CaretTimer()->Tick(1); // unfocused: the caret goes out of sight
+            ASSERT_FALSE(f->CaretVisible());
+            const QImage pic = f->Picture().copy();
+
+            QImage expected = pic.copy();
+            TCanvas cv(expected);
+            cv.SetFont(f->font());
+            const int tw = cv.TextWidth(text);
+            const int TH = cv.TextHeight(QStringLiteral("0"));
+            const TValueBox box{65, 80, 25};
+            cv.SetBrushColor(clWhite);
+            cv.SetFontColor(clBlack);
+            cv.TextRect(box.Left + 3, 2, box.Left + box.Width - 1, box.Height - 3, box.TextX(al, tw),
+                        (25 - TH) / 2, text);
+            EXPECT_EQ(pic, expected) << int(al) << " " << text.size();
+            // And something was drawn: the box has dark pixels.
+            int dark = 0;
+            for (int y = 2; y < box.Height - 3; ++y)
+                for (int x = box.Left + 3; x < box.Left + box.Width - 1; ++x)
+                    dark += qGray(pic.pixel(x, y)) < 128;
+            EXPECT_GT(dark, 20) << int(al);
+        }
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -71,6 +72,37 @@ TEST(Str, WidthAbove255CountsAs255)
     EXPECT_EQ(Str(1.0, 1000, 0).size(), 255);
     EXPECT_EQ(Str(1.0, 1000, -1).size(), 255);
     EXPECT_TRUE(Str(1.0, 1000, -1).endsWith(QStringLiteral("1.00000000000000000E+0000")));
+}
+
+// The ends of the int range: a width beyond 255 pads to 255 characters, a
+// negative one pads nothing (the exponential form keeps its 10), whatever its
+// magnitude.
+TEST(Str, ExtremeWidths)
+{
+    const int widths[] = {INT_MIN, INT_MIN + 1, -1000000, INT_MAX, INT_MAX - 1, 1000000};
+    struct Text
+    {
+        long double x;
+        int decimals;
+        const char* narrow; // at a negative width
+        const char* wide;   // at 255, after its padding
+    };
+    const Text texts[] = {{1.0, 0, "1", "1"},
+                          {-2.5, 2, "-2.50", "-2.50"},
+                          {1.5, -2, " 1.5E+0000", " 1.50000000000000000E+0000"},
+                          {1e40L, 3, " 1.0E+0040", " 1.00000000000000000E+0040"},
+                          {-Inf, 1, "-Inf", "-Inf"}};
+    for (const int w : widths) {
+        for (const Text& t : texts) {
+            const std::string s = Str(t.x, w, t.decimals).toStdString();
+            if (w < 0) {
+                EXPECT_EQ(s, t.narrow) << w;
+                continue;
+            }
+            const std::string wide = t.wide;
+            EXPECT_EQ(s, std::string(255 - wide.size(), ' ') + wide) << w;
+        }
+    }
 }
 
 TEST(Str, DecimalsAbove216CountAs216)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 struct StrffCase
@@ -36,6 +38,34 @@ TEST(strff, Table)
     for (const auto& c : cases)
         EXPECT_EQ(strff(c.r, c.width, c.decp).toStdString(), c.text)
             << static_cast<double>(c.r) << " " << c.width << " " << c.decp;
+}
+
+// The ends of the int range behave as the widest field, 255 characters (253
+// with the short exponent), zero padded when negative.
+TEST(strff, ExtremeWidths)
+{
+    struct Case
+    {
+        int width, decp;
+        long double r;
+        QString text;
+    };
+    const QString exp17 = QStringLiteral("1.50000000000000000E+00");
+    const Case cases[] = {
+        {INT_MIN, 2, -1.5, QLatin1Char('-') + QString(250, QLatin1Char('0')) + QStringLiteral("1.50")},
+        {INT_MIN + 1, 0, 7, QString(254, QLatin1Char('0')) + QLatin1Char('7')},
+        {-1000000, -2, 1.5, QString(230, QLatin1Char('0')) + exp17},
+        {INT_MIN, -2, -1.5, QLatin1Char('-') + QString(229, QLatin1Char('0')) + exp17},
+        {INT_MAX, -2, 1.5, QString(230, QLatin1Char(' ')) + exp17},
+        {INT_MAX - 1, -2, 1e150, QString(253, QLatin1Char('*'))},
+        {1000000, 2, -1.5, QString(250, QLatin1Char(' ')) + QStringLiteral("-1.50")},
+        {INT_MAX, -1, 1.5, QString(229, QLatin1Char(' ')) + QStringLiteral(" 1.50000000000000000E+0000")},
+    };
+    for (const auto& c : cases) {
+        const QString s = strff(c.r, c.width, c.decp);
+        EXPECT_EQ(s.size(), c.decp == -2 ? 253 : 255) << c.width << " " << c.decp;
+        EXPECT_EQ(s.toStdString(), c.text.toStdString()) << c.width << " " << c.decp;
+    }
 }
 
 TEST(ReplaceCharInString, ReplacesEveryOccurrence)
