@@ -253,7 +253,7 @@ TEST(RasterLab, AnInstalledMatrixNeitherResizesNorRecentres)
     const int x = lab.PosX();
     TRDCharMatrix m = lab.CharMatrix();
     m.FontHeight = 5;
-    m.RightMostBit['T'] = 1;
+    m.RightMostBit[uint8_t('T')] = 1;
     lab.SetCharMatrix(m);
     EXPECT_EQ(lab.CharMatrix().FontHeight, 5);
     EXPECT_EQ(lab.height(), 49);

@@ -135,7 +135,7 @@ TEST(RenderedFont, SamplesTheTopLeftOfEachCharacterWithAnyNonWhitePixelADot)
         for (int i = 0; i < 32; ++i)
             if (ref.pixel(i, j) != qRgb(255, 255, 255))
                 mask |= 1u << i;
-        EXPECT_EQ(m.BitData['H'][j], mask) << "row " << j;
+        EXPECT_EQ(m.BitData[uint8_t('H')][j], mask) << "row " << j;
         if (mask)
             lowest = j;
     }
@@ -225,8 +225,8 @@ TEST(RenderedFont, IsCutAtColumnAndRow31)
     const TRDCharMatrix m = TRasterLab::CreateBitFont(&f, clBlack);
     EXPECT_EQ(m.FontWidth, 32);
     EXPECT_EQ(m.FontHeight, 32);
-    EXPECT_EQ(m.RightMostBit['M'], 31);
-    EXPECT_NE(m.BitData['l'][31], 0u);
+    EXPECT_EQ(m.RightMostBit[uint8_t('M')], 31);
+    EXPECT_NE(m.BitData[uint8_t('l')][31], 0u);
 }
 
 TEST(RenderedFont, InWhiteHasNoDotsAndItsGlyphsTakeNoColumns)
@@ -300,7 +300,7 @@ TEST(PaintChar, OnePixelDotsAreSinglePixels)
     int dots = 0;
     for (int row = 0; row < 12; ++row)
         for (int col = 0; col < 7; ++col) {
-            const bool on = (m.BitData['A'][row] >> col) & 1;
+            const bool on = (m.BitData[uint8_t('A')][row] >> col) & 1;
             dots += on;
             EXPECT_EQ(At(img, 2 + 2 * col, 3 + 2 * row), on ? Fg : clWhite) << col << "," << row;
         }
