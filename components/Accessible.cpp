@@ -58,6 +58,24 @@ QHash<const QObject*, QString>& LabelTexts()
     return texts;
 }
 
+std::function<void(QAccessibleEvent*)>& Observer()
+{
+    static std::function<void(QAccessibleEvent*)> observer;
+    return observer;
+}
+
+bool Active()
+{
+    return QAccessible::isActive() || Observer();
+}
+
+void Send(QAccessibleEvent& ev)
+{
+    if (Observer())
+        Observer()(&ev);
+    QAccessible::updateAccessibility(&ev);
+}
+
 int Clamp(int v, int lo, int hi)
 {
     return v < lo ? lo : (v > hi ? hi : v);
@@ -290,13 +308,13 @@ void TellTextChange(QObject* obj, const QString& old, const QString& now)
     const int at = static_cast<int>(pre);
     if (!removed.isEmpty() && !inserted.isEmpty()) {
         QAccessibleTextUpdateEvent ev(obj, at, removed, inserted);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     } else if (!removed.isEmpty()) {
         QAccessibleTextRemoveEvent ev(obj, at, removed);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     } else if (!inserted.isEmpty()) {
         QAccessibleTextInsertEvent ev(obj, at, inserted);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     }
 }
 
@@ -319,14 +337,14 @@ void Attach(TNumIO2* field)
         TFieldState& st = FieldStates()[field];
         const QString old = st.Text;
         st.Text = text;
-        if (QAccessible::isActive())
+        if (Active())
             TellTextChange(field, old, text);
     });
     QObject::connect(field, &TNumIO2::valueChanged, [field](double) {
-        if (!QAccessible::isActive())
+        if (!Active())
             return;
         QAccessibleValueChangeEvent ev(field, field->GetNioValue());
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     });
 }
 
@@ -341,10 +359,10 @@ void Attach(TNumLab* label)
         if (shown == last)
             return;
         last = shown;
-        if (!QAccessible::isActive())
+        if (!Active())
             return;
         QAccessibleValueChangeEvent ev(label, shown);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     });
 }
 
@@ -352,10 +370,10 @@ void Attach(TRasterLab* label)
 {
     InstallOnce();
     QObject::connect(label, &TRasterLab::textChanged, [label](const QString&) {
-        if (!QAccessible::isActive())
+        if (!Active())
             return;
         QAccessibleEvent ev(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     });
 }
 
@@ -363,16 +381,21 @@ void Attach(TRotLab* label)
 {
     InstallOnce();
     QObject::connect(label, &TRotLab::textChanged, [label](const QString&) {
-        if (!QAccessible::isActive())
+        if (!Active())
             return;
         QAccessibleEvent ev(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     });
+}
+
+void SetEventObserver(std::function<void(QAccessibleEvent*)> observer)
+{
+    Observer() = std::move(observer);
 }
 
 void CaretMoved(TNumIO2* field)
 {
-    if (!QAccessible::isActive())
+    if (!Active())
         return;
     auto it = FieldStates().find(field);
     if (it == FieldStates().end())
@@ -386,12 +409,12 @@ void CaretMoved(TNumIO2* field)
         st.SelEnd = se;
         QAccessibleTextSelectionEvent ev(field, sb < se ? sb : -1, sb < se ? se : -1);
         ev.setCursorPosition(caret);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     }
     if (caret != st.Caret) {
         st.Caret = caret;
         QAccessibleTextCursorEvent ev(field, caret);
-        QAccessible::updateAccessibility(&ev);
+        Send(ev);
     }
 }
 

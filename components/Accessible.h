@@ -1,8 +1,11 @@
 #pragma once
+#include <functional>
+
 // Accessibility of the four controls: an interface per control for Qt's
 // accessibility layer (role, name, description, value, text and value
 // access) and the change events a screen reader listens to. Each control
 // calls Attach from its constructor; the first call installs the factory.
+class QAccessibleEvent;
 class QWidget;
 class TNumIO2;
 class TNumLab;
@@ -22,5 +25,10 @@ void Attach(TRotLab* label);
 // selection when they differ from the last ones told. Cheap when no
 // assistive technology is active.
 void CaretMoved(TNumIO2* field);
+
+// An observer of every event the controls send, called ahead of Qt's
+// accessibility layer and also when no platform accessibility is active
+// (tools, tests); an empty function removes it.
+void SetEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
 } // namespace vornaccess
