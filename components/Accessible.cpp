@@ -42,8 +42,8 @@ struct TFieldState
 {
     QString Text;
     int Caret = 0;
-    int SelBegin = 0;
-    int SelEnd = 0;
+    int SelBegin = -1; // -1: no selection
+    int SelEnd = -1;
 };
 
 QHash<const QObject*, TFieldState>& FieldStates()
@@ -331,7 +331,7 @@ void ForgetOnDestroy(QObject* obj)
 void Attach(TNumIO2* field)
 {
     InstallOnce();
-    FieldStates().insert(field, TFieldState{field->Text(), field->CaretPos(), field->SelBegin(), field->SelEnd()});
+    FieldStates().insert(field, TFieldState{field->Text(), field->CaretPos()});
     ForgetOnDestroy(field);
     QObject::connect(field, &TNumIO2::textChanged, [field](const QString& text) {
         TFieldState& st = FieldStates()[field];
@@ -402,12 +402,14 @@ void CaretMoved(TNumIO2* field)
         return;
     TFieldState& st = *it;
     const int caret = field->CaretPos();
-    const int sb = field->SelBegin();
-    const int se = field->SelEnd();
+    // An empty selection is none, wherever it stands.
+    const bool any = field->SelBegin() < field->SelEnd();
+    const int sb = any ? field->SelBegin() : -1;
+    const int se = any ? field->SelEnd() : -1;
     if (sb != st.SelBegin || se != st.SelEnd) {
         st.SelBegin = sb;
         st.SelEnd = se;
-        QAccessibleTextSelectionEvent ev(field, sb < se ? sb : -1, sb < se ? se : -1);
+        QAccessibleTextSelectionEvent ev(field, sb, se);
         ev.setCursorPosition(caret);
         Send(ev);
     }

@@ -163,6 +163,30 @@ TEST_F(Accessibility, EditableTextChecksLikeTypingAndReportsAUserEdit)
     EXPECT_EQ(changed.count(), 2);
 }
 
+TEST_F(Accessibility, TextInterfaceMovesCaretAndSelectionWithEvents)
+{
+    TNumIO2* f = frmMain->nioFreq;
+    QAccessibleTextInterface* t = Iface(f)->textInterface();
+    ASSERT_NE(t, nullptr);
+    t->setCursorPosition(2);
+    EXPECT_EQ(f->CaretPos(), 2);
+    EXPECT_EQ(t->cursorPosition(), 2);
+    EXPECT_EQ(Count(f, QAccessible::TextCaretMoved), 1);
+    t->setSelection(0, 1, 4);
+    int b = -1, e = -1;
+    t->selection(0, &b, &e);
+    EXPECT_EQ(std::pair(b, e), std::pair(1, 4));
+    EXPECT_EQ(std::pair(f->SelBegin(), f->SelEnd()), std::pair(1, 4));
+    EXPECT_EQ(t->selectionCount(), 1);
+    EXPECT_EQ(Count(f, QAccessible::TextSelectionChanged), 1);
+    t->removeSelection(0);
+    EXPECT_EQ(t->selectionCount(), 0);
+    EXPECT_EQ(Count(f, QAccessible::TextSelectionChanged), 2);
+
+    f->SetButVis(true);
+    EXPECT_EQ(Iface(f)->role(), QAccessible::SpinBox);
+}
+
 TEST_F(Accessibility, ValueInterfaceReportsRangeAndWritesTheValue)
 {
     TNumIO2* f = frmMain->nioXL;
