@@ -9,6 +9,8 @@
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -138,6 +140,23 @@ TEST_F(Accessibility, TypingSendsTextCaretAndValueEvents)
     EXPECT_EQ(i->text(QAccessible::Value), QStringLiteral("7.105"));
     EXPECT_DOUBLE_EQ(i->valueInterface()->currentValue().toDouble(), 7.105);
     EXPECT_EQ(i->textInterface()->cursorPosition(), 5);
+}
+
+TEST_F(Accessibility, PastingSendsTheInsertedText)
+{
+    TNumIO2* f = frmMain->nioFreq;
+    QGuiApplication::clipboard()->setText(QStringLiteral("25"));
+    QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->LeftSpace() + 10, f->height() / 2));
+    QTest::keyClick(f, Qt::Key_End);
+    Recorded.clear();
+    QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->Text(), QStringLiteral("7.10025"));
+    ASSERT_EQ(Count(f, QAccessible::TextInserted), 1);
+    const auto ins = std::find_if(Recorded.begin(), Recorded.end(),
+                                  [](const TRecorded& r) { return r.Type == QAccessible::TextInserted; });
+    EXPECT_EQ(ins->Text, QStringLiteral("25"));
+    EXPECT_EQ(Count(f, QAccessible::ValueChanged), 1);
+    EXPECT_EQ(Iface(f)->textInterface()->cursorPosition(), 7);
 }
 
 TEST_F(Accessibility, EditableTextChecksLikeTypingAndReportsAUserEdit)
