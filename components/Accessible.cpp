@@ -26,6 +26,19 @@ public:
         f->FSelEnd = pos;
         f->Paint();
     }
+    // An edit made as a typed one: the text, the caret after the edit, the
+    // change signals, OnChange, the picture.
+    static void Edit(TNumIO2* f, const QString& text, int caret)
+    {
+        f->FInBuffer = text;
+        f->FCaretPos = caret;
+        f->FSelBegin = caret;
+        f->FSelEnd = caret;
+        f->FCaretVisib = true;
+        f->NotifyChanges();
+        f->Changed();
+        f->Paint();
+    }
     static void SetSelection(TNumIO2* f, int begin, int end)
     {
         f->FSelBegin = begin;
@@ -207,12 +220,8 @@ public:
         const bool fresh = next.isEmpty() || next == u"-" || next == u"+";
         if (next == old || (!fresh && !f->CheckValidity(next)))
             return;
-        f->SetNioText(next);
-        if (f->Text() != next)
-            return;
-        FieldAccess::SetCaret(f, b + static_cast<int>(text.size()));
+        FieldAccess::Edit(f, next, b + static_cast<int>(text.size()));
         CaretMoved(f);
-        f->Changed();
     }
 
     // --- Value -----------------------------------------------------------

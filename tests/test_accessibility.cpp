@@ -206,6 +206,24 @@ TEST_F(Accessibility, TextInterfaceMovesCaretAndSelectionWithEvents)
     EXPECT_EQ(Iface(f)->role(), QAccessible::SpinBox);
 }
 
+TEST_F(Accessibility, EditableTextPassesTheEmptyTextAndALoneSign)
+{
+    // As in typing, both stand on the way to a number.
+    TNumIO2 f;
+    f.SetNioText(QStringLiteral("12"));
+    QSignalSpy changed(&f, &TNumIO2::changed);
+    QAccessibleEditableTextInterface* e = Iface(&f)->editableTextInterface();
+    ASSERT_NE(e, nullptr);
+    e->deleteText(0, 2);
+    EXPECT_EQ(f.Text(), QString());
+    e->insertText(0, QStringLiteral("-"));
+    EXPECT_EQ(f.Text(), QStringLiteral("-"));
+    EXPECT_EQ(Iface(&f)->textInterface()->cursorPosition(), 1);
+    e->insertText(1, QStringLiteral("x"));
+    EXPECT_EQ(f.Text(), QStringLiteral("-"));
+    EXPECT_EQ(changed.count(), 2);
+}
+
 TEST_F(Accessibility, ValueInterfaceReportsRangeAndWritesTheValue)
 {
     TNumIO2* f = frmMain->nioXL;
