@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct TRecorded
@@ -264,6 +266,20 @@ TEST_F(Accessibility, CLabelAnnouncesEachNewShownValue)
         EXPECT_EQ(Iface(c)->text(QAccessible::Value), c->DisplayText());
     }
     EXPECT_GE(expected, 2);
+}
+
+TEST_F(Accessibility, CalculatorWorksThroughTheInterfacesAlone)
+{
+    QAccessibleInterface* f = Iface(frmMain->nioFreq);
+    QAccessibleEditableTextInterface* e = f->editableTextInterface();
+    ASSERT_NE(e, nullptr);
+    e->replaceText(0, f->textInterface()->characterCount(), QStringLiteral("14.200"));
+    EXPECT_EQ(f->text(QAccessible::Value), QStringLiteral("14.200"));
+    const double xl = Iface(frmMain->nioXL)->valueInterface()->currentValue().toDouble();
+    const double pi2f = 2.0 * M_PI * 14.2e6;
+    EXPECT_NEAR(Iface(frmMain->nlC)->text(QAccessible::Value).toDouble(), 1e12 / (pi2f * xl), 1e-3);
+    EXPECT_NEAR(Iface(frmMain->nioL)->text(QAccessible::Value).toDouble(), 1e6 * xl / pi2f, 1e-3);
+    EXPECT_EQ(Count(frmMain->nlC, QAccessible::ValueChanged), 1);
 }
 
 } // namespace
