@@ -1,12 +1,11 @@
 #pragma once
-#include <functional>
-
 // Accessibility of the four controls: an interface per control for Qt's
 // accessibility layer (role, name, description, value, text and value
 // access) and the change events a screen reader listens to. Each control
 // calls Attach from its constructor; the first call installs the factory.
+#include <functional>
+
 class QAccessibleEvent;
-class QWidget;
 class TNumIO2;
 class TNumLab;
 class TRasterLab;
