@@ -77,9 +77,15 @@ bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
 // otherwise ",".
 QChar PolicySeparator(TDecPSep DecSeparator);
 
+namespace vornaccess {
+class FieldAccess;
+}
+
 class TNumIO2 : public TSurface, public TSchemeLines
 {
     Q_OBJECT
+    // The accessibility interface moves the caret and the selection.
+    friend class vornaccess::FieldAccess;
     // The framework's own properties, which a window description sets first.
 
     // Object name; the field's error messages name it. Default empty.

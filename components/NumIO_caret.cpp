@@ -2,6 +2,7 @@
 // caret with its timer, and the focus that starts it.
 #include "NumIO.h"
 
+#include "Accessible.h"
 #include "Application.h"
 
 #include <QFocusEvent>
@@ -20,6 +21,7 @@ void TNumIO2::SetSelBegin(int value)
     if (FSelBegin > FSelEnd)
         FSelEnd = FSelBegin;
     Paint();
+    vornaccess::CaretMoved(this);
 }
 
 void TNumIO2::SetSelEnd(int value)
@@ -30,6 +32,7 @@ void TNumIO2::SetSelEnd(int value)
     if (FSelEnd < FSelBegin)
         FSelBegin = FSelEnd;
     Paint();
+    vornaccess::CaretMoved(this);
 }
 
 void TNumIO2::SetHideSel(bool value)

@@ -3,6 +3,7 @@
 // also report the window's creation (CreateWnd) from here.
 #include "NumIO.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Keys.h"
 
@@ -83,6 +84,7 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
     if (InbufChg)
         Changed();
     Paint();
+    vornaccess::CaretMoved(this);
 }
 
 void TNumIO2::ApplyKey(uint16_t CharCode, bool& InbufChg)

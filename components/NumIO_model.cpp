@@ -2,6 +2,7 @@
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "FloatCheck.h"
 #include "NumDigits.h"
@@ -27,6 +28,7 @@ TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
     FCaretVisib = true;
     FOnlineCheck = true;
     UpdateTimer();
+    vornaccess::Attach(this);
 }
 
 TNumIO2::~TNumIO2()
@@ -156,6 +158,7 @@ void TNumIO2::SetNioText(const QString& value)
     FSelEnd = 0;
     Paint();
     NotifyChanges();
+    vornaccess::CaretMoved(this);
 }
 
 bool TNumIO2::OutOfRange()

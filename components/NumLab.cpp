@@ -1,6 +1,7 @@
 // The label's construction, properties, copying and mouse handling.
 #include "NumLab.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Keys.h"
 
@@ -17,6 +18,7 @@ TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
     // In a layout the label keeps the height of its line, as a line edit does.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     resize(160, 28);
+    vornaccess::Attach(this);
 }
 
 TNumLab::~TNumLab() = default;

@@ -2,6 +2,7 @@
 // height and centring, copying, the scroll timer and the font hook.
 #include "RasterLab.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Saturate.h"
 
@@ -28,6 +29,7 @@ TRasterLab::TRasterLab(QWidget* parent) : TSurface(parent)
     setFont(QFont(QStringLiteral("default"), 8));
     FCMat = CreateBitFont(&font(), FontColor());
     FFontHooked = true;
+    vornaccess::Attach(this);
 }
 
 TRasterLab::~TRasterLab()

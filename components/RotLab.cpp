@@ -1,5 +1,6 @@
 #include "RotLab.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Exceptions.h"
 #include "FloatCheck.h"
@@ -100,6 +101,7 @@ TRotLab::TRotLab(QWidget* parent) : TSurface(parent)
     f.setResolveMask(QFont::AllPropertiesResolved);
     setFont(f);
     resize(200, 200);
+    vornaccess::Attach(this);
 }
 
 void TRotLab::Repaint()

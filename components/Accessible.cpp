@@ -1,0 +1,432 @@
+// Accessibility of the four controls. The field offers Qt's text,
+// editable-text and value interfaces; an edit made through them passes the
+// check a typed edit passes and is reported as a user edit. The labels are
+// static text named by what they show.
+#include "Accessible.h"
+
+#include "NumIO.h"
+#include "NumLab.h"
+#include "RasterLab.h"
+#include "RotLab.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
+
+namespace vornaccess {
+
+// The field's private caret and selection, for the interface only.
+class FieldAccess
+{
+public:
+    static void SetCaret(TNumIO2* f, int pos)
+    {
+        f->FCaretPos = pos;
+        f->FSelBegin = pos;
+        f->FSelEnd = pos;
+        f->Paint();
+    }
+    // An edit made as a typed one: the text, the caret after the edit, the
+    // change signals, OnChange, the picture.
+    static void Edit(TNumIO2* f, const QString& text, int caret)
+    {
+        f->FInBuffer = text;
+        f->FCaretPos = caret;
+        f->FSelBegin = caret;
+        f->FSelEnd = caret;
+        f->FCaretVisib = true;
+        f->NotifyChanges();
+        f->Changed();
+        f->Paint();
+    }
+    static void SetSelection(TNumIO2* f, int begin, int end)
+    {
+        f->FSelBegin = begin;
+        f->FSelEnd = end;
+        f->FCaretPos = end;
+        f->Paint();
+    }
+};
+
+namespace {
+
+// What was last told of a field: its text, caret and selection.
+struct TFieldState
+{
+    QString Text;
+    int Caret = 0;
+    int SelBegin = -1; // -1: no selection
+    int SelEnd = -1;
+};
+
+QHash<const QObject*, TFieldState>& FieldStates()
+{
+    static QHash<const QObject*, TFieldState> states;
+    return states;
+}
+
+QHash<const QObject*, QString>& LabelTexts()
+{
+    static QHash<const QObject*, QString> texts;
+    return texts;
+}
+
+std::function<void(QAccessibleEvent*)>& Observer()
+{
+    static std::function<void(QAccessibleEvent*)> observer;
+    return observer;
+}
+
+bool Active()
+{
+    return QAccessible::isActive() || Observer();
+}
+
+void Send(QAccessibleEvent& ev)
+{
+    if (Observer())
+        Observer()(&ev);
+    QAccessible::updateAccessibility(&ev);
+}
+
+int Clamp(int v, int lo, int hi)
+{
+    return v < lo ? lo : (v > hi ? hi : v);
+}
+
+class TNumIO2Accessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface,
+                          public QAccessibleValueInterface
+{
+public:
+    explicit TNumIO2Accessible(TNumIO2* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
+
+    TNumIO2* field() const { return static_cast<TNumIO2*>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return field()->ButVisible() ? QAccessible::SpinBox : QAccessible::EditableText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return field()->LeftText();
+        case QAccessible::Description: {
+            QString d = field()->RightText();
+            if (field()->OutOfRange())
+                d = d.isEmpty() ? QStringLiteral("out of range") : d + QStringLiteral(", out of range");
+            return d;
+        }
+        case QAccessible::Value: return field()->Text();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !field()->ReadOnly();
+        s.readOnly = field()->ReadOnly();
+        s.disabled = !field()->isEnabled() || !field()->Enabled();
+        s.focusable = true;
+        s.selectableText = true;
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        switch (t) {
+        case QAccessible::TextInterface: return static_cast<QAccessibleTextInterface*>(this);
+        case QAccessible::EditableTextInterface: return static_cast<QAccessibleEditableTextInterface*>(this);
+        case QAccessible::ValueInterface: return static_cast<QAccessibleValueInterface*>(this);
+        default: return QAccessibleWidget::interface_cast(t);
+        }
+    }
+
+    // --- Text ------------------------------------------------------------
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex != 0 || field()->SelBegin() >= field()->SelEnd())
+            return;
+        *startOffset = field()->SelBegin();
+        *endOffset = field()->SelEnd();
+    }
+    int selectionCount() const override { return field()->SelBegin() < field()->SelEnd() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex == 0)
+            FieldAccess::SetCaret(field(), field()->CaretPos());
+        CaretMoved(field());
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex != 0)
+            return;
+        const int n = characterCount();
+        const int b = Clamp(qMin(startOffset, endOffset), 0, n);
+        const int e = Clamp(qMax(startOffset, endOffset), 0, n);
+        FieldAccess::SetSelection(field(), b, e);
+        CaretMoved(field());
+    }
+    int cursorPosition() const override { return field()->CaretPos(); }
+    void setCursorPosition(int position) override
+    {
+        FieldAccess::SetCaret(field(), Clamp(position, 0, characterCount()));
+        CaretMoved(field());
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString t = field()->Text();
+        const int b = Clamp(startOffset, 0, static_cast<int>(t.size()));
+        const int e = Clamp(endOffset, b, static_cast<int>(t.size()));
+        return t.mid(b, e - b);
+    }
+    int characterCount() const override { return static_cast<int>(field()->Text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        const int x0 = field()->CharPosToXCoords(offset);
+        const int x1 = field()->CharPosToXCoords(offset + 1);
+        return QRect(field()->mapToGlobal(QPoint(x0, 0)), QSize(qMax(1, x1 - x0), field()->height()));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return field()->XCoordsToCharPos(field()->mapFromGlobal(point).x());
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+    // --- Editable text ---------------------------------------------------
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        TNumIO2* f = field();
+        if (f->ReadOnly() || !f->Enabled())
+            return;
+        const QString old = f->Text();
+        const int n = static_cast<int>(old.size());
+        const int b = Clamp(qMin(startOffset, endOffset), 0, n);
+        const int e = Clamp(qMax(startOffset, endOffset), 0, n);
+        const QString next = old.left(b) + text + old.mid(e);
+        // The typed-edit rule: the empty text and a lone sign pass.
+        const bool fresh = next.isEmpty() || next == u"-" || next == u"+";
+        if (next == old || (!fresh && !f->CheckValidity(next)))
+            return;
+        FieldAccess::Edit(f, next, b + static_cast<int>(text.size()));
+        CaretMoved(f);
+    }
+
+    // --- Value -----------------------------------------------------------
+    QVariant currentValue() const override { return field()->GetNioValue(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        if (!field()->ReadOnly() && field()->Enabled())
+            field()->SetNioValue(value.toDouble());
+    }
+    QVariant maximumValue() const override { return field()->RangeHigh(); }
+    QVariant minimumValue() const override { return field()->RangeLow(); }
+    QVariant minimumStepSize() const override { return field()->ButIncrem(); }
+};
+
+class TNumLabAccessible : public QAccessibleWidget
+{
+public:
+    explicit TNumLabAccessible(TNumLab* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    TNumLab* label() const { return static_cast<TNumLab*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return label()->LeftText();
+        case QAccessible::Description: return label()->RightText();
+        case QAccessible::Value: return label()->DisplayText();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+class TRasterLabAccessible : public QAccessibleWidget
+{
+public:
+    explicit TRasterLabAccessible(TRasterLab* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<TRasterLab*>(widget())->Text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class TRotLabAccessible : public QAccessibleWidget
+{
+public:
+    explicit TRotLabAccessible(TRotLab* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<TRotLab*>(widget())->Caption();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* Factory(const QString& key, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    Q_UNUSED(key);
+    if (auto* f = qobject_cast<TNumIO2*>(object))
+        return new TNumIO2Accessible(f);
+    if (auto* l = qobject_cast<TNumLab*>(object))
+        return new TNumLabAccessible(l);
+    if (auto* r = qobject_cast<TRasterLab*>(object))
+        return new TRasterLabAccessible(r);
+    if (auto* r = qobject_cast<TRotLab*>(object))
+        return new TRotLabAccessible(r);
+    return nullptr;
+}
+
+void InstallOnce()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+// Tells the change from old to now as the removal and insertion of the
+// differing middle part.
+void TellTextChange(QObject* obj, const QString& old, const QString& now)
+{
+    const qsizetype n = qMin(old.size(), now.size());
+    qsizetype pre = 0;
+    while (pre < n && old.at(pre) == now.at(pre))
+        ++pre;
+    qsizetype post = 0;
+    while (post < n - pre && old.at(old.size() - 1 - post) == now.at(now.size() - 1 - post))
+        ++post;
+    const QString removed = old.mid(pre, old.size() - pre - post);
+    const QString inserted = now.mid(pre, now.size() - pre - post);
+    const int at = static_cast<int>(pre);
+    if (!removed.isEmpty() && !inserted.isEmpty()) {
+        QAccessibleTextUpdateEvent ev(obj, at, removed, inserted);
+        Send(ev);
+    } else if (!removed.isEmpty()) {
+        QAccessibleTextRemoveEvent ev(obj, at, removed);
+        Send(ev);
+    } else if (!inserted.isEmpty()) {
+        QAccessibleTextInsertEvent ev(obj, at, inserted);
+        Send(ev);
+    }
+}
+
+void ForgetOnDestroy(QObject* obj)
+{
+    QObject::connect(obj, &QObject::destroyed, [obj] {
+        FieldStates().remove(obj);
+        LabelTexts().remove(obj);
+    });
+}
+
+} // namespace
+
+void Attach(TNumIO2* field)
+{
+    InstallOnce();
+    FieldStates().insert(field, TFieldState{field->Text(), field->CaretPos()});
+    ForgetOnDestroy(field);
+    QObject::connect(field, &TNumIO2::textChanged, [field](const QString& text) {
+        TFieldState& st = FieldStates()[field];
+        const QString old = st.Text;
+        st.Text = text;
+        if (Active())
+            TellTextChange(field, old, text);
+    });
+    QObject::connect(field, &TNumIO2::valueChanged, [field](double) {
+        if (!Active())
+            return;
+        QAccessibleValueChangeEvent ev(field, field->GetNioValue());
+        Send(ev);
+    });
+}
+
+void Attach(TNumLab* label)
+{
+    InstallOnce();
+    LabelTexts().insert(label, label->DisplayText());
+    ForgetOnDestroy(label);
+    QObject::connect(label, &TNumLab::valueChanged, [label](double) {
+        const QString shown = label->DisplayText();
+        QString& last = LabelTexts()[label];
+        if (shown == last)
+            return;
+        last = shown;
+        if (!Active())
+            return;
+        QAccessibleValueChangeEvent ev(label, shown);
+        Send(ev);
+    });
+}
+
+void Attach(TRasterLab* label)
+{
+    InstallOnce();
+    QObject::connect(label, &TRasterLab::textChanged, [label](const QString&) {
+        if (!Active())
+            return;
+        QAccessibleEvent ev(label, QAccessible::NameChanged);
+        Send(ev);
+    });
+}
+
+void Attach(TRotLab* label)
+{
+    InstallOnce();
+    QObject::connect(label, &TRotLab::textChanged, [label](const QString&) {
+        if (!Active())
+            return;
+        QAccessibleEvent ev(label, QAccessible::NameChanged);
+        Send(ev);
+    });
+}
+
+void SetEventObserver(std::function<void(QAccessibleEvent*)> observer)
+{
+    Observer() = std::move(observer);
+}
+
+void CaretMoved(TNumIO2* field)
+{
+    if (!Active())
+        return;
+    auto it = FieldStates().find(field);
+    if (it == FieldStates().end())
+        return;
+    TFieldState& st = *it;
+    const int caret = field->CaretPos();
+    // An empty selection is none, wherever it stands.
+    const bool any = field->SelBegin() < field->SelEnd();
+    const int sb = any ? field->SelBegin() : -1;
+    const int se = any ? field->SelEnd() : -1;
+    if (sb != st.SelBegin || se != st.SelEnd) {
+        st.SelBegin = sb;
+        st.SelEnd = se;
+        QAccessibleTextSelectionEvent ev(field, sb, se);
+        ev.setCursorPosition(caret);
+        Send(ev);
+    }
+    if (caret != st.Caret) {
+        st.Caret = caret;
+        QAccessibleTextCursorEvent ev(field, caret);
+        Send(ev);
+    }
+}
+
+} // namespace vornaccess

@@ -1,0 +1,33 @@
+#pragma once
+// Accessibility of the four controls: an interface per control for Qt's
+// accessibility layer (role, name, description, value, text and value
+// access) and the change events a screen reader listens to. Each control
+// calls Attach from its constructor; the first call installs the factory.
+#include <functional>
+
+class QAccessibleEvent;
+class TNumIO2;
+class TNumLab;
+class TRasterLab;
+class TRotLab;
+
+namespace vornaccess {
+
+// Installs the factory (once) and hooks the control's signals to the
+// accessibility events.
+void Attach(TNumIO2* field);
+void Attach(TNumLab* label);
+void Attach(TRasterLab* label);
+void Attach(TRotLab* label);
+
+// The field's caret or selection may have moved: tells the new caret and
+// selection when they differ from the last ones told. Cheap when no
+// assistive technology is active.
+void CaretMoved(TNumIO2* field);
+
+// An observer of every event the controls send, called ahead of Qt's
+// accessibility layer and also when no platform accessibility is active
+// (tools, tests); an empty function removes it.
+void SetEventObserver(std::function<void(QAccessibleEvent*)> observer);
+
+} // namespace vornaccess
