@@ -302,7 +302,7 @@ void InstallOnce()
 }
 
 // Tells the change from old to now as the removal and insertion of the
-// differing middle part.
+// differing middle stretch.
 void TellTextChange(QObject* obj, const QString& old, const QString& now)
 {
     const qsizetype n = qMin(old.size(), now.size());

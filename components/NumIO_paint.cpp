@@ -181,7 +181,7 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
         color = clGray;
     // The brush is still the box's fill.
     cv.SetFontColor(color);
-    // Of a long text only the part that can show in the box is drawn.
+    // Of a long text only the characters that can show in the box are drawn.
     const TValueBox box = Box();
     int x = 0;
     QString slice;

@@ -12,7 +12,7 @@ using namespace numio;
 
 namespace {
 
-// How far right the parts of a field reach (exclusive) and how high its
+// How far right the elements of a field reach (exclusive) and how high its
 // rows must be, in pixels.
 struct TExtent
 {

@@ -176,7 +176,7 @@ TEST(NumIOKeys, DeletingWithAndWithoutSelection)
     EXPECT_EQ(w.field->SelEnd(), 0);
     EXPECT_EQ(w.changes, 1);
 
-    // A part selected: Backspace removes it; typing replaces it.
+    // Some characters selected: Backspace removes it; typing replaces it.
     w.field->SetNioText(QStringLiteral("12.34"));
     w.field->SetSelBegin(1);
     w.field->SetSelEnd(3);

@@ -70,7 +70,7 @@ TEST(QtWidget, FieldInAFormLayoutShowsItsWholeBox)
     EXPECT_GT(Count(pic, clWhite, QRect(LS + 3, 2, TBW - 4, field->height() - 5), false), 20);
 }
 
-// A field at its size hint shows every part: widening it only adds surround
+// A field at its size hint shows every element: widening it only adds surround
 // on the right. At its minimum size hint the box holds all of the value's
 // ink and its right end is the field's last column.
 TEST(QtWidget, FieldAtItsSizeHintShowsEveryPart)
