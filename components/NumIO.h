@@ -439,7 +439,7 @@ private:
     // CharPosToXCoords with the width of the whole text already measured.
     int CharPosToX(int cp, int tw) const;
     // A long text is measured once per change of text or font, and only the
-    // characters of it that can show in the box is drawn (NumIO_layout.cpp).
+    // characters of it that can show in the box are drawn (NumIO_layout.cpp).
     struct TLongText;
     TLongText* LongText() const;
     int WholeTextWidth() const;
