@@ -57,25 +57,6 @@ private:
     int FAscent = 0;
 };
 
-// 96 pixels per inch, as NewBitmap gives its bitmaps.
-constexpr int DotsPerMeter96Dpi = 3780;
-
-// A transparent layer of w x h logical pixels at device pixel ratio r, sized
-// as NewBitmap sizes a bitmap: allocated in premultiplied ARGB, which the
-// canvas keeps, and cleared once.
-QImage NewLayer(int w, int h, qreal r)
-{
-    const auto extent = [r](int n) {
-        return int(std::min(std::floor(double(std::max(n, 0)) * r), double(INT_MAX)));
-    };
-    QImage layer(extent(w), extent(h), QImage::Format_ARGB32_Premultiplied);
-    layer.setDotsPerMeterX(DotsPerMeter96Dpi);
-    layer.setDotsPerMeterY(DotsPerMeter96Dpi);
-    layer.setDevicePixelRatio(r);
-    layer.fill(0);
-    return layer;
-}
-
 } // namespace
 
 QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2)

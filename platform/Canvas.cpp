@@ -64,19 +64,35 @@ void CopyRow(QRgb* to, const QRgb* from, int n, TCopyMode mode)
 
 } // namespace
 
-QImage NewBitmap(int w, int h, qreal ratio)
+namespace {
+
+// An image of w x h logical pixels at `ratio`, floor(w*ratio) x
+// floor(h*ratio) device pixels at 96 pixels per inch, filled with `fill`.
+QImage NewImage(int w, int h, qreal ratio, QImage::Format format, uint fill)
 {
     if (!(ratio > 0))
         ratio = 1.0;
     const auto extent = [ratio](int n) {
         return int(std::clamp<int64_t>(DeviceOf(std::max(n, 0), ratio), 0, INT_MAX));
     };
-    QImage img(extent(w), extent(h), QImage::Format_RGB32);
+    QImage img(extent(w), extent(h), format);
     img.setDotsPerMeterX(DotsPerMeter96Dpi);
     img.setDotsPerMeterY(DotsPerMeter96Dpi);
     img.setDevicePixelRatio(ratio);
-    img.fill(Qt::white);
+    img.fill(fill);
     return img;
+}
+
+} // namespace
+
+QImage NewBitmap(int w, int h, qreal ratio)
+{
+    return NewImage(w, h, ratio, QImage::Format_RGB32, 0xFFFFFFFFu);
+}
+
+QImage NewLayer(int w, int h, qreal ratio)
+{
+    return NewImage(w, h, ratio, QImage::Format_ARGB32_Premultiplied, 0);
 }
 
 QSize LogicalSize(const QImage& image)

@@ -41,6 +41,9 @@ enum TCopyMode : uint32_t { cmSrcCopy = 0xCC0020, cmSrcAnd = 0x8800C6 };
 // inch, composed at device pixel ratio `ratio`: floor(w*ratio) x
 // floor(h*ratio) device pixels.
 QImage NewBitmap(int w, int h, qreal ratio = 1.0);
+// A transparent layer sized as NewBitmap sizes a bitmap: premultiplied ARGB,
+// which the canvas keeps, cleared once.
+QImage NewLayer(int w, int h, qreal ratio = 1.0);
 
 // The logical size of an image: the smallest w x h whose blocks cover all its
 // device pixels (w x h itself for an image made by NewBitmap(w, h, r)).
