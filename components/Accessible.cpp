@@ -13,6 +13,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
+#include <limits>
+
 namespace vornaccess {
 
 // The field's private caret and selection, for the interface only.
@@ -63,12 +65,6 @@ QHash<const QObject*, TFieldState>& FieldStates()
 {
     static QHash<const QObject*, TFieldState> states;
     return states;
-}
-
-QHash<const QObject*, QString>& LabelTexts()
-{
-    static QHash<const QObject*, QString> texts;
-    return texts;
 }
 
 std::function<void(QAccessibleEvent*)>& Observer()
@@ -236,7 +232,12 @@ public:
     QVariant minimumStepSize() const override { return field()->ButIncrem(); }
 };
 
-class TNumLabAccessible : public QAccessibleWidget
+// The label reads like a read-only text: its value is the text it shows,
+// also offered through the text interface (what AT-SPI readers speak) and,
+// as a number, through the value interface.
+class TNumLabAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleValueInterface
 {
 public:
     explicit TNumLabAccessible(TNumLab* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
@@ -246,10 +247,57 @@ public:
         switch (t) {
         case QAccessible::Name: return label()->LeftText();
         case QAccessible::Description: return label()->RightText();
-        case QAccessible::Value: return label()->DisplayText();
+        case QAccessible::Value: return label()->ShownText();
         default: return QAccessibleWidget::text(t);
         }
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        switch (t) {
+        case QAccessible::TextInterface: return static_cast<QAccessibleTextInterface*>(this);
+        case QAccessible::ValueInterface: return static_cast<QAccessibleValueInterface*>(this);
+        default: return QAccessibleWidget::interface_cast(t);
+        }
+    }
+
+    // --- Text: read only, no caret, no selection --------------------------
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString t = label()->ShownText();
+        const int b = Clamp(startOffset, 0, static_cast<int>(t.size()));
+        const int e = Clamp(endOffset, b, static_cast<int>(t.size()));
+        return t.mid(b, e - b);
+    }
+    int characterCount() const override { return static_cast<int>(label()->ShownText().size()); }
+    // Like a line edit, the label hands out no character rectangles.
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+    // --- Value: read only, unbounded --------------------------------------
+    QVariant currentValue() const override { return label()->Value(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return std::numeric_limits<double>::max(); }
+    QVariant minimumValue() const override { return std::numeric_limits<double>::lowest(); }
+    QVariant minimumStepSize() const override { return 0.0; }
 };
 
 class TRasterLabAccessible : public QAccessibleWidget
@@ -331,7 +379,6 @@ void ForgetOnDestroy(QObject* obj)
 {
     QObject::connect(obj, &QObject::destroyed, [obj] {
         FieldStates().remove(obj);
-        LabelTexts().remove(obj);
     });
 }
 
@@ -357,22 +404,25 @@ void Attach(TNumIO2* field)
     });
 }
 
-void Attach(TNumLab* label)
+void Attach(TNumLab*)
 {
+    // The label tells its own changes from its paints (ShownTextChanged).
     InstallOnce();
-    LabelTexts().insert(label, label->DisplayText());
-    ForgetOnDestroy(label);
-    QObject::connect(label, &TNumLab::valueChanged, [label](double) {
-        const QString shown = label->DisplayText();
-        QString& last = LabelTexts()[label];
-        if (shown == last)
-            return;
-        last = shown;
-        if (!Active())
-            return;
-        QAccessibleValueChangeEvent ev(label, shown);
-        Send(ev);
-    });
+}
+
+void ShownTextChanged(TNumLab* label, const QString& before)
+{
+    if (!Active())
+        return;
+    const QString now = label->ShownText();
+    TellTextChange(label, before, now);
+    QAccessibleValueChangeEvent ev(label, now);
+    Send(ev);
+}
+
+bool Listening()
+{
+    return Active();
 }
 
 void Attach(TRasterLab* label)

@@ -3,6 +3,8 @@
 // accessibility layer (role, name, description, value, text and value
 // access) and the change events a screen reader listens to. Each control
 // calls Attach from its constructor; the first call installs the factory.
+#include <QString>
+
 #include <functional>
 
 class QAccessibleEvent;
@@ -24,6 +26,14 @@ void Attach(TRotLab* label);
 // selection when they differ from the last ones told. Cheap when no
 // assistive technology is active.
 void CaretMoved(TNumIO2* field);
+
+// The label's shown text changed from before to its ShownText(): tells
+// the text update and the new value.
+void ShownTextChanged(TNumLab* label, const QString& before);
+
+// Whether anyone listens: platform accessibility is active or an observer
+// is set. A control may skip work that only serves listeners.
+bool Listening();
 
 // An observer of every event the controls send, called ahead of Qt's
 // accessibility layer and also when no platform accessibility is active

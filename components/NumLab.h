@@ -141,6 +141,10 @@ public:
     // sign, the hook's rewrite, and the overflow indicator when it does not
     // fit the box. Empty when Empty is set (the hook is then not called).
     QString DisplayText() const;
+    // The text the last paint showed, which a screen reader reads: the
+    // same as DisplayText() but without calling the hook again. A label
+    // whose last paint composed nothing builds the text now.
+    QString ShownText() const;
 
     // The area under the mouse at the last move: 0 left caption, 1 box,
     // 2 right caption.
@@ -240,6 +244,9 @@ private:
     TValueBox Box() const;
     void PaintBox(TCanvas& cv);
     void PaintValue(TCanvas& cv, int Y0, const QString& text);
+    // Records the text a paint shows and tells a screen reader when it
+    // changed.
+    void NoteShown(const QString& text);
 
     int FLeftSpace = numlab::defLeftSpace;
     bool FEmpty = false;
@@ -258,6 +265,10 @@ private:
     int FMouseAreaCode = 0;
     QString FOverFlowIndi = QStringLiteral("*********");
     double FLabValue = 0.0;
+    // The text the last paint showed; not known after a paint that
+    // composed nothing and did not build the text.
+    QString FShown;
+    bool FShownKnown = false;
     bool FEnabled = true;
     TColor FColorLabBakG = clBtnFace;
     TColor FColorLabText = clBlack;

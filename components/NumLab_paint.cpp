@@ -2,6 +2,8 @@
 // composed off-screen and shown in one copy, opaque or ANDed over the parent.
 #include "NumLab.h"
 
+#include "Accessible.h"
+
 #include <QMetaMethod>
 #include <QPainter>
 
@@ -18,12 +20,17 @@ void TNumLab::Paint()
         return;
     if (!ComposeNow()) {
         // The text hook belongs to every paint, also one that composes
-        // nothing because the label is off screen.
-        if (!FEmpty && (OnBeforeDisplay || isSignalConnected(QMetaMethod::fromSignal(&TNumLab::beforeDisplay))))
-            DisplayText();
+        // nothing because the label is off screen; so does telling a
+        // screen reader the new text.
+        const bool hook = OnBeforeDisplay || isSignalConnected(QMetaMethod::fromSignal(&TNumLab::beforeDisplay));
+        if ((!FEmpty && hook) || vornaccess::Listening())
+            NoteShown(DisplayText());
+        else
+            FShownKnown = false;
         return;
     }
     const QString text = FEmpty ? QString() : DisplayText();
+    NoteShown(text);
     QImage bitmap = NewPicture();
     if (bitmap.isNull()) {
         Present(bitmap);

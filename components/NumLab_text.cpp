@@ -1,7 +1,9 @@
 // The label's display text: the value by display type, the separator and
-// sign, the hook, and the fit check; and the angle texts.
+// sign, the hook, and the fit check; the angle texts; and the text last
+// shown, for a screen reader.
 #include "NumLab.h"
 
+#include "Accessible.h"
 #include "FloatCheck.h"
 #include "Format.h"
 #include "NumDigits.h"
@@ -142,4 +144,18 @@ QString TNumLab::DisplayText() const
     if (FDisplayType != dtState && MeasuringMetrics(font()).horizontalAdvance(text) > FLabWidth - 6)
         text = FOverFlowIndi;
     return text;
+}
+
+QString TNumLab::ShownText() const
+{
+    return FShownKnown ? FShown : DisplayText();
+}
+
+void TNumLab::NoteShown(const QString& text)
+{
+    const QString before = FShown;
+    FShown = text;
+    FShownKnown = true;
+    if (text != before)
+        vornaccess::ShownTextChanged(this, before);
 }

@@ -268,6 +268,36 @@ TEST_F(Accessibility, CLabelAnnouncesEachNewShownValue)
     EXPECT_GE(expected, 2);
 }
 
+// The label tells every change of what it shows, also one made by a look
+// property, as a text update and a value event, and reads as text; the hook
+// still runs once per paint, listener or not.
+TEST_F(Accessibility, LabelTellsEveryShownChangeAndRunsTheHookOncePerPaint)
+{
+    TNumLab* c = frmMain->nlC;
+    int hooks = 0;
+    c->OnBeforeDisplay = [&](QObject*, QString&) { ++hooks; };
+    QAccessibleInterface* i = Iface(c);
+    ASSERT_NE(i->textInterface(), nullptr);
+    ASSERT_NE(i->valueInterface(), nullptr);
+
+    c->SetDisplayType(dtEEng);
+    EXPECT_EQ(hooks, 1);
+    EXPECT_EQ(Count(c, QAccessible::ValueChanged), 1);
+    EXPECT_EQ(Count(c, QAccessible::TextUpdated), 1);
+    EXPECT_EQ(i->textInterface()->text(0, i->textInterface()->characterCount()), c->ShownText());
+    EXPECT_EQ(i->text(QAccessible::Value), c->ShownText());
+
+    c->SetLabValue(c->Value() * 3);
+    EXPECT_EQ(hooks, 2);
+    EXPECT_EQ(Count(c, QAccessible::ValueChanged), 2);
+    EXPECT_DOUBLE_EQ(i->valueInterface()->currentValue().toDouble(), c->Value());
+
+    // A paint that shows the same text tells nothing.
+    c->Paint();
+    EXPECT_EQ(hooks, 3);
+    EXPECT_EQ(Count(c, QAccessible::ValueChanged), 2);
+}
+
 TEST_F(Accessibility, CalculatorWorksThroughTheInterfacesAlone)
 {
     QAccessibleInterface* f = Iface(frmMain->nioFreq);
