@@ -59,6 +59,7 @@ struct TFieldState
     int Caret = 0;
     int SelBegin = -1; // -1: no selection
     int SelEnd = -1;
+    bool Warned = false; // the warning colours show ("out of range")
 };
 
 QHash<const QObject*, TFieldState>& FieldStates()
@@ -382,12 +383,24 @@ void ForgetOnDestroy(QObject* obj)
     });
 }
 
+// The field's description says "out of range" while its warning colours
+// show: tells the description change when that turns.
+void TellWarning(TNumIO2* field, TFieldState& st)
+{
+    const bool warned = field->OutOfRange();
+    if (warned == st.Warned)
+        return;
+    st.Warned = warned;
+    QAccessibleEvent ev(field, QAccessible::DescriptionChanged);
+    Send(ev);
+}
+
 } // namespace
 
 void Attach(TNumIO2* field)
 {
     InstallOnce();
-    FieldStates().insert(field, TFieldState{field->Text(), field->CaretPos()});
+    FieldStates().insert(field, TFieldState{field->Text(), field->CaretPos(), -1, -1, field->OutOfRange()});
     ForgetOnDestroy(field);
     QObject::connect(field, &TNumIO2::textChanged, [field](const QString& text) {
         TFieldState& st = FieldStates()[field];
@@ -401,6 +414,7 @@ void Attach(TNumIO2* field)
             return;
         QAccessibleValueChangeEvent ev(field, field->GetNioValue());
         Send(ev);
+        TellWarning(field, FieldStates()[field]);
     });
 }
 

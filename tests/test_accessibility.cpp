@@ -239,8 +239,14 @@ TEST_F(Accessibility, ValueInterfaceReportsRangeAndWritesTheValue)
     EXPECT_DOUBLE_EQ(f->GetNioValue(), 250.0);
     EXPECT_DOUBLE_EQ(v->currentValue().toDouble(), 250.0);
     EXPECT_FALSE(Iface(f)->text(QAccessible::Description).contains(QStringLiteral("out of range")));
+    const int told = Count(f, QAccessible::DescriptionChanged);
     v->setCurrentValue(1000.0);
     EXPECT_TRUE(Iface(f)->text(QAccessible::Description).contains(QStringLiteral("out of range")));
+    EXPECT_EQ(Count(f, QAccessible::DescriptionChanged), told + 1);
+    v->setCurrentValue(900.0);
+    EXPECT_EQ(Count(f, QAccessible::DescriptionChanged), told + 2);
+    v->setCurrentValue(800.0);
+    EXPECT_EQ(Count(f, QAccessible::DescriptionChanged), told + 2);
 }
 
 TEST_F(Accessibility, CLabelAnnouncesEachNewShownValue)
