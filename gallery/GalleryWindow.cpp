@@ -5,6 +5,7 @@
 #include "Pages.h"
 
 #include <QGroupBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 
@@ -23,7 +24,11 @@ TfrmGallery::TfrmGallery(QWidget* parent) : QMainWindow(parent), FTabs(new QTabW
     AddPage(new TRasterLabPage);
     AddPage(new TRotLabPage);
     AddPage(new TFramesPage);
-    resize(1240, 800);
+    // Every page whole where the screen allows, else as much as it holds.
+    QSize size(1240, 800);
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    resize(size);
 }
 
 void TfrmGallery::AddPage(TGalleryPage* page)
