@@ -25,7 +25,7 @@ TfrmGallery::TfrmGallery(QWidget* parent) : QMainWindow(parent), FTabs(new QTabW
     AddPage(new TRotLabPage);
     AddPage(new TFramesPage);
     // Every page whole where the screen allows, else as much as it holds.
-    QSize size(1240, 800);
+    QSize size(1226, 640);
     if (const QScreen* s = screen())
         size = size.boundedTo(s->availableGeometry().size());
     resize(size);
