@@ -1,6 +1,7 @@
 #include "ControlClasses.h"
 
 #include "FormRegistry.h"
+#include "FormValues.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
@@ -21,6 +22,15 @@ void RegisterControlClasses()
     if (IsControlClassRegistered(QStringLiteral("TNumIO2")))
         return;
     RegisterControl<TNumIO2>(QStringLiteral("TNumIO2"), {{"OnChange", &TNumIO2::OnChange}});
+    // The stops of the spin buttons and the gauge, ascending: "1 2 5 10".
+    RegisterControlProperty(QStringLiteral("TNumIO2"), QStringLiteral("ButtonPivots"),
+                            [](QObject* control, const TUiNode& value) {
+                                const std::optional<std::vector<double>> stops = NumbersFrom(value);
+                                if (!stops)
+                                    return QStringLiteral("numbers apart by spaces are expected");
+                                static_cast<TNumIO2*>(control)->ButtonPivots = *stops;
+                                return QString();
+                            });
     RegisterControl<TNumLab>(QStringLiteral("TNumLab"));
     RegisterControl<TRotLab>(QStringLiteral("TRotLab"));
 

@@ -1,6 +1,7 @@
 # cpack -G DEB: one Debian package holding what `cmake --install` puts under
-# the prefix: the program with its desktop entry and icon, and the Vorn
-# controls library with its headers, CMake package and pkg-config file.
+# the prefix: the program with its desktop entry and icon, the gallery of the
+# controls, and the Vorn controls library with its headers, CMake package and
+# pkg-config file.
 set(KORVEL_PACKAGE_MAINTAINER "Korvel Tuning Coil maintainers <maintainers@korvel.invalid>"
     CACHE STRING "Maintainer named in the Debian package")
 

@@ -42,6 +42,8 @@ struct TTarget
 struct TSortedProperties
 {
     std::vector<std::pair<int, const TUiNode*>> Published; // meta-object index, <property>
+    // The class's own properties in the file's order: the writer's entry, the value.
+    std::vector<std::pair<TPropertyWriters::const_iterator, const TUiNode*>> Extra;
     const TUiNode* Geometry = nullptr;
     const TUiNode* Font = nullptr;
     const TUiNode* TabStop = nullptr;
@@ -95,13 +97,15 @@ private:
 
     // The properties of one object.
     void ApplyProperties(QObject* object, const QString& name, const TUiNode& node, const TEventBinders& events,
-                         bool isForm);
-    void SortProperty(const TTarget& t, const TUiNode& property, const TEventBinders& events, TSortedProperties& sorted);
+                         bool isForm, const TPropertyWriters& extra = {});
+    void SortProperty(const TTarget& t, const TUiNode& property, const TEventBinders& events,
+                      const TPropertyWriters& extra, TSortedProperties& sorted);
     bool TakeWidgetProperty(const TTarget& t, const QString& prop, const TUiNode& value, TSortedProperties& sorted);
     int PublishedIndex(const TTarget& t, const QString& prop) const;
     void ApplyGeometry(const TTarget& t, const TUiNode& value) const;
     void ApplyFont(const TTarget& t, const TUiNode& value) const;
     void WritePublished(const TTarget& t, std::vector<std::pair<int, const TUiNode*>> published) const;
+    void WriteExtra(const TTarget& t, const TSortedProperties& sorted) const;
     void ApplyTabStop(const TTarget& t, const TUiNode& value) const;
     bool NeedBool(const TTarget& t, const TUiNode& value, const char* prop) const;
 
@@ -225,7 +229,7 @@ void TLoader::LoadControl(const TUiNode& node, QWidget* parent)
         Fail(name, QString(), QStringLiteral("unknown class \"%1\"").arg(cls));
     QWidget* control = controlClass->Create(parent);
     Register(name, control);
-    ApplyProperties(control, name, node, controlClass->Events, false);
+    ApplyProperties(control, name, node, controlClass->Events, false, controlClass->Properties);
     LoadChildren(node, control);
 }
 
@@ -285,21 +289,23 @@ void TLoader::AddActions(const TUiNode& node, QWidget* container)
 // ---- Properties -----------------------------------------------------------
 
 // Geometry and font come first, then the published properties in the
-// object's own order, then tab stop, visibility and the label's width.
+// object's own order, then the class's extra properties in the file's order,
+// then tab stop, visibility and the label's width.
 void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNode& node, const TEventBinders& events,
-                              bool isForm)
+                              bool isForm, const TPropertyWriters& extra)
 {
     const TTarget t{object, qobject_cast<QWidget*>(object), name, isForm};
     TSortedProperties sorted;
     for (const TUiNode& p : node.Children)
         if (p.Tag == QLatin1String("property"))
-            SortProperty(t, p, events, sorted);
+            SortProperty(t, p, events, extra, sorted);
 
     if (sorted.Geometry)
         ApplyGeometry(t, *sorted.Geometry);
     if (sorted.Font)
         ApplyFont(t, *sorted.Font);
     WritePublished(t, std::move(sorted.Published));
+    WriteExtra(t, sorted);
     if (sorted.TabStop)
         ApplyTabStop(t, *sorted.TabStop);
     if (sorted.Visible && !NeedBool(t, *sorted.Visible, "Visible"))
@@ -309,9 +315,10 @@ void TLoader::ApplyProperties(QObject* object, const QString& name, const TUiNod
 }
 
 // Files one <property>: an event to bind later, a property the loader reads
-// itself, or a published property to write in order.
+// itself, one of the class's extra properties, or a published property to
+// write in order.
 void TLoader::SortProperty(const TTarget& t, const TUiNode& property, const TEventBinders& events,
-                           TSortedProperties& sorted)
+                           const TPropertyWriters& extra, TSortedProperties& sorted)
 {
     const QString prop = property.Attr("name");
     if (property.Children.empty())
@@ -326,6 +333,12 @@ void TLoader::SortProperty(const TTarget& t, const TUiNode& property, const TEve
     }
     if (t.Widget && TakeWidgetProperty(t, prop, value, sorted))
         return;
+    if (const auto writer = extra.find(prop); writer != extra.end()) {
+        if (std::any_of(sorted.Extra.begin(), sorted.Extra.end(), [&](const auto& e) { return e.first == writer; }))
+            Fail(t.Name, prop, QStringLiteral("the property is given twice"));
+        sorted.Extra.emplace_back(writer, &value);
+        return;
+    }
     const int index = PublishedIndex(t, prop);
     if (std::any_of(sorted.Published.begin(), sorted.Published.end(), [&](const auto& e) { return e.first == index; }))
         Fail(t.Name, prop, QStringLiteral("the property is given twice"));
@@ -423,6 +436,15 @@ void TLoader::WritePublished(const TTarget& t, std::vector<std::pair<int, const 
             Fail(t.Name, QString::fromLatin1(prop.name()), value.Error);
         if (!prop.isWritable() || !prop.write(t.Object, value.Value))
             Fail(t.Name, property->Attr("name"), QStringLiteral("the value cannot be written"));
+    }
+}
+
+void TLoader::WriteExtra(const TTarget& t, const TSortedProperties& sorted) const
+{
+    for (const auto& [entry, value] : sorted.Extra) {
+        const QString error = entry->second(t.Object, *value);
+        if (!error.isEmpty())
+            Fail(t.Name, entry->first, error);
     }
 }
 

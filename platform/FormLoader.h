@@ -13,6 +13,9 @@
 // (poDesigned, poScreenCenter, poMainFormCenter), Color and OnCreate.
 // Events are dynamic string properties naming a handler:
 //   <property name="OnChange" stdset="0"><string>nioFreqChange</string></property>
+// A class may register properties beyond its meta-object ones
+// (RegisterControlProperty); they are written after the published ones, in
+// the file's order.
 //
 // The pieces: UiTree reads the element tree, FormValues decodes values,
 // FormRegistry knows the control classes, FormWindow sets the window's frame

@@ -34,9 +34,9 @@ QWidget* CreatePushButton(QWidget* parent)
 std::map<QString, TControlClass>& Registry()
 {
     static std::map<QString, TControlClass> registry{
-        {QStringLiteral("QPushButton"), {CreatePushButton, {{QStringLiteral("OnClick"), BindClick}}}},
-        {QStringLiteral("QLabel"), {[](QWidget* parent) -> QWidget* { return new QLabel(parent); }, {}}},
-        {QStringLiteral("QWidget"), {[](QWidget* parent) { return new QWidget(parent); }, {}}},
+        {QStringLiteral("QPushButton"), {CreatePushButton, {{QStringLiteral("OnClick"), BindClick}}, {}}},
+        {QStringLiteral("QLabel"), {[](QWidget* parent) -> QWidget* { return new QLabel(parent); }, {}, {}}},
+        {QStringLiteral("QWidget"), {[](QWidget* parent) { return new QWidget(parent); }, {}, {}}},
     };
     return registry;
 }
@@ -57,6 +57,15 @@ const TControlClass* FindControlClass(const QString& className)
 {
     const auto it = Registry().find(className);
     return it == Registry().end() ? nullptr : &it->second;
+}
+
+bool RegisterControlProperty(const QString& className, const QString& property, TPropertyWriter writer)
+{
+    const auto it = Registry().find(className);
+    if (it == Registry().end())
+        return false;
+    it->second.Properties[property] = std::move(writer);
+    return true;
 }
 
 const TEventBinders& MenuItemEvents()

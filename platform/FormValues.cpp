@@ -155,3 +155,17 @@ std::optional<bool> BoolFrom(const TUiNode& value)
         return std::nullopt;
     return text == QLatin1String("true");
 }
+
+std::optional<std::vector<double>> NumbersFrom(const TUiNode& value)
+{
+    if (!IsTag(value, "string"))
+        return std::nullopt;
+    std::vector<double> numbers;
+    for (const QString& word : value.Text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        numbers.push_back(word.toDouble(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return numbers;
+}

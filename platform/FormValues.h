@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include <optional>
+#include <vector>
 
 class QMetaProperty;
 
@@ -45,3 +46,7 @@ std::optional<int> CountFrom(const TUiNode& value);
 
 // <bool>true</bool> or <bool>false</bool>; nothing else.
 std::optional<bool> BoolFrom(const TUiNode& value);
+
+// A <string> of numbers apart by spaces, "1 2.5 -1e3"; an empty string is an
+// empty list. Nothing for anything else.
+std::optional<std::vector<double>> NumbersFrom(const TUiNode& value);

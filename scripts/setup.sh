@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing from Debian's packages, then configures and builds
 # the project in build/:
-#   setup.sh run    the library and the program (what ./run.sh needs)
+#   setup.sh run    the library, the program (what ./run.sh needs) and the
+#                   gallery of the controls (build/gallery/Vorn_Gallery)
 #   setup.sh test   everything, the tests and benchmarks too (./test.sh)
 # A second run installs nothing and rebuilds only what changed. Both share one
 # build tree: the first run configures it with BUILD_TESTING as asked, the
@@ -67,5 +68,5 @@ fi
 if [ "$mode" = test ]; then
   cmake --build build
 else
-  cmake --build build --target Tuning_Coil
+  cmake --build build --target Tuning_Coil Vorn_Gallery
 fi

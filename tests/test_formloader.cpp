@@ -135,6 +135,43 @@ TEST_F(FormLoader, FormCreateRunsAfterLoadingWithMembersBound)
     EXPECT_EQ(seen, "4.00");
 }
 
+TEST_F(FormLoader, ReadsTheStopsOfAFieldAsNumbersApartBySpaces)
+{
+    const struct
+    {
+        QString text;
+        std::vector<double> expected;
+    } cases[] = {
+        {"1 2 5 10", {1, 2, 5, 10}},
+        {"  -1e3   0.25 ", {-1000, 0.25}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        QDialog fresh;
+        const TFormObjects objects = LoadFormFromXml(
+            &fresh, Describe(Field(QStringLiteral(R"(<property name="ButtonPivots" stdset="0"><string>%1</string></property>)").arg(c.text))),
+            handlers);
+        EXPECT_EQ(FormMember<TNumIO2>(objects, "dlgTest", "nio1")->ButtonPivots, c.expected) << c.text.toStdString();
+    }
+}
+
+TEST_F(FormLoader, WritesExtraPropertiesAfterThePublishedOnesInTheFilesOrder)
+{
+    QStringList written;
+    for (const QString name : {"First", "Second"})
+        ASSERT_TRUE(RegisterControlProperty("TProbe", name, [&written, name](QObject* control, const TUiNode& value) {
+            written << QStringLiteral("%1 %2 colour %3").arg(name, value.Text).arg(static_cast<TProbe*>(control)->FColour);
+            return QString();
+        }));
+    LoadFormFromXml(&form, Describe(R"(<widget class="TProbe" name="probe1">
+        <property name="Second" stdset="0"><string>b</string></property>
+        <property name="First" stdset="0"><string>a</string></property>
+        <property name="Colour"><number>7</number></property></widget>)"),
+                    handlers);
+    EXPECT_EQ(written, QStringList({"Second b colour 7", "First a colour 7"}));
+    EXPECT_FALSE(RegisterControlProperty("TNoSuchClass", "First", {}));
+}
+
 TEST_F(FormLoader, BadDescriptionsNameWindowControlAndProperty)
 {
     const struct
@@ -160,6 +197,13 @@ TEST_F(FormLoader, BadDescriptionsNameWindowControlAndProperty)
         {Describe(QString(), R"(<property name="Color" stdset="0"><string>clPink</string></property>)"),
          R"(Window "dlgTest", property "Color": a colour is expected)"},
         {Describe(Field("") + Field("")), R"(Window "dlgTest", control "nio1": the name is used twice)"},
+        {Describe(Field(R"(<property name="ButtonPivots" stdset="0"><string>1 two</string></property>)")),
+         R"(Window "dlgTest", control "nio1", property "ButtonPivots": numbers apart by spaces are expected)"},
+        {Describe(Field(R"(<property name="ButtonPivots" stdset="0"><number>1</number></property>)")),
+         R"(Window "dlgTest", control "nio1", property "ButtonPivots": numbers apart by spaces are expected)"},
+        {Describe(Field(R"(<property name="ButtonPivots" stdset="0"><string>1</string></property>
+                           <property name="ButtonPivots" stdset="0"><string>2</string></property>)")),
+         R"(Window "dlgTest", control "nio1", property "ButtonPivots": the property is given twice)"},
         {"<ui><widget class=\"QMainWindow\" name=\"frmX\"/></ui>", R"(Window "frmX": unknown window class "QMainWindow")"},
         {"<ui><widget class=\"QDialog\" name=\"dlgTest\"></ui>", "Window description \"test\" is not readable"},
     };

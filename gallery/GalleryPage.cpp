@@ -1,0 +1,8 @@
+#include "GalleryPage.h"
+
+TGalleryPage::TGalleryPage(QString title, QWidget* parent) : QWidget(parent), FTitle(std::move(title)) {}
+
+void TGalleryPage::Load(const QString& page, const THandlers& handlers)
+{
+    FObjects = LoadForm(this, QStringLiteral(":/pages/%1.ui").arg(page), handlers);
+}
