@@ -35,6 +35,8 @@ if [ "$mode" = test ]; then
     fonts-dejavu-core            # the font the GUI tests measure with
     desktop-file-utils           # checks the installed desktop entry
     pkgconf                      # builds the example from the installed pkg-config file
+    qt6-tools-dev                # Qt Designer's libraries: the Designer plugin and its test
+    libqt6opengl6-dev            # Qt's Designer CMake package asks for it; qt6-tools-dev does not pull it in
   )
 fi
 
