@@ -63,9 +63,15 @@ QString TVornControlPlugin::includeFile() const
     return QStringLiteral("<vorn/%1>").arg(FEntry.Header);
 }
 
+// Designer's widget box takes only an icon with fixed sizes, so the drawing
+// is rendered at the sizes it uses.
 QIcon TVornControlPlugin::icon() const
 {
-    return QIcon(FEntry.IconFile);
+    const QIcon drawing(FEntry.IconFile);
+    QIcon icon;
+    for (int size : {16, 22, 32})
+        icon.addPixmap(drawing.pixmap(size, size));
+    return icon;
 }
 
 QWidget* TVornControlPlugin::createWidget(QWidget* parent)

@@ -207,6 +207,8 @@ TEST(DesignerPlugin, OffersTheFourControlsMadeWithTheirDefaults)
         EXPECT_EQ(entry->includeFile(), c.Include);
         EXPECT_FALSE(entry->toolTip().isEmpty()) << c.Class;
         EXPECT_FALSE(entry->whatsThis().isEmpty()) << c.Class;
+        // The widget box shows only an icon with fixed sizes.
+        EXPECT_FALSE(entry->icon().availableSizes().isEmpty()) << c.Class;
         EXPECT_FALSE(entry->icon().pixmap(16, 16).isNull()) << c.Class;
         EXPECT_FALSE(entry->isContainer());
 
