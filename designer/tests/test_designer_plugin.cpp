@@ -36,7 +36,9 @@
 
 namespace {
 
-const QString PluginFile = QStringLiteral(VORN_DESIGNER_PLUGIN_FILE);
+// The plugin as built, or the file VORN_DESIGNER_PLUGIN names (an installed
+// copy, which install_plugin.sh checks this way).
+const QString PluginFile = qEnvironmentVariable("VORN_DESIGNER_PLUGIN", QStringLiteral(VORN_DESIGNER_PLUGIN_FILE));
 
 QString FormFile(const char* name)
 {
