@@ -32,7 +32,10 @@ public:
             },
             QMetaType::fromType<QString>(), QMetaType::fromType<uint>());
     }
-    ~TColorNames() { QMetaType::unregisterConverterFunction(QMetaType::fromType<QString>(), QMetaType::fromType<uint>()); }
+    ~TColorNames()
+    {
+        QMetaType::unregisterConverterFunction(QMetaType::fromType<QString>(), QMetaType::fromType<uint>());
+    }
     TColorNames(const TColorNames&) = delete;
     TColorNames& operator=(const TColorNames&) = delete;
 };
