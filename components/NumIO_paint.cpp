@@ -12,10 +12,11 @@ using namespace numio;
 
 void TNumIO2::Paint()
 {
-    // Nothing is composed while the field is hidden, while its window does
-    // not exist yet, or from within this paint (the automatic height below
-    // resizes the field, which paints again).
-    if (!Visible() || FSuppressPaint || FInPaint)
+    // Nothing is composed while the field is hidden (except in a form
+    // designer), while its window does not exist yet, or from within this
+    // paint (the automatic height below resizes the field, which paints
+    // again).
+    if ((!Visible() && !Designing()) || FSuppressPaint || FInPaint)
         return;
     FInPaint = true;
     struct Reset {

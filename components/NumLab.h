@@ -110,7 +110,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // The number shown; a NaN is never stored. Default 0.0.
     Q_PROPERTY(double Value READ Value WRITE SetLabValue NOTIFY valueChanged)
     // Shown at all. Default true.
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
     // Called with the display text just before it is drawn; may replace it.

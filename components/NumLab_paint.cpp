@@ -16,7 +16,8 @@ constexpr int Rim = 8;
 
 void TNumLab::Paint()
 {
-    if (!Visible())
+    // A hidden label still paints in a form designer.
+    if (!Visible() && !Designing())
         return;
     if (!ComposeNow()) {
         // The text hook belongs to every paint, also one that composes

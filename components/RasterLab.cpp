@@ -268,7 +268,9 @@ void TRasterLab::SetScrollMode(TRDScrollMode Value)
     if (Value == FScrollMode)
         return;
     FScrollMode = Value;
-    FScrTimerEnabled = Value != rdsmOff;
+    // In a form designer the label never scrolls.
+    if (!Designing())
+        FScrTimerEnabled = Value != rdsmOff;
     updateGeometry();
     UpdateTimer();
     if (Value == rdsmOff) {
@@ -305,6 +307,14 @@ void TRasterLab::SetScrollInc(int Value)
 void TRasterLab::SetOnScrollTimer(TNotifyEvent Value)
 {
     FOnScrollTimer = std::move(Value);
+    UpdateTimer();
+}
+
+// Placed in a form designer the label stops scrolling; taken out of it, it
+// scrolls by its mode again.
+void TRasterLab::DesigningChanged()
+{
+    FScrTimerEnabled = !Designing() && FScrollMode != rdsmOff;
     UpdateTimer();
 }
 

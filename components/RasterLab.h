@@ -206,6 +206,7 @@ protected:
     QImage Compose(qreal Ratio);
 
     void changeEvent(QEvent* event) override;
+    void DesigningChanged() override;
 
 private:
     void AdjustAutoHeight();

@@ -37,7 +37,8 @@ void Outline(TCanvas& cv, int a, int b, int c, int d)
 
 void TRasterLab::Paint()
 {
-    if (!Visible())
+    // A hidden label still paints in a form designer.
+    if (!Visible() && !Designing())
         return;
     if (!ComposeNow()) {
         // The text's length in pixels, which scrolling wraps by, is what

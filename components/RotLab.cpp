@@ -248,6 +248,13 @@ void TRotLab::ProcessResize(QObject*)
 
 void TRotLab::Paint()
 {
+    if (Designing()) {
+        // A hidden label draws nothing, also in a form designer, where it
+        // stays on the form: an empty layer lets the form show through.
+        setAttribute(Qt::WA_OpaquePaintEvent, Visible() && !FTransparent);
+        if (!Visible() && ComposeNow())
+            Present(NewLayer(width(), height(), PaintRatio()));
+    }
     if (!Visible() || !ComposeNow())
         return;
     // Composed at the device pixel ratio: an opaque label on a picture of its

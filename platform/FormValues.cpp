@@ -66,9 +66,10 @@ TFormValue DecodeValue(const QMetaProperty& prop, const TUiNode& value)
             return Wrong(QStringLiteral("a whole number"), value);
         return Decoded(QVariant(v));
     }
-    case QMetaType::UInt: { // colours: a number or a colour name
+    case QMetaType::UInt: { // colours: a number or a colour name; Designer saves <UInt>
         const std::optional<TColor> c = ColorFromText(text);
-        if ((!IsTag(value, "number") && !IsTag(value, "string") && !IsTag(value, "enum")) || !c)
+        if ((!IsTag(value, "number") && !IsTag(value, "UInt") && !IsTag(value, "string") && !IsTag(value, "enum")) ||
+            !c)
             return Wrong(QStringLiteral("a colour"), value);
         return Decoded(QVariant(static_cast<uint>(*c)));
     }

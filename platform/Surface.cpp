@@ -7,7 +7,31 @@
 
 bool TSurface::Visible() const
 {
+    if (FDesigning)
+        return !FDesignHidden;
     return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
+}
+
+void TSurface::SetVisible(bool Value)
+{
+    if (!FDesigning) {
+        setVisible(Value);
+        return;
+    }
+    if (FDesignHidden != Value)
+        return;
+    FDesignHidden = !Value;
+    Paint();
+}
+
+void TSurface::SetDesigning(bool Value)
+{
+    if (Value == FDesigning)
+        return;
+    FDesigning = Value;
+    FDesignHidden = false;
+    DesigningChanged();
+    Paint();
 }
 
 QImage TSurface::NewPicture() const

@@ -7,6 +7,12 @@
 // composed again when the widget moves to another screen or its ratio
 // changes. A control that is not on screen composes nothing: its picture is
 // marked stale and composed once, on its first show or when it is read.
+//
+// A control placed in a form designer (SetDesigning) follows the design-time
+// rules instead: Visible false leaves the widget on the form, and each
+// control decides what it shows then (the numeric field and labels paint as
+// usual, the rotated label shows nothing). In a running program nothing of
+// this applies and Visible is the widget's own shown-or-hidden state.
 #include "Canvas.h"
 
 #include <QImage>
@@ -14,14 +20,27 @@
 
 class TSurface : public QWidget
 {
+    Q_OBJECT
+    // Shown or hidden; in a form designer only the control's own picture
+    // follows it. Default true.
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+
 public:
     using QWidget::QWidget;
 
     // The control's own picture, composed first if a Paint found the control
     // off screen since the last picture.
     const QImage& Picture() const;
-    // The control's Visible flag: true unless it was hidden explicitly.
+    // The control's Visible flag: true unless it was hidden explicitly (at
+    // design time: unless Visible was set to false).
     bool Visible() const;
+    // Shows or hides the widget; at design time only stores the flag and
+    // paints again.
+    void SetVisible(bool Value);
+    // Whether the control sits in a form designer. A designer plugin sets it
+    // on the controls it creates; programs never do.
+    bool Designing() const { return FDesigning; }
+    void SetDesigning(bool Value);
     // How many pictures the control has composed, for tests and benchmarks
     // that check no work is done twice.
     int Compositions() const { return FCompositions; }
@@ -54,6 +73,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Called after the design-time state changed, for a control that stops
+    // or starts something with it.
+    virtual void DesigningChanged() {}
 
 private:
     QImage FPicture;
@@ -66,4 +88,7 @@ private:
     bool FStale = false;
     // Picture() is composing a stale picture.
     bool FReading = false;
+    bool FDesigning = false;
+    // Visible was set to false at design time.
+    bool FDesignHidden = false;
 };

@@ -38,6 +38,8 @@ if [ "$mode" = test ]; then
     pkgconf                      # builds the example from the installed pkg-config file
     at-spi2-core dbus-daemon     # the desktop accessibility bus, for the screen-reader test
     python3-pyatspi              # reads the program over that bus as a screen reader does
+    qt6-tools-dev                # Qt Designer's libraries: the Designer plugin and its test
+    libqt6opengl6-dev            # Qt's Designer CMake package asks for it; qt6-tools-dev does not pull it in
   )
 fi
 

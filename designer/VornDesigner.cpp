@@ -1,0 +1,129 @@
+#include "VornDesigner.h"
+
+#include <vorn/FormValues.h>
+#include <vorn/NumIO.h>
+#include <vorn/NumLab.h>
+#include <vorn/RasterLab.h>
+#include <vorn/RotLab.h>
+
+#include <QMetaType>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// A string-to-uint conversion for the colour properties that also takes the
+// colour names of the window descriptions. Qt's own conversion is tried
+// first, so numbers keep their meaning; this one answers only when that
+// fails. It is registered while the plugin is loaded.
+class TColorNames
+{
+public:
+    TColorNames()
+    {
+        QMetaType::registerConverterFunction(
+            [](const void* from, void* to) {
+                const std::optional<TColor> c = ColorFromText(*static_cast<const QString*>(from));
+                if (c)
+                    *static_cast<uint*>(to) = *c;
+                return c.has_value();
+            },
+            QMetaType::fromType<QString>(), QMetaType::fromType<uint>());
+    }
+    ~TColorNames()
+    {
+        QMetaType::unregisterConverterFunction(QMetaType::fromType<QString>(), QMetaType::fromType<uint>());
+    }
+    TColorNames(const TColorNames&) = delete;
+    TColorNames& operator=(const TColorNames&) = delete;
+};
+
+template <class T>
+TVornControlEntry Entry(const char* className, const char* header, const char* icon, const char* toolTip,
+                        const char* whatsThis)
+{
+    return {QString::fromLatin1(className), QString::fromLatin1(header),
+            QStringLiteral(":/vorn/designer/%1").arg(QString::fromLatin1(icon)), QString::fromLatin1(toolTip),
+            QString::fromLatin1(whatsThis), [](QWidget* parent) -> TSurface* { return new T(parent); }};
+}
+
+} // namespace
+
+TVornControlPlugin::TVornControlPlugin(TVornControlEntry entry, QObject* parent)
+    : QObject(parent), FEntry(std::move(entry))
+{
+}
+
+QString TVornControlPlugin::group() const
+{
+    return QStringLiteral("Vorn Controls");
+}
+
+QString TVornControlPlugin::includeFile() const
+{
+    return QStringLiteral("<vorn/%1>").arg(FEntry.Header);
+}
+
+// Designer's widget box takes only an icon with fixed sizes, so the drawing
+// is rendered at the sizes it uses.
+QIcon TVornControlPlugin::icon() const
+{
+    const QIcon drawing(FEntry.IconFile);
+    QIcon icon;
+    for (int size : {16, 22, 32})
+        icon.addPixmap(drawing.pixmap(size, size));
+    return icon;
+}
+
+QWidget* TVornControlPlugin::createWidget(QWidget* parent)
+{
+    TSurface* control = FEntry.Create(parent);
+    if (FInitialized)
+        control->SetDesigning(true);
+    return control;
+}
+
+void TVornControlPlugin::initialize(QDesignerFormEditorInterface*)
+{
+    FInitialized = true;
+}
+
+QString TVornControlPlugin::domXml() const
+{
+    const std::unique_ptr<TSurface> sample(FEntry.Create(nullptr));
+    // TNumIO2 is numbered as numIO21, numIO22, ...
+    QString name = FEntry.ClassName.mid(1);
+    name[0] = name[0].toLower();
+    return QStringLiteral(R"(<ui language="c++">
+ <widget class="%1" name="%2">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>
+  </property>
+ </widget>
+</ui>
+)")
+        .arg(FEntry.ClassName, name)
+        .arg(sample->width())
+        .arg(sample->height());
+}
+
+TVornDesignerPlugin::TVornDesignerPlugin(QObject* parent) : QObject(parent)
+{
+    static const TColorNames colorNames;
+    const TVornControlEntry entries[] = {
+        Entry<TNumIO2>("TNumIO2", "NumIO.h", "numio.svg", "Numeric input field",
+                       "A field for one number: a caption on each side, the number in a box that validates what "
+                       "is typed by its input format, optional spin buttons and an optional gauge."),
+        Entry<TNumLab>("TNumLab", "NumLab.h", "numlab.svg", "Numeric display label",
+                       "A label that shows a number, a date and time or a state text in a framed box between two "
+                       "captions."),
+        Entry<TRasterLab>("TRasterLab", "RasterLab.h", "rasterlab.svg", "Dot-matrix label",
+                          "A label that draws its text in the dots of a matrix display, still or scrolling."),
+        Entry<TRotLab>("TRotLab", "RotLab.h", "rotlab.svg", "Rotated label",
+                       "A label whose caption is turned by any angle about a point of the label."),
+    };
+    for (const TVornControlEntry& entry : entries)
+        FWidgets.append(new TVornControlPlugin(entry, this));
+}
