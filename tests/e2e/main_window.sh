@@ -7,7 +7,7 @@ set -uo pipefail
 
 prog=${1:?usage: main_window.sh path/to/Tuning_Coil}
 if [ -z "${KORVEL_E2E_INNER:-}" ]; then
-    exec timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" env KORVEL_E2E_INNER=1 bash "$0" "$prog"
+    exec timeout 60 bash "$(dirname "$0")/virtual_x.sh" env KORVEL_E2E_INNER=1 bash "$0" "$prog"
 fi
 
 title="Korvel Tuning Coil Calculator"

@@ -7,7 +7,7 @@ set -uo pipefail
 prog=${1:?usage: screen_reader.sh path/to/Tuning_Coil}
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${KORVEL_E2E_INNER:-}" ]; then
-    exec timeout 90 xvfb-run -a -s "-screen 0 1024x768x24" \
+    exec timeout 90 bash "$here/virtual_x.sh" \
         dbus-run-session -- env KORVEL_E2E_INNER=1 bash "$0" "$prog"
 fi
 
