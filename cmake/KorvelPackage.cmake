@@ -8,8 +8,11 @@ set(KORVEL_PACKAGE_MAINTAINER "Korvel Tuning Coil maintainers <maintainers@korve
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvel-tuning-coil)
 set(CPACK_PACKAGE_VENDOR "Korvel")
-# The package carries the library's version.
-set(CPACK_PACKAGE_VERSION ${VornControls_VERSION})
+# The package carries the library's version, read from the library target:
+# the library folder's project version is not seen from here on every
+# configure.
+get_target_property(KORVEL_PACKAGE_VERSION VornControls VERSION)
+set(CPACK_PACKAGE_VERSION ${KORVEL_PACKAGE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tuning coil calculator and the Vorn controls for Qt 6 Widgets")
 set(CPACK_PACKAGE_DESCRIPTION
     "A desktop calculator for the tuning coil of a resonant circuit: from the frequency and either "
