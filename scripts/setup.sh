@@ -35,6 +35,8 @@ if [ "$mode" = test ]; then
     fonts-dejavu-core            # the font the GUI tests measure with
     desktop-file-utils           # checks the installed desktop entry
     pkgconf                      # builds the example from the installed pkg-config file
+    clang-14 libclang-rt-14-dev  # the sanitizer build and the fuzz targets (scripts/sanitize.sh)
+    llvm-14                      # llvm-symbolizer: sanitizer reports name functions and lines
   )
 fi
 
