@@ -19,7 +19,7 @@ done
 
 # The leaks of the libraries under Qt that scripts/lsan.supp explains are
 # not the project's.
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/.." && pwd)/scripts/lsan.supp}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/.." && pwd)/scripts/lsan.supp:print_suppressions=0}
 
 mkdir -p "$work/corpus"
 for seed in "${seeds[@]}"; do
