@@ -16,9 +16,14 @@
 
 namespace {
 
-bool Matches(const QString& s, const char* pattern)
+// The patterns a text is compared with, compiled once.
+const QRegularExpression AnyDigit(QStringLiteral("[0-9]"));
+const QRegularExpression LongExponent(QStringLiteral("[eE][+-]?[0-9]{4}"));
+const QRegularExpression DecimalInteger(QStringLiteral("\\A[+-]?[0-9]+\\z"));
+
+bool Matches(const QString& s, const QRegularExpression& pattern)
 {
-    return QRegularExpression(QLatin1String(pattern)).match(s).hasMatch();
+    return pattern.match(s).hasMatch();
 }
 
 struct TIntScanner
@@ -84,10 +89,10 @@ void CheckRealScanner(const QString& s, int32_t start, bool allowExp, TDecPSep p
     // the validator refuses reads as 0, unless it was refused for an
     // exponent beyond 4200, which the scanner reads up to that digit.
     const bool valid = IsValidDouble(s, allowExp, policy);
-    FUZZ_CHECK(valid || v == 0.0 || Matches(s, "[eE][+-]?[0-9]{4}"), detail);
+    FUZZ_CHECK(valid || v == 0.0 || Matches(s, LongExponent), detail);
     // A plain number (sign, digits, one separator) is read whole, as the
     // C library reads it.
-    if (IsValidFPNum(s, policy) && Matches(s, "[0-9]")) {
+    if (IsValidFPNum(s, policy) && Matches(s, AnyDigit)) {
         FUZZ_CHECK(valid && idx == s.size() + 1, detail);
         QString c = s;
         c.replace(u',', u'.');
@@ -127,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckRealScanner(s, start, allowExp, policy);
     // The decimal validator takes exactly a sign or digit and then digits.
     const bool decInt = IsValidDecInt(s);
-    const bool expectedDecInt = Matches(s, "\\A[+-]?[0-9]+\\z");
+    const bool expectedDecInt = Matches(s, DecimalInteger);
     FUZZ_CHECK(decInt == expectedDecInt, QStringLiteral("IsValidDecInt of %1").arg(Quoted(s)));
     CheckRoundTrip(x);
     return 0;
