@@ -133,10 +133,16 @@ bool Step(TNumIO2& f, FuzzedDataProvider& in)
         return false;
     }
     case 5: f.SetDecSep(in.PickValueInArray(Policies)); return true;
-    case 6:
-        f.SetDecP(ConsumeAnyInt(in));
-        f.SetSigDig(ConsumeAnyInt(in));
+    case 6: {
+        // A new digit count writes the value again in the field's format,
+        // which refuses one beyond its integers (EInvalidOp) as a written
+        // value does.
+        const int decimals = ConsumeAnyInt(in);
+        const int digits = ConsumeAnyInt(in);
+        Converts([&] { f.SetDecP(decimals); });
+        Converts([&] { f.SetSigDig(digits); });
         return false;
+    }
     default:
         f.SetSelBegin(ConsumeAnyInt(in));
         f.SetSelEnd(ConsumeAnyInt(in));
