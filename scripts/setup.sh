@@ -40,6 +40,8 @@ if [ "$mode" = test ]; then
     python3-pyatspi              # reads the program over that bus as a screen reader does
     qt6-tools-dev                # Qt Designer's libraries: the Designer plugin and its test
     libqt6opengl6-dev            # Qt's Designer CMake package asks for it; qt6-tools-dev does not pull it in
+    clang-14 libclang-rt-14-dev  # the sanitizer build and the fuzz targets (scripts/sanitize.sh)
+    llvm-14                      # llvm-symbolizer: sanitizer reports name functions and lines
   )
 fi
 
