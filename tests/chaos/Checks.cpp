@@ -96,7 +96,7 @@ bool Runner::CheckWindows(const Snapshot* before, const TNumIO2* edited)
     TNumIO2* fields[] = {frmMain->nioFreq, frmMain->nioL, frmMain->nioXL};
     for (TNumIO2* f : fields) {
         const QString t = f->Text();
-        if (FStartup || (before && edited && f != edited && t != TextOf(*before, f)))
+        if (FStartup || f == FValueWritten || (before && edited && f != edited && t != TextOf(*before, f)))
             FWritten[f] = t;
         if (!ValidText(f, t) && !(FWritten.contains(f) && FWritten.value(f) == t))
             return Fail(f->objectName().toStdString() + " holds a text its format rejects: " + Describe(t));
@@ -122,7 +122,11 @@ bool Runner::Check(const Snapshot& before)
     if (FChanged.empty()) {
         if (!faults.empty())
             return Fail(std::string("an exception was reported without a change: ") + FaultName(faults.front()));
-        const Snapshot now = Take();
+        // A value written from outside changes that field alone.
+        Snapshot now = Take();
+        for (TNumIO2* f : {frmMain->nioFreq, frmMain->nioL, frmMain->nioXL})
+            if (f == FValueWritten)
+                (f == frmMain->nioFreq ? now.F : f == frmMain->nioL ? now.L : now.XL) = TextOf(before, f);
         if (now.F != before.F || now.L != before.L || now.XL != before.XL || now.C != before.C)
             return Fail("a value changed without a change event: f " + Describe(now.F) + ", L " + Describe(now.L) +
                         ", XL " + Describe(now.XL) + ", C " + Number(now.C));

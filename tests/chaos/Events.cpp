@@ -8,6 +8,8 @@
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +18,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 namespace chaos {
 namespace {
@@ -303,6 +307,48 @@ void Runner::Restart()
     FChanged.clear();
     FStartup = true;
     ++FCounts.Restarts;
+}
+
+} // namespace chaos
+
+namespace chaos {
+
+// A screen reader (or a tool that works through one) edits a field's text
+// or writes its value through the accessibility interfaces.
+void Runner::Assistive()
+{
+    TNumIO2* fields[] = {frmMain->nioFreq, frmMain->nioL, frmMain->nioXL};
+    TNumIO2* f = fields[Below(3)];
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(f);
+    const int n = i->textInterface()->characterCount();
+    const int a = int(Below(uint64_t(n) + 1)), b = int(Below(uint64_t(n) + 1));
+    ++FCounts.Assistive;
+    switch (Below(4)) {
+    case 0: {
+        const QString text = ClipText();
+        Announce("screen reader inserts " + Describe(text) + " at " + std::to_string(a) + " of " + Name(f));
+        i->editableTextInterface()->insertText(a, text);
+        break;
+    }
+    case 1:
+        Announce("screen reader deletes " + std::to_string(a) + ".." + std::to_string(b) + " of " + Name(f));
+        i->editableTextInterface()->deleteText(a, b);
+        break;
+    case 2: {
+        const QString text = ShortNumber();
+        Announce("screen reader replaces the text of " + Name(f) + " with " + Describe(text));
+        i->editableTextInterface()->replaceText(0, n, text);
+        break;
+    }
+    default: {
+        const double v = (double(Below(2001)) - 1000) * std::pow(10.0, double(Below(600)) - 300);
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.6g", v);
+        Announce(std::string("screen reader writes the value ") + buf + " into " + Name(f));
+        FValueWritten = f;
+        i->valueInterface()->setCurrentValue(v);
+    }
+    }
 }
 
 } // namespace chaos

@@ -1,5 +1,6 @@
 #include "Runner.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Exceptions.h"
 #include "NumIO.h"
@@ -7,6 +8,7 @@
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -44,12 +46,19 @@ Runner::Runner(const Options& options) : FOpt(options), FRng(options.Seed)
         }
         ++FCounts.Reports;
     };
+    // A screen reader's view of the controls' accessibility events.
+    vornaccess::SetEventObserver([this](QAccessibleEvent* e) {
+        ++FCounts.AccessibleEvents;
+        if (QAccessibleInterface* i = e->accessibleInterface())
+            (void)i->text(QAccessible::Value);
+    });
 }
 
 Runner::~Runner()
 {
-    Application->OnException = nullptr;
     CloseWindows();
+    vornaccess::SetEventObserver({});
+    Application->OnException = nullptr;
 }
 
 void Runner::OpenWindows()
@@ -99,6 +108,7 @@ void Runner::Step()
     const uint64_t index = FIndex++;
     FCurrent = index;
     FStartup = false;
+    FValueWritten = nullptr;
     FChanged.clear();
     const Snapshot before = Take();
     Dispatch();
@@ -170,6 +180,8 @@ void Runner::Dispatch()
         Tick();
     else if (r < 950)
         Info();
+    else if (r < 975)
+        Assistive();
     else if (r < 990)
         MoveWindow();
     else

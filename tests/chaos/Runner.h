@@ -5,7 +5,9 @@
 // program's invariants are checked: the event returned and the event loop
 // still processes posted events, every field's text is valid for its input
 // format, L, XL and C agree with the formulas after each change, and every
-// exception reached the application's error report.
+// exception reached the application's error report. A screen reader's
+// edits and value writes come in through the accessibility interfaces,
+// and the controls' accessibility events are read as one would read them.
 #include "Oracle.h"
 
 #include <QHash>
@@ -36,6 +38,7 @@ struct Counts
 {
     uint64_t Keys = 0, Clicks = 0, Drags = 0, Hovers = 0, Pastes = 0, BigPastes = 0, Ticks = 0;
     uint64_t InfoShown = 0, Moves = 0, Restarts = 0, Skipped = 0, Changes = 0, Reports = 0;
+    uint64_t Assistive = 0, AccessibleEvents = 0;
 };
 
 class Runner : public QObject
@@ -82,6 +85,7 @@ private:
     void Info();
     void MoveWindow();
     void Restart();
+    void Assistive();
     QWidget* Reachable() const;
     QWidget* KeyTarget() const;
     QPoint RandomPoint(QWidget* window);
@@ -115,6 +119,7 @@ private:
     std::vector<std::string> FOther; // messages of the unexpected kinds
     bool FStartup = false;          // the event restarted the program
     QHash<const TNumIO2*, QString> FWritten; // texts last written by the window, not typed
+    const TNumIO2* FValueWritten = nullptr;  // field whose Value a screen reader wrote
     uint64_t FProbesSent = 0, FProbesSeen = 0;
     bool FFailed = false;
 };

@@ -118,6 +118,9 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         WriteAll("\n");
         WriteTrail();
     }
+    // The off-screen platform says this of every window made; it tells nothing.
+    if (type == QtWarningMsg && message.contains(QLatin1String("propagateSizeHints")))
+        return;
     if (PreviousHandler)
         PreviousHandler(type, context, message);
 }

@@ -94,14 +94,15 @@ int main(int argc, char** argv)
     }
     std::printf("random_events: seed %llu, %llu events: %llu keys, %llu clicks, %llu drags, %llu hovers, "
                 "%llu pastes (%llu of 1 MB), %llu caret ticks, Info shown %llu times, %llu moves, %llu restarts, "
-                "%llu left out; %llu changes checked against the formulas, %llu errors reported; %s\n",
+                "%llu left out, %llu screen-reader edits, %llu accessibility events; %llu changes checked against the formulas, %llu errors reported; %s\n",
                 static_cast<unsigned long long>(setup.Run.Seed), static_cast<unsigned long long>(setup.Run.Events),
                 static_cast<unsigned long long>(c.Keys), static_cast<unsigned long long>(c.Clicks),
                 static_cast<unsigned long long>(c.Drags), static_cast<unsigned long long>(c.Hovers),
                 static_cast<unsigned long long>(c.Pastes), static_cast<unsigned long long>(c.BigPastes),
                 static_cast<unsigned long long>(c.Ticks), static_cast<unsigned long long>(c.InfoShown),
                 static_cast<unsigned long long>(c.Moves), static_cast<unsigned long long>(c.Restarts),
-                static_cast<unsigned long long>(c.Skipped), static_cast<unsigned long long>(c.Changes),
+                static_cast<unsigned long long>(c.Skipped), static_cast<unsigned long long>(c.Assistive),
+                static_cast<unsigned long long>(c.AccessibleEvents), static_cast<unsigned long long>(c.Changes),
                 static_cast<unsigned long long>(c.Reports), ok ? "all invariants held" : "FAILED");
     return ok ? 0 : 1;
 }
