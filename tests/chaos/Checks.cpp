@@ -64,7 +64,7 @@ std::string Number(double v)
     return buf;
 }
 
-// One value a handler stores: which control, its decimals, the outcome.
+// One value a handler stores: into which control, and the outcome.
 struct Output
 {
     char Which; // 'L', 'X' or 'C'
