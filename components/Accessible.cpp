@@ -4,6 +4,7 @@
 // static text named by what they show.
 #include "Accessible.h"
 
+#include "Application.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
@@ -217,8 +218,12 @@ public:
         const bool fresh = next.isEmpty() || next == u"-" || next == u"+";
         if (next == old || (!fresh && !f->CheckValidity(next)))
             return;
-        FieldAccess::Edit(f, next, b + static_cast<int>(text.size()));
-        CaretMoved(f);
+        // Called by the platform's accessibility code: an error of the
+        // change handler goes to the error report, as from a typed edit.
+        GuardedCall(f, [&] {
+            FieldAccess::Edit(f, next, b + static_cast<int>(text.size()));
+            CaretMoved(f);
+        });
     }
 
     // --- Value -----------------------------------------------------------
@@ -226,7 +231,7 @@ public:
     void setCurrentValue(const QVariant& value) override
     {
         if (!field()->ReadOnly() && field()->Enabled())
-            field()->SetNioValue(value.toDouble());
+            GuardedCall(field(), [&] { field()->SetNioValue(value.toDouble()); });
     }
     QVariant maximumValue() const override { return field()->RangeHigh(); }
     QVariant minimumValue() const override { return field()->RangeLow(); }

@@ -226,6 +226,27 @@ TEST_F(Accessibility, EditableTextPassesTheEmptyTextAndALoneSign)
     EXPECT_EQ(changed.count(), 2);
 }
 
+// A screen reader's edit or value is applied outside any key or mouse
+// handler: an error it causes goes to the error report as a typed one does,
+// and never back into the platform's accessibility code.
+TEST_F(Accessibility, ErrorsOfEditsAndValuesReachTheErrorReport)
+{
+    // Emptying XL divides by zero in the window's handler; L becomes 0.
+    QAccessibleInterface* xl = Iface(frmMain->nioXL);
+    EXPECT_NO_THROW(xl->editableTextInterface()->deleteText(0, xl->textInterface()->characterCount()));
+    EXPECT_EQ(frmMain->nioXL->Text(), QString());
+    EXPECT_EQ(frmMain->nioL->Text(), QStringLiteral("0.000"));
+    EXPECT_EQ(Reports(), std::vector<QString>{QStringLiteral("Floating point division by zero")});
+
+    // An integer field cannot take a value of 2^63 or more.
+    ClearReports();
+    TNumIO2 f;
+    f.SetInFormatType(itInt);
+    EXPECT_NO_THROW(Iface(&f)->valueInterface()->setCurrentValue(1e300));
+    EXPECT_EQ(f.Text(), QStringLiteral("0"));
+    EXPECT_EQ(Reports(), std::vector<QString>{QStringLiteral("Invalid floating point operation")});
+}
+
 TEST_F(Accessibility, ValueInterfaceReportsRangeAndWritesTheValue)
 {
     TNumIO2* f = frmMain->nioXL;
