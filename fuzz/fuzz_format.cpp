@@ -18,18 +18,6 @@
 
 namespace {
 
-// Runs `convert`; a project exception is an answer, any other a fault.
-bool Converts(const std::function<void()>& convert)
-{
-    try {
-        convert();
-        return true;
-    } catch (const Exception& e) {
-        FUZZ_CHECK(!e.Message().isEmpty(), QStringLiteral("an exception without a message"));
-        return false;
-    }
-}
-
 // A fixed or general text of this process's locale as a number.
 long double ValueOf(QString text)
 {

@@ -18,17 +18,6 @@
 
 namespace {
 
-bool Converts(const std::function<void()>& convert)
-{
-    try {
-        convert();
-        return true;
-    } catch (const Exception& e) {
-        FUZZ_CHECK(!e.Message().isEmpty(), QStringLiteral("an exception without a message"));
-        return false;
-    }
-}
-
 // The keys that edit a number, and some that must be refused.
 constexpr Qt::Key Keys[] = {
     Qt::Key_0,     Qt::Key_1,     Qt::Key_2,     Qt::Key_3,         Qt::Key_4,      Qt::Key_5,

@@ -13,15 +13,6 @@
 #include <cstring>
 #include <exception>
 
-namespace {
-// Qt aborts with a trace when it finds no display; say it plainly instead.
-bool HasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!HasDisplay()) {

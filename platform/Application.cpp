@@ -65,6 +65,12 @@ void TApplication::ShowException(const std::exception& e)
     box.exec();
 }
 
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void MessageBeep()
 {
     ++Beeps;

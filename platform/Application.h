@@ -66,6 +66,11 @@ void GuardedCall(QObject* sender, F&& f)
     }
 }
 
+// Whether Qt has a display to open windows on: a platform is named, or an X
+// or Wayland display is set. Qt aborts with a trace when it finds none, so a
+// program asks first and says it plainly.
+bool HasDisplay();
+
 // The simple beep; counted so that tests can see it.
 void MessageBeep();
 int BeepCount();

@@ -112,3 +112,14 @@ QString Quoted(const QString& s)
     }
     return out + QLatin1Char('"');
 }
+
+bool Converts(const std::function<void()>& convert)
+{
+    try {
+        convert();
+        return true;
+    } catch (const Exception& e) {
+        FUZZ_CHECK(!e.Message().isEmpty(), QStringLiteral("an exception without a message"));
+        return false;
+    }
+}

@@ -8,6 +8,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
+#include <functional>
 
 // Starts the one QApplication of the process; later calls do nothing.
 void StartQt();
@@ -21,6 +22,11 @@ void StartQt();
         if (!(cond))                                                                                                   \
             FuzzFail(#cond, (detail));                                                                                 \
     } while (false)
+
+// Runs `convert`: true when it returns, false when it throws one of the
+// project's exceptions (which must carry a message); any other exception is
+// a fault and goes on to the fuzzer.
+bool Converts(const std::function<void()>& convert);
 
 // A text of at most maxLength characters. The first byte chooses how the
 // bytes become characters: as Latin-1, as UTF-16 code units, or each byte as
