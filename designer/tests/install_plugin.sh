@@ -18,6 +18,9 @@ trap 'rm -rf "$prefix"' EXIT
 "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 plugin=$prefix/$plugins/designer/libvorn_designer.so
 [ -f "$plugin" ] || fail "no plugin at $plugin"
-ldd "$plugin" | grep -q "libVornControls.so.1 => $prefix/" ||
-    fail "the plugin does not find libVornControls in its own prefix: $(ldd "$plugin" | grep Vorn)"
+# Read whole before matching: grep -q stopping early would end ldd with
+# SIGPIPE, which pipefail counts as a failure.
+libs=$(ldd "$plugin")
+grep -q "libVornControls.so.1 => $prefix/" <<<"$libs" ||
+    fail "the plugin does not find libVornControls in its own prefix: $(grep Vorn <<<"$libs")"
 VORN_DESIGNER_PLUGIN=$plugin QT_QPA_PLATFORM=offscreen "$tests" --gtest_filter='DesignerPlugin.*'

@@ -39,7 +39,9 @@ check_installed() {
     [ "$libdir" != . ] || fail "no libVornControls.so.1.1 under $prefix"
     [ "$(readlink "$libdir/libVornControls.so.1")" = libVornControls.so.1.1 ] || fail "libVornControls.so.1 is not a link to libVornControls.so.1.1"
     [ "$(readlink "$libdir/libVornControls.so")" = libVornControls.so.1 ] || fail "libVornControls.so is not a link to libVornControls.so.1"
-    objdump -p "$libdir/libVornControls.so.1.1" | grep -q 'SONAME *libVornControls\.so\.1$' || fail "the library's SONAME is not libVornControls.so.1"
+    # Read whole: grep -q stopping early could end objdump with SIGPIPE.
+    headers=$(objdump -p "$libdir/libVornControls.so.1.1")
+    grep -q 'SONAME *libVornControls\.so\.1$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.1"
     local header
     for header in "$source_dir"/components/*.h "$source_dir"/platform/*.h; do
         [ -f "$prefix/include/vorn/$(basename "$header")" ] || fail "$(basename "$header") is not installed in include/vorn"
