@@ -14,6 +14,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
+#include <algorithm>
 #include <limits>
 
 namespace vornaccess {
@@ -87,9 +88,23 @@ void Send(QAccessibleEvent& ev)
     QAccessible::updateAccessibility(&ev);
 }
 
-int Clamp(int v, int lo, int hi)
+// The stretch between two offsets, in either order, kept within a text of
+// n characters.
+struct TRange
 {
-    return v < lo ? lo : (v > hi ? hi : v);
+    int Begin, End;
+};
+TRange Within(int a, int b, int n)
+{
+    return {std::clamp(qMin(a, b), 0, n), std::clamp(qMax(a, b), 0, n)};
+}
+
+// The characters from start to end of t, as the text interface hands them
+// out: offsets beyond the text are cut to it.
+QString Slice(const QString& t, int start, int end)
+{
+    const TRange r = Within(start, qMax(start, end), static_cast<int>(t.size()));
+    return t.mid(r.Begin, r.End - r.Begin);
 }
 
 class TNumIO2Accessible : public QAccessibleWidget,
@@ -164,24 +179,19 @@ public:
     {
         if (selectionIndex != 0)
             return;
-        const int n = characterCount();
-        const int b = Clamp(qMin(startOffset, endOffset), 0, n);
-        const int e = Clamp(qMax(startOffset, endOffset), 0, n);
-        FieldAccess::SetSelection(field(), b, e);
+        const TRange r = Within(startOffset, endOffset, characterCount());
+        FieldAccess::SetSelection(field(), r.Begin, r.End);
         CaretMoved(field());
     }
     int cursorPosition() const override { return field()->CaretPos(); }
     void setCursorPosition(int position) override
     {
-        FieldAccess::SetCaret(field(), Clamp(position, 0, characterCount()));
+        FieldAccess::SetCaret(field(), std::clamp(position, 0, characterCount()));
         CaretMoved(field());
     }
     QString text(int startOffset, int endOffset) const override
     {
-        const QString t = field()->Text();
-        const int b = Clamp(startOffset, 0, static_cast<int>(t.size()));
-        const int e = Clamp(endOffset, b, static_cast<int>(t.size()));
-        return t.mid(b, e - b);
+        return Slice(field()->Text(), startOffset, endOffset);
     }
     int characterCount() const override { return static_cast<int>(field()->Text().size()); }
     QRect characterRect(int offset) const override
@@ -210,10 +220,8 @@ public:
         if (f->ReadOnly() || !f->Enabled())
             return;
         const QString old = f->Text();
-        const int n = static_cast<int>(old.size());
-        const int b = Clamp(qMin(startOffset, endOffset), 0, n);
-        const int e = Clamp(qMax(startOffset, endOffset), 0, n);
-        const QString next = old.left(b) + text + old.mid(e);
+        const TRange r = Within(startOffset, endOffset, static_cast<int>(old.size()));
+        const QString next = old.left(r.Begin) + text + old.mid(r.End);
         // The typed-edit rule: the empty text and a lone sign pass.
         const bool fresh = next.isEmpty() || next == u"-" || next == u"+";
         if (next == old || (!fresh && !f->CheckValidity(next)))
@@ -221,7 +229,7 @@ public:
         // Called by the platform's accessibility code: an error of the
         // change handler goes to the error report, as from a typed edit.
         GuardedCall(f, [&] {
-            FieldAccess::Edit(f, next, b + static_cast<int>(text.size()));
+            FieldAccess::Edit(f, next, r.Begin + static_cast<int>(text.size()));
             CaretMoved(f);
         });
     }
@@ -282,10 +290,7 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override
     {
-        const QString t = label()->ShownText();
-        const int b = Clamp(startOffset, 0, static_cast<int>(t.size()));
-        const int e = Clamp(endOffset, b, static_cast<int>(t.size()));
-        return t.mid(b, e - b);
+        return Slice(label()->ShownText(), startOffset, endOffset);
     }
     int characterCount() const override { return static_cast<int>(label()->ShownText().size()); }
     // Like a line edit, the label hands out no character rectangles.

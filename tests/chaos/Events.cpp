@@ -75,6 +75,13 @@ std::string At(QPoint p)
     return "(" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ")";
 }
 
+// The widget under p (window coordinates): a child, else the window itself.
+QWidget* WidgetAt(QWidget* window, const QPoint& p)
+{
+    QWidget* child = window->rect().contains(p) ? window->childAt(p) : nullptr;
+    return child ? child : window;
+}
+
 } // namespace
 
 QWidget* Runner::Reachable() const
@@ -158,9 +165,7 @@ void Runner::Click(bool twice)
 {
     QWidget* window = Reachable();
     const QPoint p = RandomPoint(window);
-    QWidget* target = window->rect().contains(p) ? window->childAt(p) : nullptr;
-    if (!target)
-        target = window;
+    QWidget* target = WidgetAt(window, p);
     const QPoint local = target->mapFrom(window, p);
     const Qt::MouseButton button = Chance(900) ? Qt::LeftButton : (Chance(500) ? Qt::RightButton : Qt::MiddleButton);
     const Qt::KeyboardModifiers mods = Chance(900) ? Qt::NoModifier : Qt::ShiftModifier;
@@ -186,9 +191,7 @@ void Runner::Drag()
 {
     QWidget* window = Reachable();
     const QPoint p = RandomPoint(window);
-    QWidget* target = window->rect().contains(p) ? window->childAt(p) : nullptr;
-    if (!target)
-        target = window;
+    QWidget* target = WidgetAt(window, p);
     std::vector<QPoint> path{target->mapFrom(window, p)};
     for (uint64_t n = 1 + Below(5); n > 0; --n)
         path.push_back(target->mapFrom(window, RandomPoint(window)));
@@ -211,9 +214,7 @@ void Runner::Hover()
 {
     QWidget* window = Reachable();
     const QPoint p = RandomPoint(window);
-    QWidget* target = window->rect().contains(p) ? window->childAt(p) : nullptr;
-    if (!target)
-        target = window;
+    QWidget* target = WidgetAt(window, p);
     const QPoint local = target->mapFrom(window, p);
     Announce("hover over " + Name(target) + " at " + At(local));
     QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
