@@ -1,6 +1,7 @@
 #include "FormLoader.h"
 
 #include "Application.h"
+#include "Exceptions.h"
 #include "FormValues.h"
 #include "FormWindow.h"
 #include "UiTree.h"
@@ -423,6 +424,29 @@ void TLoader::ApplyFont(const TTarget& t, const TUiNode& value) const
     t.Widget->setFont(*font);
 }
 
+// Writes a published property through the meta-call of the class that
+// declares it, not through QMetaProperty::write: a setter may refuse a value
+// by throwing (a field told a value its format cannot show), and Qt's core
+// library, built without exceptions, cannot pass an exception on. The
+// refusal's message is returned in `refused`. False when the value cannot be
+// converted to the property's type or the property is read-only.
+bool WriteProperty(QObject* object, const QMetaProperty& prop, QVariant value, QString& refused)
+{
+    const QMetaObject* owner = prop.enclosingMetaObject();
+    if (!prop.isWritable() || !owner || !owner->d.static_metacall)
+        return prop.isWritable() && prop.write(object, value);
+    if (value.metaType() != prop.metaType() && !value.convert(prop.metaType()))
+        return false;
+    int status = -1;
+    void* argv[] = {value.data(), nullptr, &status};
+    try {
+        owner->d.static_metacall(object, QMetaObject::WriteProperty, prop.relativePropertyIndex(), argv);
+    } catch (const Exception& e) {
+        refused = e.Message();
+    }
+    return true;
+}
+
 // The published properties in the object's own order, whatever the order of
 // the file.
 void TLoader::WritePublished(const TTarget& t, std::vector<std::pair<int, const TUiNode*>> published) const
@@ -434,8 +458,11 @@ void TLoader::WritePublished(const TTarget& t, std::vector<std::pair<int, const 
         const TFormValue value = DecodeValue(prop, property->Children.front());
         if (!value.Error.isEmpty())
             Fail(t.Name, QString::fromLatin1(prop.name()), value.Error);
-        if (!prop.isWritable() || !prop.write(t.Object, value.Value))
+        QString refused;
+        if (!WriteProperty(t.Object, prop, value.Value, refused))
             Fail(t.Name, property->Attr("name"), QStringLiteral("the value cannot be written"));
+        if (!refused.isEmpty())
+            Fail(t.Name, property->Attr("name"), refused);
     }
 }
 

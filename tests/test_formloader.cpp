@@ -194,6 +194,10 @@ TEST_F(FormLoader, BadDescriptionsNameWindowControlAndProperty)
          R"(Window "dlgTest", control "probe1", property "FrameStyle": unknown value "fsDotted")"},
         {Describe(R"(<widget class="TProbe" name="probe1"><property name="Colour"><string>clPink</string></property></widget>)"),
          R"(Window "dlgTest", control "probe1", property "Colour": a colour is expected)"},
+        // A value the control itself refuses, by throwing from its setter.
+        {Describe(Field(R"(<property name="InputFormat"><enum>itHex</enum></property>
+                           <property name="Value"><double>1e300</double></property>)")),
+         R"(Window "dlgTest", control "nio1", property "Value": Invalid floating point operation)"},
         {Describe(QString(), R"(<property name="Color" stdset="0"><string>clPink</string></property>)"),
          R"(Window "dlgTest", property "Color": a colour is expected)"},
         {Describe(Field("") + Field("")), R"(Window "dlgTest", control "nio1": the name is used twice)"},
