@@ -70,11 +70,12 @@ void TfrmMain::FormCreate(QObject*)
     nlC->SetLabValue(CalcC());
 }
 
-// While the frequency reads as 0 or less the user is still typing it: L and
-// C keep their values.
+// Each handler waits while an input it needs reads as 0 or less: the user is
+// still typing it (an empty field, "-", "0", "0.5" on its way), so the other
+// values keep theirs and no division by zero reaches the error report.
 void TfrmMain::nioFreqChange(QObject*)
 {
-    if (nioFreq->GetNioValue() > 0) {
+    if (nioFreq->GetNioValue() > 0 && nioXL->GetNioValue() > 0) {
         nioL->SetNioValue(CalcL());
         nlC->SetLabValue(CalcC());
     }
@@ -84,13 +85,20 @@ void TfrmMain::nioFreqChange(QObject*)
 // the field shows it.
 void TfrmMain::nioLChange(QObject*)
 {
+    if (!(nioFreq->GetNioValue() > 0 && nioL->GetNioValue() > 0))
+        return;
     const long double t = FMul(nioFreq->GetNioValue(), TwoPi);
     nioXL->SetNioValue(ToDouble(FMul(t, nioL->GetNioValue())));
-    nlC->SetLabValue(CalcC());
+    // A very small L gives an XL that the field shows as 0.0; C, computed
+    // from XL as shown, then waits like the other values.
+    if (nioXL->GetNioValue() > 0)
+        nlC->SetLabValue(CalcC());
 }
 
 void TfrmMain::nioXLChange(QObject*)
 {
+    if (!(nioFreq->GetNioValue() > 0 && nioXL->GetNioValue() > 0))
+        return;
     nioL->SetNioValue(CalcL());
     nlC->SetLabValue(CalcC());
 }

@@ -399,6 +399,8 @@ protected:
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // Painted by Qt, also off screen (grab(), render()): the window exists.
+    void paintEvent(QPaintEvent* e) override;
     // The widget's own enabled state, also through its parent, is Enabled.
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -10,6 +10,15 @@
 
 using namespace numio;
 
+// Qt paints the field also off screen (grab(), render() of a window not
+// shown): its window exists from then on, as on its first show.
+void TNumIO2::paintEvent(QPaintEvent* e)
+{
+    if (FSuppressPaint)
+        CreateWnd();
+    TSurface::paintEvent(e);
+}
+
 void TNumIO2::Paint()
 {
     // Nothing is composed while the field is hidden (except in a form

@@ -95,6 +95,9 @@ void TRotLab::Repaint()
 
 void TRotLab::PaintLater()
 {
+    // Until the queued paint runs, a picture Qt asks for (grab(), render(),
+    // an expose) is composed from the new state.
+    MarkStale();
     if (FPaintQueued)
         return;
     FPaintQueued = true;

@@ -82,17 +82,46 @@ bool TSurface::event(QEvent* event)
 
 void TSurface::paintEvent(QPaintEvent*)
 {
-    // A picture of another size, or presented at another ratio than the
-    // widget's now (a change no event reported), is composed again first.
+    // A picture of another size, presented at another ratio than the
+    // widget's now (a change no event reported), or left stale by a Paint
+    // that found the control off screen, is composed again first. The last
+    // is how grab() and render() of a control whose window is not shown
+    // see it as it is now.
     FInPaintEvent = true;
-    if (LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF())
+    if (FStale || LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF()) {
+        FReading = true;
         GuardedCall(this, [this] { Paint(); });
+        FReading = false;
+    }
     FInPaintEvent = false;
     // The painter places a picture of ratio r at its logical size.
     QPainter p(this);
     if (FCopyMode == cmSrcAnd)
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     p.drawImage(QPointF(0, 0), FPicture);
+    CoverEdges(p);
+}
+
+void TSurface::CoverEdges(QPainter& p) const
+{
+    // At a fractional ratio the picture has floor(w * r) device columns, and
+    // Qt gives the widget the device pixels its window position rounds to:
+    // up to one more column and row, which nothing else paints under an
+    // opaque control. The picture's last column and row, stretched over one
+    // logical pixel past its end, fill them; the widget's clip keeps the
+    // strips inside it. At whole ratios the picture fills the widget exactly.
+    if (FPicture.isNull())
+        return;
+    const qreal r = FPicture.devicePixelRatio();
+    const int pw = FPicture.width(), ph = FPicture.height();
+    const qreal right = pw / r, bottom = ph / r;
+    const bool wider = right < width(), taller = bottom < height();
+    if (wider)
+        p.drawImage(QRectF(right, 0, 1, bottom), FPicture, QRectF(pw - 1, 0, 1, ph));
+    if (taller)
+        p.drawImage(QRectF(0, bottom, right, 1), FPicture, QRectF(0, ph - 1, pw, 1));
+    if (wider && taller)
+        p.drawImage(QRectF(right, bottom, 1, 1), FPicture, QRectF(pw - 1, ph - 1, 1, 1));
 }
 
 void TSurface::resizeEvent(QResizeEvent* event)

@@ -6,7 +6,8 @@
 // Pictures are composed at the widget's device pixel ratio (NewPicture) and
 // composed again when the widget moves to another screen or its ratio
 // changes. A control that is not on screen composes nothing: its picture is
-// marked stale and composed once, on its first show or when it is read.
+// marked stale and composed once, on its first show, when it is read, or
+// when Qt paints it off screen (grab() and render() of a hidden window).
 //
 // A control placed in a form designer (SetDesigning) follows the design-time
 // rules instead: Visible false leaves the widget on the form, and each
@@ -17,6 +18,8 @@
 
 #include <QImage>
 #include <QWidget>
+
+class QPainter;
 
 class TSurface : public QWidget
 {
@@ -68,6 +71,9 @@ protected:
     // or its picture is being read. Otherwise the picture is marked stale and
     // Paint stops there, after the steps that must run on every paint.
     bool ComposeNow();
+    // The state changed and the picture will be composed later (a queued
+    // paint): until then a paint event composes it first.
+    void MarkStale() { FStale = true; }
     void Present(QImage picture, TCopyMode mode = cmSrcCopy);
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -78,6 +84,10 @@ protected:
     virtual void DesigningChanged() {}
 
 private:
+    // Paints the device pixels at the right and bottom edges that a picture
+    // composed at a fractional ratio leaves uncovered.
+    void CoverEdges(QPainter& p) const;
+
     QImage FPicture;
     TCopyMode FCopyMode = cmSrcCopy;
     // The widget's device pixel ratio when the picture was presented.
@@ -86,7 +96,8 @@ private:
     int FCompositions = 0;
     // A Paint found the control off screen; the picture is out of date.
     bool FStale = false;
-    // Picture() is composing a stale picture.
+    // Picture() or paintEvent() is composing: the control's picture is
+    // wanted now, on screen or not (grab(), render()).
     bool FReading = false;
     bool FDesigning = false;
     // Visible was set to false at design time.

@@ -231,12 +231,15 @@ TEST_F(Accessibility, EditableTextPassesTheEmptyTextAndALoneSign)
 // and never back into the platform's accessibility code.
 TEST_F(Accessibility, ErrorsOfEditsAndValuesReachTheErrorReport)
 {
-    // Emptying XL divides by zero in the window's handler; L becomes 0.
-    QAccessibleInterface* xl = Iface(frmMain->nioXL);
-    EXPECT_NO_THROW(xl->editableTextInterface()->deleteText(0, xl->textInterface()->characterCount()));
-    EXPECT_EQ(frmMain->nioXL->Text(), QString());
-    EXPECT_EQ(frmMain->nioL->Text(), QStringLiteral("0.000"));
-    EXPECT_EQ(Reports(), std::vector<QString>{QStringLiteral("Floating point division by zero")});
+    // With f = 1e308 an L of 9 gives an XL beyond the range of a double in
+    // the window's handler; XL keeps its text.
+    frmMain->nioFreq->SetNioValue(1e308);
+    const QString xl = frmMain->nioXL->Text();
+    QAccessibleInterface* l = Iface(frmMain->nioL);
+    EXPECT_NO_THROW(l->editableTextInterface()->replaceText(0, l->textInterface()->characterCount(), QStringLiteral("9")));
+    EXPECT_EQ(frmMain->nioL->Text(), QStringLiteral("9"));
+    EXPECT_EQ(frmMain->nioXL->Text(), xl);
+    EXPECT_EQ(Reports(), std::vector<QString>{QStringLiteral("Floating point overflow")});
 
     // An integer field cannot take a value of 2^63 or more.
     ClearReports();

@@ -137,30 +137,67 @@ TEST_F(Calculator, NewXLRecomputesLAndC)
     EXPECT_EQ(Shown(), (QStringList{"7.100", "4.483", "200", "112.081"}));
 }
 
-TEST_F(Calculator, EmptyXLReportsDivisionByZeroAndKeepsC)
+// While f, L or XL reads as 0 or less the user is still typing it: the other
+// values stay as they were once the field was emptied, no error report
+// opens, and every key reaches the field.
+TEST_F(Calculator, InputsReadingZeroOrLessWaitWithoutAReport)
 {
-    Focus(frmMain->nioXL);
-    for (qsizetype n = frmMain->nioXL->Text().size(); n > 1; --n)
-        QTest::keyClick(frmMain->nioXL, Qt::Key_Backspace);
-    const QString c = frmMain->nlC->DisplayText();
-    ASSERT_TRUE(Reports().empty());
-
-    QTest::keyClick(frmMain->nioXL, Qt::Key_Backspace);
-    EXPECT_EQ(frmMain->nioXL->Text(), "");
-    EXPECT_EQ(frmMain->nioL->Text(), "0.000");
-    EXPECT_EQ(frmMain->nlC->DisplayText(), c);
-    EXPECT_EQ(Reports(), std::vector<QString>{"Floating point division by zero"});
+    const std::vector<std::pair<TNumIO2*, std::vector<QString>>> cases{
+        {frmMain->nioL, {"0", "0.", "0.0", "-", "-2"}},
+        {frmMain->nioXL, {"0", "0.", "-", "-5"}},
+        {frmMain->nioFreq, {"0", "-", "-0.5"}},
+    };
+    for (const auto& [field, texts] : cases) {
+        const int i = field == frmMain->nioFreq ? 0 : field == frmMain->nioL ? 1 : 2;
+        Clear(field);
+        QStringList before = Shown();
+        before.removeAt(i);
+        for (const QString& text : texts) {
+            Clear(field);
+            QTest::keyClicks(field, text);
+            EXPECT_EQ(field->Text(), text);
+            QStringList others = Shown();
+            others.removeAt(i);
+            EXPECT_EQ(others.join(' ').toStdString(), before.join(' ').toStdString())
+                << field->objectName().toStdString() << " \"" << text.toStdString() << '"';
+        }
+    }
+    EXPECT_TRUE(Reports().empty());
 }
 
-TEST_F(Calculator, ZeroOverZeroReportsAnInvalidOperation)
+// Typed key by key, L = 0.5 passes through "0" and "0." on its way; the
+// result follows from the last key.
+TEST_F(Calculator, TypingLKeyByKeyReachesItsValue)
+{
+    Clear(frmMain->nioL);
+    QTest::keyClicks(frmMain->nioL, "0.5");
+    // 2 pi * 7.1 * 0.5 = 22.305..., shown as 22.3; C from 22.3 is 1005.210.
+    EXPECT_EQ(Shown(), (QStringList{"7.100", "0.5", "22.3", "1005.210"}));
+    EXPECT_TRUE(Reports().empty());
+}
+
+// An XL with an empty frequency: the frequency is still being typed, so
+// nothing follows it either.
+TEST_F(Calculator, XLWaitsForAFrequencyAboveZero)
 {
     Clear(frmMain->nioFreq);
-    QTest::keyClicks(frmMain->nioFreq, "0");
     const QStringList before = Shown();
-    Clear(frmMain->nioXL);
-    ASSERT_FALSE(Reports().empty());
-    EXPECT_EQ(Reports().back(), "Invalid floating point operation");
-    EXPECT_EQ(frmMain->nioL->Text(), before[1]); // the faulting divisions stored nothing
+    Retype(frmMain->nioXL, "200");
+    EXPECT_EQ(Shown(), (QStringList{"", before[1], "200", before[3]}));
+    EXPECT_TRUE(Reports().empty());
+}
+
+// A result too large for a double is not a zero input: it still reaches
+// the error report, and what the handler had not stored stays.
+TEST_F(Calculator, OverflowStillReachesTheErrorReport)
+{
+    frmMain->nioFreq->SetNioValue(1e308);
+    Clear(frmMain->nioL); // L's texts on the way overflow too
+    ClearReports();
+    const QStringList before = Shown();
+    QTest::keyClicks(frmMain->nioL, "9"); // XL = 2 pi * 1e308 * 9
+    EXPECT_EQ(Reports(), std::vector<QString>{"Floating point overflow"});
+    EXPECT_EQ(frmMain->nioXL->Text(), before[2]);
     EXPECT_EQ(frmMain->nlC->DisplayText(), before[3]);
 }
 

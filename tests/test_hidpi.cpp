@@ -4,6 +4,8 @@
 #include "Application.h"
 #include "NumIO.h"
 #include "NumLab.h"
+#include "RasterLab.h"
+#include "RotLab.h"
 #include "TestSupport.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
@@ -135,6 +137,90 @@ TEST(ComposeOnlyWhatIsSeen, AnOffScreenLabelComposesOnItsFirstShow)
     EXPECT_EQ(read.Compositions(), 1);
     shown.SetLabValue(2.5);
     EXPECT_EQ(shown.Compositions(), 2);
+}
+
+// grab() and render() of a control whose window is not shown (a page not
+// shown yet, a window printed or made into a thumbnail) show it as it is
+// now: the same pixels as its twin in a shown window, before and after a
+// change written while it was off screen.
+TEST(ComposeOnlyWhatIsSeen, GrabAndRenderOffScreenShowTheControlAsItIsNow)
+{
+    struct Case
+    {
+        const char* Name;
+        std::function<TSurface*(QWidget*)> Make;
+        std::function<void(TSurface*)> Change;
+    };
+    const std::vector<Case> cases{
+        {"TNumLab",
+         [](QWidget* p) {
+             auto* l = new TNumLab(p);
+             SetUpLabel(*l);
+             l->SetLabValue(1.0);
+             return l;
+         },
+         [](TSurface* c) { static_cast<TNumLab*>(c)->SetLabValue(123456.0); }},
+        {"TNumIO2",
+         [](QWidget* p) {
+             auto* f = new TNumIO2(p);
+             SetUpField(*f);
+             return f;
+         },
+         [](TSurface* c) { static_cast<TNumIO2*>(c)->SetNioValue(14.2); }},
+        {"TRasterLab",
+         [](QWidget* p) {
+             auto* r = new TRasterLab(p);
+             r->resize(160, 30);
+             r->SetLabText(QStringLiteral("7.1"));
+             return r;
+         },
+         [](TSurface* c) { static_cast<TRasterLab*>(c)->SetLabText(QStringLiteral("14.2 MHz")); }},
+        {"TRotLab",
+         [](QWidget* p) {
+             auto* r = new TRotLab(p);
+             r->resize(90, 90);
+             r->SetCaption(QStringLiteral("Coil"));
+             return r;
+         },
+         [](TSurface* c) {
+             static_cast<TRotLab*>(c)->SetCaption(QStringLiteral("Tuning"));
+             static_cast<TRotLab*>(c)->SetTextAngle(45);
+         }},
+    };
+    // How many pixels differ, all of them when the sizes do.
+    const auto differing = [](const QImage& a, const QImage& b) {
+        if (a.size() != b.size())
+            return int(a.width() * a.height());
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    };
+    const auto rendered = [](QWidget* w) {
+        QImage img(w->size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::gray);
+        w->render(&img);
+        return img;
+    };
+    for (const Case& c : cases) {
+        QWidget hidden, shown;
+        TSurface* off = c.Make(&hidden);
+        TSurface* on = c.Make(&shown);
+        shown.resize(200, 100);
+        shown.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        for (int step = 0; step < 2; ++step) {
+            if (step == 1) {
+                c.Change(off);
+                c.Change(on);
+            }
+            EXPECT_EQ(differing(off->grab().toImage(), on->grab().toImage()), 0) << c.Name << " step " << step;
+            EXPECT_EQ(differing(rendered(off), rendered(on)), 0) << c.Name << " step " << step;
+        }
+        EXPECT_FALSE(off->isVisible());
+    }
+    EXPECT_TRUE(Reports().empty());
 }
 
 // The controls among a window's children (TSurface has no meta-object of

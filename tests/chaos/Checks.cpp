@@ -145,10 +145,18 @@ bool Runner::CheckHandler(TNumIO2* changed, const Snapshot* before, const std::v
 {
     TfrmMain* w = frmMain;
     const double f = w->nioFreq->GetNioValue(), l = w->nioL->GetNioValue(), xl = w->nioXL->GetNioValue();
+    // A handler waits while an input it needs reads as 0 or less (the start
+    // computes from the described values and has no such wait); after a new
+    // L, C waits for an XL shown above 0.
+    const bool waits = changed && !(f > 0 && (changed == w->nioL ? l : xl) > 0);
     std::vector<Output> outputs;
-    if (changed == w->nioL)
+    if (waits)
+        outputs = {};
+    else if (changed == w->nioL && xl > 0)
         outputs = {{'X', ReactanceOf(f, l)}, {'C', CapacitanceOf(f, xl)}};
-    else if (changed != w->nioFreq || f > 0)
+    else if (changed == w->nioL)
+        outputs = {{'X', ReactanceOf(f, l)}};
+    else
         outputs = {{'L', InductanceOf(f, xl)}, {'C', CapacitanceOf(f, xl)}};
     // Inputs that the handler only reads keep their texts.
     if (before && ((changed == w->nioFreq && w->nioXL->Text() != before->XL) ||
@@ -178,10 +186,15 @@ bool Runner::CheckHandler(TNumIO2* changed, const Snapshot* before, const std::v
             return Fail(name + " is " + Number(shown) + ", the formula gives " + Number(o.Expected.Value) +
                         " (f " + Number(f) + ", L " + Number(l) + ", XL " + Number(xl) + ")");
     }
-    // A frequency of 0 or less is still being typed: nothing follows it.
-    if (before && changed == w->nioFreq && !(f > 0) &&
-        (w->nioL->Text() != before->L || w->nlC->Value() != before->C))
-        return Fail("a frequency of " + Number(f) + " changed L or C");
+    // An input of 0 or less is still being typed: nothing follows it.
+    if (before && waits &&
+        ((changed != w->nioL && w->nioL->Text() != before->L) ||
+         (changed != w->nioXL && w->nioXL->Text() != before->XL) || w->nlC->Value() != before->C))
+        return Fail("an input of 0 or less (f " + Number(f) + ", L " + Number(l) + ", XL " + Number(xl) +
+                    ") changed another value");
+    // After a new L, an XL shown as 0 leaves C as it was.
+    if (before && changed == w->nioL && !waits && !(xl > 0) && w->nlC->Value() != before->C)
+        return Fail("an XL shown as " + Number(xl) + " changed C");
     const std::vector<Fault> want = expected == Fault::None ? std::vector<Fault>{} : std::vector<Fault>{expected};
     if (faults != want) {
         std::string got;

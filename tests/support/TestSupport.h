@@ -12,7 +12,14 @@
 #include <QString>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
+
+// GoogleTest prints a QString, in a failed expectation, as its text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Messages of the exceptions handed to Application->HandleException since
 // the last ClearReports(); the test main records them instead of showing a
