@@ -1,5 +1,6 @@
 // Program entry of the Korvel Tuning Coil Calculator.
 #include "Application.h"
+#include "DesignedLook.h"
 #include "Exceptions.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    UseDesignedLook();
     // Every window shows the program's icon (drawn by Qt's SVG plugin when it is installed).
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvel-tuning-coil.svg")));
     try {

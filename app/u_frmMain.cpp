@@ -45,6 +45,11 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         Info1 = FormMember<QAction>(o, w, QStringLiteral("Info1"));
         Exit1 = FormMember<QAction>(o, w, QStringLiteral("Exit1"));
     });
+    // Tab reaches only Exit; these keys take the keyboard into the fields,
+    // in the window's order, with no menu or standard key on them.
+    nioFreq->SetFocusShortcut(QKeySequence(Qt::ALT | Qt::Key_1));
+    nioL->SetFocusShortcut(QKeySequence(Qt::ALT | Qt::Key_2));
+    nioXL->SetFocusShortcut(QKeySequence(Qt::ALT | Qt::Key_3));
 }
 
 // C = 10^6 / (2 pi f XL), in pF from MHz and ohm.

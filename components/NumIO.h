@@ -8,6 +8,7 @@
 #include "Surface.h"
 #include "vornbase.h"
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -234,6 +235,13 @@ public:
     void UpdateTimer();
     void SetFocus();
     void Click();
+    // A key that puts the focus into the field from anywhere in its window,
+    // with the whole text selected so that typing replaces it (as a line
+    // edit does for a shortcut); assistive technology reports it as the
+    // field's keyboard shortcut. It works while the field is shown and
+    // enabled. Empty (the default): none.
+    QKeySequence FocusShortcut() const;
+    void SetFocusShortcut(const QKeySequence& Key);
     // The hidden window whose timer 1 blinks the caret.
     TMessageTimer* CaretTimer() const { return FCaretTimerH.get(); }
 
@@ -470,6 +478,8 @@ private:
     int FButHeight = 28;
     TColor FButColor = clSilver;
     std::unique_ptr<TMessageTimer> FCaretTimerH;
+    // Made on the first SetFocusShortcut; a child of the field.
+    class QShortcut* FFocusShortcut = nullptr;
     QString FInBuffer;
     int FCaretPos = 0;
     bool FCaretVisib = true;

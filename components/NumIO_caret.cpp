@@ -6,6 +6,7 @@
 #include "Application.h"
 
 #include <QFocusEvent>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -79,6 +80,29 @@ void TNumIO2::SetFocus()
     setFocus(Qt::OtherFocusReason);
     if (!FReadOnly)
         UpdateTimer();
+}
+
+QKeySequence TNumIO2::FocusShortcut() const
+{
+    return FFocusShortcut ? FFocusShortcut->key() : QKeySequence();
+}
+
+void TNumIO2::SetFocusShortcut(const QKeySequence& Key)
+{
+    if (!FFocusShortcut) {
+        // Active while the field's window is the active one (Qt also asks
+        // that the field be shown and enabled).
+        FFocusShortcut = new QShortcut(this);
+        FFocusShortcut->setContext(Qt::WindowShortcut);
+        connect(FFocusShortcut, &QShortcut::activated, this, [this] {
+            GuardedCall(this, [this] {
+                setFocus(Qt::ShortcutFocusReason);
+                SetSelBegin(0);
+                SetSelEnd(int(FInBuffer.size()));
+            });
+        });
+    }
+    FFocusShortcut->setKey(Key);
 }
 
 void TNumIO2::Click()

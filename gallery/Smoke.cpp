@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "GalleryPage.h"
 #include "GalleryWindow.h"
+#include "RasterLab.h"
 #include "Surface.h"
 
 #include <QEventLoop>
@@ -39,6 +40,31 @@ int Unpainted(const TGalleryPage& page)
     return faults;
 }
 
+// Dot-matrix labels that stand still with their first column of dots cut,
+// as a frame drawn over text that starts on it cuts it: each dot's pixel
+// columns are alike (lit, dimmed or background), so the first dot's left
+// column must match its right one on every row.
+int CutText(const TGalleryPage& page)
+{
+    int faults = 0;
+    for (TRasterLab* label : page.findChildren<TRasterLab*>()) {
+        if (!label->isVisible() || label->ScrollMode() != rasterlab::rdsmOff || label->DotSize() < 2)
+            continue;
+        const QImage& picture = label->Picture();
+        const qreal r = picture.devicePixelRatio();
+        const int left = int(label->PosX() * r), right = int((label->PosX() + label->DotSize()) * r) - 1;
+        for (int y = 0; y < picture.height(); ++y) {
+            if (picture.pixel(left, y) != picture.pixel(right, y)) {
+                std::fprintf(stderr, "%s: the frame of %s covers its first column of dots\n",
+                             qPrintable(page.Title()), qPrintable(label->objectName()));
+                ++faults;
+                break;
+            }
+        }
+    }
+    return faults;
+}
+
 } // namespace
 
 int RunSmoke(TfrmGallery& gallery)
@@ -56,6 +82,7 @@ int RunSmoke(TfrmGallery& gallery)
         RunEvents(PageMilliseconds);
         gallery.grab();
         faults += Unpainted(*gallery.Pages()[static_cast<size_t>(i)]);
+        faults += CutText(*gallery.Pages()[static_cast<size_t>(i)]);
     }
     Application->OnException = nullptr;
     return faults;

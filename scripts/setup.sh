@@ -33,6 +33,8 @@ if [ "$mode" = test ]; then
     libgtest-dev libgmock-dev    # unit tests
     libbenchmark-dev             # benchmarks
     xvfb xauth xdotool x11-utils # end-to-end tests on a virtual X server
+    imagemagick                  # import: the end-to-end test reads the window's colours
+    adwaita-qt6                  # Adwaita-Dark, the dark desktop style the program is tried under
     fonts-dejavu-core            # the font the GUI tests measure with
     desktop-file-utils           # checks the installed desktop entry
     pkgconf                      # builds the example from the installed pkg-config file

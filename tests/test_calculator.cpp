@@ -7,6 +7,7 @@
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -101,6 +102,36 @@ TEST_F(Calculator, FocusStartsOnExitAndTabNeverEntersAField)
     EXPECT_EQ(QApplication::focusWidget(), frmMain->nioL);
     QTest::keyClick(frmMain->nioL, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), frmMain->btnExit);
+}
+
+// Alt+1, Alt+2 and Alt+3 take the keyboard into the three fields from
+// anywhere in the window, a field included, with the text selected so that
+// typing replaces it; a screen reader is told each field's key. Tab still
+// reaches only Exit.
+TEST_F(Calculator, EachFieldHasAKeyThatPutsTheFocusIntoItReadyForTyping)
+{
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    const std::vector<std::pair<TNumIO2*, QString>> keys{
+        {frmMain->nioFreq, "Alt+1"}, {frmMain->nioL, "Alt+2"}, {frmMain->nioXL, "Alt+3"}};
+    QWidget* from = frmMain->btnExit;
+    for (const auto& [field, key] : keys) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Accelerator), key);
+        const QString text = Shown().join(' ');
+        QTest::keySequence(from, QKeySequence(key));
+        EXPECT_EQ(QApplication::focusWidget(), field) << key.toStdString();
+        EXPECT_EQ(field->SelBegin(), 0);
+        EXPECT_EQ(field->SelEnd(), field->Text().size());
+        EXPECT_EQ(Shown().join(' '), text) << "the key reached a field as typing";
+        from = field;
+    }
+    QTest::keyClick(frmMain->nioXL, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->btnExit);
+
+    QTest::keySequence(frmMain->btnExit, QKeySequence("Alt+2"));
+    QTest::keyClicks(frmMain->nioL, "2");
+    EXPECT_EQ(Shown(), (QStringList{"7.100", "2", "89.2", "251.303"}));
+    EXPECT_TRUE(Reports().empty());
 }
 
 TEST_F(Calculator, NewFrequencyKeepsXLAndRecomputesLAndC)
