@@ -133,18 +133,10 @@ public:
             return d;
         }
         case QAccessible::Value: return field()->Text();
+        // Qt's AT-SPI bridge gives it as the key binding of the field's actions.
         case QAccessible::Accelerator: return field()->FocusShortcut().toString(QKeySequence::NativeText);
         default: return QAccessibleWidget::text(t);
         }
-    }
-
-    // The focus shortcut is also the key of the set-focus action, which is
-    // where AT-SPI screen readers read a widget's shortcut.
-    QStringList keyBindingsForAction(const QString& actionName) const override
-    {
-        if (actionName == setFocusAction() && !field()->FocusShortcut().isEmpty())
-            return {field()->FocusShortcut().toString(QKeySequence::NativeText)};
-        return QAccessibleWidget::keyBindingsForAction(actionName);
     }
 
     QAccessible::State state() const override

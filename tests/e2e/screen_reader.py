@@ -81,6 +81,22 @@ if "Text" not in pyatspi.listInterfaces(cap):
     fail("C cannot be read as text")
 print("read:", {n.name: text_of(n) for n in (freq, xl, ind, cap)})
 
+
+def key_bindings(node):
+    """The keys of the node's actions, as a reader announces its shortcut."""
+    if "Action" not in pyatspi.listInterfaces(node):
+        return []
+    action = node.queryAction()
+    return [action.getKeyBinding(i) for i in range(action.nActions) if action.getKeyBinding(i)]
+
+
+# Each field tells the key that takes the focus into it.
+for node, key in ((freq, "Alt+1"), (ind, "Alt+2"), (xl, "Alt+3")):
+    keys = key_bindings(node)
+    if key not in keys:
+        fail("%s reports the keys %r, not %s" % (node.name, keys, key))
+print("shortcuts:", {n.name: sorted(set(key_bindings(n))) for n in (freq, ind, xl)})
+
 events = []
 def record(ev):
     events.append((ev.type, ev.source.name if ev.source else None))
