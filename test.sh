@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything, and runs every test: first
 # in build/ (GCC), then again under AddressSanitizer and
 # UndefinedBehaviorSanitizer with the fuzz targets in build-san/ (clang).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Makes the controls that the windows' descriptions name known to the
 // window-description loader, and the faces those descriptions name

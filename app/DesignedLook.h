@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The look the window descriptions were designed with: black captions and
 // white boxes on a light button face. A dark desktop style or colour scheme

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Program entry of the Korvel Tuning Coil Calculator.
 #include "Application.h"
 #include "DesignedLook.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The info window: the program's about box, shown modally from the main
 // window's Info menu item and hidden again by its Close button.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: frequency, inductance and reactance of the tuning coil
 // kept consistent, and the capacitance that resonates with it.

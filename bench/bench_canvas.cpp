@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Cost of the canvas primitives every control composes its picture with:
 // small rectangles (the dots of the dot-matrix label), lines, single pixels,
 // text and the measuring of text, inverting and copying.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Speed of the numeric field: one paint of the main window's frequency
 // field, a caret blink with a short and a very long text, a keystroke's
 // validation of a long text, and reading a value.

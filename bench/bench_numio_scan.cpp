@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Time of the field's text scanners against the length of the text, from
 // a short number to a megabyte of digits: each pass reads every character
 // once, so the time should grow in proportion to the length.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Six pairs, each a project control beside the stock Qt widget doing the same
 // visible job, timed by median CPU time per iteration; the program ends with
 // the ratio project / stock of every pair against its goal.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Cost of painting a dot-matrix label, still and scrolling, and of building a
 // matrix from a font.
 #include "RasterLab.h"

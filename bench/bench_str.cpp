@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Cost of the number-to-text conversions that every field and label paint
 // goes through.
 #include "Str.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # autogen_follows_sources(<target>): reruns the target's moc step whenever its
 # list of sources changes.
 #

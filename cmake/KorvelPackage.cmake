@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # cpack -G DEB: one Debian package holding what `cmake --install` puts under
 # the prefix: the program with its desktop entry and icon, the gallery of the
 # controls, and the Vorn controls library with its headers, CMake package and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Sanitizer and fuzzing builds, for every target of the project alike.
 #
 #   KORVEL_SANITIZE  AddressSanitizer and UndefinedBehaviorSanitizer (GCC or

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # korvel_warnings(<target>): the warnings the project's own targets are built
 # with. The build is kept free of them.
 include_guard(GLOBAL)

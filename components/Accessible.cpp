@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Accessibility of the four controls. The field offers Qt's text,
 // editable-text and value interfaces; an edit made through them passes the
 // check a typed edit passes and is reported as a user edit. The labels are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Accessibility of the four controls: an interface per control for Qt's
 // accessibility layer (role, name, description, value, text and value

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fixed-length digit strings of a 32-bit pattern, shared by the numeric
 // field and the numeric label. The pattern is taken unsigned; exactly

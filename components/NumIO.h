@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The numeric input and output field TNumIO2: a left caption, a box holding
 // the number as editable text (own caret, selection and key handling,

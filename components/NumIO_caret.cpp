@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's caret and selection: the selection writers, the blinking
 // caret with its timer, and the focus that starts it.
 #include "NumIO.h"

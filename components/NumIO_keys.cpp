@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Keyboard editing of the field: the key map, validation of every edit,
 // the clipboard commands and Qt's key events. Qt's event() and showEvent()
 // also report the window's creation (CreateWnd) from here.

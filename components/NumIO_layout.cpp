@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's geometry, shared by painting and the mouse: the box, the gauge
 // rows, and the mapping between character positions and x coordinates.
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's model: construction, the value written into and read out of
 // the text, the property writers, range, change event and copying.
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The mouse on the field: caret and selection in the box, the spin buttons
 // and the gauge.
 #include "NumIO.h"

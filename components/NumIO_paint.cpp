@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Painting of the field: captions, spin buttons, gauge, box, text, caret and
 // selection, composed off-screen and shown in one step.
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Scanning numbers out of a field's text, and deciding whether a text is
 // valid for a field's input format.
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's natural and least sizes for Qt's layouts, read off the rules
 // its picture is drawn by: the box at LeftSpace, the spin buttons and the
 // right caption beside it, the gauge in its strip below, and rows as high as

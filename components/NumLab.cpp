@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The label's construction, properties, copying and mouse handling.
 #include "NumLab.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The numeric display label: a left caption, a framed value box of fixed
 // width showing one number in one of fifteen display types, and a right

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The label's picture: background, captions, the framed box and the value,
 // composed off-screen and shown in one copy, opaque or ANDed over the parent.
 #include "NumLab.h"

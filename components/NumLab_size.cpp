@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The label's natural and least sizes for Qt's layouts, read off the rules
 // its picture is drawn by: the box at LeftSpace, LabelWidth wide, and the
 // right caption beside it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The label's display text: the value by display type, the separator and
 // sign, the hook, and the fit check; the angle texts; and the text last
 // shown, for a screen reader.

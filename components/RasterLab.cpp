@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The dot-matrix label's model: construction, property writers, automatic
 // height and centring, copying, the scroll timer and the font hook.
 #include "RasterLab.h"

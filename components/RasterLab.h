@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The dot-matrix label: one line of text drawn as lit square dots on a raster
 // of dimmed dots, inside a frame, from a character matrix (the built-in

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The built-in dot-matrix font: a 7 x 12 cell for the character codes
 // 32..255. Entry [code - 32] holds the glyph's left bound, its right bound,

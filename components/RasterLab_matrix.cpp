@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The character matrix: building it from a font, drawing characters and
 // strings from it, and measuring a text.
 #include "RasterLab.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Painting of the dot-matrix label: fill, raster of dimmed dots, text, frame,
 // composed off-screen and shown in one step.
 #include "RasterLab.h"

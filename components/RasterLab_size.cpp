@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The dot-matrix label's natural and least sizes for Qt's layouts, from its
 // text's length in dots, the dot geometry and the frame.
 #include "RasterLab.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // TRotLab: a caption drawn at any angle about a reference point, plain or
 // anti-aliased, with an optional frame around the whole control. It takes no

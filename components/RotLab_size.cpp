@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The rotated label's natural size for Qt's layouts: the bounding box of the
 // turned text cell, placed as the label draws it, inside the frame.
 #include "RotLab.h"

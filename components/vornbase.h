@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the controls share for drawing: frame styles, colour schemes and the
 // line colours derived from them, the frame painter, the framed value box of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Qt Designer plugin of the Vorn controls: one widget-box entry per
 // control in the group "Vorn Controls", all four in one plugin library.

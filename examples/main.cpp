@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The four Vorn controls in ordinary Qt layouts: a numeric field whose value
 // a numeric label and a dot-matrix label show, beside a rotated caption.
 //

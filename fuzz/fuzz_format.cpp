@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The number and date conversions with any value, width, precision and
 // pattern: no undefined behaviour, no exception but the project's own, and
 // texts whose length the arguments bound; Str's forms have the exact

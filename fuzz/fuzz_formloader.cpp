@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The window-description loader and its element tree given any bytes: a
 // description that cannot be built is an EReadError with a message, never
 // a crash, a hang or another exception; one that loads yields its named

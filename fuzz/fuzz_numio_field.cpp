@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // A TNumIO2 field in every input format and separator policy, given any
 // sequence of texts, values, keys, pastes and settings: a text it accepts
 // is taken whole and one it refuses leaves it unchanged; keys and pastes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The four scanners and six validators of the field's text formats, given
 // any text: each scanner stops inside the text and reads the value its
 // digits spell (low 32 bits for the integer ones, clamped and never NaN for

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // A dot-matrix label with any text, character matrix, dot geometry,
 // position, block mode and frame, painted and scrolled: the picture is the
 // label's size at every step (none without area), painting it again gives

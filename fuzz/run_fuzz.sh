@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Runs a fuzz target for a bounded time over its seeds:
 #   run_fuzz.sh <target> <working dir> <seconds> <seed dir or file>... [-- <libFuzzer options>]
 # The seeds are copied into <working dir>/corpus, where libFuzzer also keeps

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A page of the gallery: a plain widget built from its description in
 // pages/, with the page's handlers bound by name as in the program's windows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The gallery's main window: a tab for each page, each page in a scroll area
 // so that it stays whole on a small or scaled screen.

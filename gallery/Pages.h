@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The gallery's pages. Each is laid out in its description; the C++ here
 // only wires what one control does to another.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The gallery's smoke run (Vorn_Gallery --smoke): shows every page in turn,
 // lets it paint and its timers tick, and reports every exception that reaches

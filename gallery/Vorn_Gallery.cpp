@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Program entry of the Vorn Gallery: every control of the library on a page
 // of its own, live. With --smoke it shows each page once, and exits with 1
 // when an error was reported or a control stayed unpainted.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application object: start-up steps, the main window, the message loop,
 // and the handler that every exception escaping an event handler reaches.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colours as the controls store them: 0x00BBGGRR (low byte red), or
 // 0xFF0000nn for the desktop's system colour nn, resolved only when drawn.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A non-negative real as its 18 significant decimal digits, the form in which
 // the number-to-text conversions round and lay out a value.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The exception classes of the platform: a base with a message, the
 // floating-point faults that checked arithmetic raises instead of producing

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Checked floating-point arithmetic: each helper computes in extended
 // precision and throws EZeroDivide, EInvalidOp or EOverflow where the

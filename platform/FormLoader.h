@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds a window from its description: a Qt Designer .ui file read at run
 // time. Each control is created by its class name from a registry, its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The registry of control classes for window descriptions: how a control is
 // created from its class name, how each of its events is bound to a handler,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The values of a window description: the value element of a property
 // decoded for the type the property has (strings, whole numbers, colours,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The frame of a window built from its description: the size of its client
 // area, its border style (bsSingle fixes the size, bsSizeable does not), its

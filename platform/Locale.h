@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The locale's decimal separator, as the controls read it. Taken from the
 // system locale on first use; tests set it to try other locales.

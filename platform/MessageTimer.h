@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The hidden message window with timers that the controls own: timers are
 // started and stopped by id, and every tick calls the owner's handler on the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Integer arithmetic that cannot overflow: values computed in 64 bits are
 // brought back into the range of int.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control that composes its whole picture off-screen and shows it at once.
 // Paint() builds the picture and hands it to Present(), which shows it

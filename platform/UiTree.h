@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a window description: the element tree of a Qt Designer .ui file,
 // and the form of the message that a fault in a description raises.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 """Generates components/RasterLab_font.cpp, the built-in 7 x 12 dot-matrix font.
 
 Every glyph is drawn below as 12 rows of 7 cells ('#' a dot, '.' none), row 0

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # The second stage of ./test.sh, also runnable on its own (after
 # `scripts/setup.sh test` has installed clang): builds everything in
 # build-san with clang, AddressSanitizer, UndefinedBehaviorSanitizer and the

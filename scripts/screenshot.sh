@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Takes a picture of the main window, or with --info of the info window
 # opened from the main window's Info menu item, under a virtual X server:
 #   scripts/screenshot.sh build/app/Tuning_Coil docs/main-window.png

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing from Debian's packages, then configures and builds
 # the project in build/:
 #   setup.sh run    the library, the program (what ./run.sh needs) and the

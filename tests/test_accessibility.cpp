@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The calculator's controls through Qt's accessibility interfaces, with an
 // observer recording the events they send.
 #include "Accessible.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The calculator driven through its real windows with key and mouse events.
 #include "Application.h"
 #include "NumIO.h"

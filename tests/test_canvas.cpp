@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The drawing conventions of the canvas, pixel by pixel.
 #include "Canvas.h"
 #include "Surface.h"

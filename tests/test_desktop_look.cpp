@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The calculator on a dark desktop (Debian's adwaita-qt6, the style
 // Adwaita-Dark with its own dark palette, as QT_STYLE_OVERRIDE sets it): the
 // program keeps the light look its windows were designed with, so every

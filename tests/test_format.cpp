@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The platform's Format and FormatDateTime.
 #include "Exceptions.h"
 #include "Format.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Building windows from their descriptions.
 #include "ControlClasses.h"
 #include "FormLoader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field and the label on a high-density screen: shapes in device blocks
 // exactly where the 1x picture has its pixels, text drawn at device
 // resolution; and composing only what can be seen.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The info window as the program builds it from its description: its two
 // custom controls, its fixed frame, its place over the main window and a
 // picture that stays the same from one showing to the next.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Engineering notation, the decimal logarithm and rounding towards minus
 // infinity.
 #include "Exceptions.h"

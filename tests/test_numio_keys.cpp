@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Keyboard editing through real key events: typing and refusing per format,
 // deleting, the fixed-point rule, clipboard commands, read-only use, Tab,
 // the caret timer and the modifier flags.

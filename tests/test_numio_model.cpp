@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's model: value written into and read out of the text, the
 // writers and their limits, range, copying and the field's errors.
 #include "Exceptions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The mouse on a shown field, through real mouse events: caret and drag
 // selection, spin buttons with and without stops, the gauge and its drag
 // margins, the mouse zones.

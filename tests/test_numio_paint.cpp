@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The field's picture: layout, frames, captions, buttons, gauge, colours by
 // state, caret and selection, read pixel by pixel from what Paint drew.
 #include "NumIO.h"

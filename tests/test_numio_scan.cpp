@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Scanning numbers out of field texts and validating texts per format.
 #include "Locale.h"
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The numeric label's model: display texts by type, setters, the hook, the
 // fit check, copying and the mouse area.
 #include "Exceptions.h"

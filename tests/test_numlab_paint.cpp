@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The numeric label's picture: frame, captions, value text, the disabled
 // look and the transparent copy, pixel by pixel.
 #include "NumIO.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The controls' Qt signals: NOTIFY of the value-carrying properties, emitted
 // for every real change and only then, and each event's signal, emitted
 // right after its member with the same arguments, assigned or not.

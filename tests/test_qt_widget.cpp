@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The controls as Qt widgets: each control's size hint shows all of its
 // picture, its minimum size hint at least its value, and a field in a form
 // layout gets its whole box; Enabled and Visible follow QWidget's state both

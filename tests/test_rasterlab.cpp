@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The dot-matrix label: construction, writers, layout, painting, copying and
 // scrolling on its timer.
 #include "Probes.h"

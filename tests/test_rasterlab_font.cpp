@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The character matrix: the built-in font, rendered fonts, and drawing and
 // measuring characters and strings from a matrix.
 #include "Probes.h"

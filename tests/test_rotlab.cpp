@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The rotated label: text origin, centring, copying, painting.
 #include "Probes.h"
 #include "RotLab.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Frames, colour schemes and the line-height probe.
 #include "TestSupport.h"
 #include "vornbase.h"

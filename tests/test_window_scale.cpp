@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The program's windows at the scale factor the test runs with
 // (QT_SCALE_FACTOR; ctest runs it at 1, 1.25, 1.5, 1.75 and 2): every device
 // pixel of each window is painted, also where a control sits at a

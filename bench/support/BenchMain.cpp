@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The main of every benchmark program: Qt on the offscreen platform (unless
 // the environment chooses another), then Google Benchmark.
 #include "BenchMain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a benchmark program may change about the shared main: flags that go
 // before the command line's own (which can still override them), and a run

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # The Designer plugin as `cmake --install` leaves it: in a fresh prefix, at
 # <prefix>/<Qt's plugin folder>/designer, finding the controls library of the
 # same prefix, and working there for QUiLoader (the plugin tests run against

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The Qt Designer plugin as Designer, QUiLoader and QFormBuilder use it: the
 // built plugin file loaded at run time, the program's window descriptions
 // read through it, a form saved by the form builder read back by the

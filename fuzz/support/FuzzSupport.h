@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every fuzz target shares: Qt on the offscreen platform with the test
 // programs' palette and font, texts made from the fuzzer's bytes, and a

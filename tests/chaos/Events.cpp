@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The kinds of event of a random-event run, each sent as the window system
 // would route it: to the open popup menu, else to the modal window, else to
 // the main window; keys to the focus widget of that window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calculator's formulas as the main window applies them, step by step in
 // extended precision, with the floating-point fault each step raises when

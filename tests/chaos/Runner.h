@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A seeded stream of random user events on the calculator's real windows:
 // keys, clicks, drags, pastes of random clipboard texts (now and then 1 MB

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // Clipboard texts of a random-event run: numbers a user might copy, odd
 // texts, and now and then a text of 1 MB.
 #include "Runner.h"

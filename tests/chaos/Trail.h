@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The trail of a random-event run: the last events, the seed and the options
 // that replay it, kept in fixed buffers so that a crash handler can still

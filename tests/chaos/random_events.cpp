@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // A seeded random-event test of the calculator's real windows, off-screen
 // and in-process:
 //   random_events [--seed N] [--events K] [--big PER_MILLE] [--freq-pastes]

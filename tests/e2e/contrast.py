@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 """Reads a picture as ImageMagick's txt: format on standard input and prints
 the contrast (WCAG 2) of the text in each rectangle given as X,Y,W,H on the
 command line: the ratio between the rectangle's commonest colour, its

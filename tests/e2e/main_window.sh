@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Runs the built calculator ($1) on a virtual X server, on a dark desktop
 # style, with a session bus of its own (as a desktop has; without one Qt's
 # platform code looks for it in vain): finds the window by title, checks

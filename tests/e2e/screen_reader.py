@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 """Uses the running calculator as a screen reader does, over AT-SPI only:
 finds its fields and the C read-out by role and name, edits the fields
 through the editable-text interface, and reads the results and the events

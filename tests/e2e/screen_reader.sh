@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Runs the built calculator ($1) on a virtual X server with the desktop
 # accessibility bus (AT-SPI) and reads and edits it as a screen reader does
 # (screen_reader.py), through that bus only.

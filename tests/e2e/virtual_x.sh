@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Runs a command on a virtual X server of its own: virtual_x.sh CMD [ARGS...]
 # Xvfb picks a free display itself and tells its number (-displayfd), so
 # runs started together never share a server, which xvfb-run -a cannot

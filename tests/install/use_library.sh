@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+# SPDX-License-Identifier: MIT
 # Builds the example program outside this project, the two ways a user can,
 # and runs it off-screen to the end:
 #
@@ -52,6 +54,7 @@ check_installed() {
     [ -f "$desktop" ] || fail "no desktop entry"
     desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
     [ -f "$prefix/share/icons/hicolor/scalable/apps/korvel-tuning-coil.svg" ] || fail "no icon"
+    grep -q '^License: MIT$' "$prefix/share/doc/korvel-tuning-coil/copyright" || fail "no copyright file naming the MIT licence"
 
     # The pkg-config file names this prefix and the library's version.
     export PKG_CONFIG_PATH=$libdir/pkgconfig

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fixture with the program's two windows created as at start-up and the
 // main window shown; both are destroyed after each test.

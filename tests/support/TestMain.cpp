@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 // The main of every test program: Qt on the offscreen platform (unless the
 // environment chooses another), with a fixed palette and an installed font,
 // and exceptions from event handlers recorded instead of shown.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shared by the test programs: the errors that reached the application's
 // exception handler, pixel access and counts in stored-colour form, the
