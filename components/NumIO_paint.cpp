@@ -51,6 +51,7 @@ void TNumIO2::Paint()
     const int W = width(), H = height();
     QImage GrafBmp = NewPicture();
     TCanvas cv(GrafBmp);
+    cv.SetPalette(palette());
     cv.SetFont(font());
     const int TH = cv.TextHeight(TextHeightProbe);
     const int ZH = H - BarHeight();

@@ -40,6 +40,7 @@ void TNumLab::Paint()
         return;
     }
     TCanvas cv(bitmap);
+    cv.SetPalette(palette());
     cv.SetFont(font());
     const int Y0 = (height() - cv.TextHeight(TextHeightProbe)) / 2;
 
@@ -114,7 +115,7 @@ void TNumLab::paintEvent(QPaintEvent* event)
         const QRect box(FLeftSpace + 2, 2, FLabWidth - 2, height() - 4);
         if (box.width() > 0 && box.height() > 0) {
             QPainter p(this);
-            p.fillRect(box, QColor::fromRgb(ResolveColor(fill)));
+            p.fillRect(box, QColor::fromRgb(ResolveColor(fill, palette())));
         }
     }
     TSurface::paintEvent(event);

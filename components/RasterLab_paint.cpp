@@ -60,6 +60,7 @@ QImage TRasterLab::Compose(qreal Ratio)
     // Shares the cached raster's rows until the canvas takes them: one copy.
     QImage picture = Raster(W, H, Ratio, X0, Y0);
     TCanvas cv(picture);
+    cv.SetPalette(palette());
     PaintString(cv, FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
                 FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
@@ -76,12 +77,12 @@ TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t 
     key.Ratio = Ratio;
     key.Framed = FFrameStyle != fsNone;
     if (FCharBlockMode == rdbmOff) {
-        key.Fill = ResolveColor(FColorLabBakG);
+        key.Fill = ResolveColor(FColorLabBakG, palette());
         return key;
     }
     const int pitch = FDotSize + FDotSpacing;
-    key.Fill = ResolveColor(FColorDotOff);
-    key.Lines = ResolveColor(FColorLabBakG);
+    key.Fill = ResolveColor(FColorDotOff, palette());
+    key.Lines = ResolveColor(FColorLabBakG, palette());
     key.DotSize = FDotSize;
     key.DotSpacing = FDotSpacing;
     key.OffsetX = int(X0 % pitch);
@@ -99,6 +100,7 @@ const QImage& TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t 
         return FRaster;
     FRaster = NewBitmap(W, H, Ratio);
     TCanvas cv(FRaster);
+    cv.SetPalette(palette());
     PaintFill(cv, W, H);
     if (FCharBlockMode != rdbmOff)
         PaintRaster(cv, W, H, X0, Y0);

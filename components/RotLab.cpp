@@ -42,7 +42,7 @@ public:
 
     void Draw(int x, int y)
     {
-        FPainter.setPen(QColor::fromRgb(ResolveColor(FCanvas.FontColor())));
+        FPainter.setPen(QColor::fromRgb(ResolveColor(FCanvas.FontColor(), FCanvas.Palette())));
         const qreal r = FRatio;
         FPainter.setTransform(QTransform(r, 0, 0, r, std::floor(x * r), std::floor(y * r)));
         FPainter.rotate(-FDegrees);
@@ -266,6 +266,7 @@ void TRotLab::Paint()
     // own, a transparent one on a transparent layer.
     const qreal ratio = PaintRatio();
     FBitmap = FTransparent ? NewLayer(width(), height(), ratio) : NewBitmap(width(), height(), ratio);
+    FCanvas.SetPalette(palette());
     if (!FBitmap.isNull()) {
         if (!FTransparent) {
             FCanvas.SetBrushColor(FColor);

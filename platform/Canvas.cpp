@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Canvas.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -50,9 +51,9 @@ struct TSpan
 };
 
 // ResolveColor with the plain colours, by far the most common, inline.
-inline QRgb Resolve(TColor c)
+inline QRgb Resolve(TColor c, const QPalette& palette)
 {
-    return IsSystemColor(c) ? ResolveColor(c) : RgbFromColor(c);
+    return IsSystemColor(c) ? ResolveColor(c, palette) : RgbFromColor(c);
 }
 
 void CopyRow(QRgb* to, const QRgb* from, int n, TCopyMode mode)
@@ -135,9 +136,15 @@ bool TCanvas::TView::SameRows(const TView& o) const
            Format == o.Format && DpmX == o.DpmX && DpmY == o.DpmY;
 }
 
-TCanvas::TCanvas(QImage& image) : FImage(image)
+TCanvas::TCanvas(QImage& image) : FImage(image), FPalette(QGuiApplication::palette())
 {
     Attach();
+}
+
+void TCanvas::SetPalette(const QPalette& p)
+{
+    // Every colour, the text pen's too, is resolved when it is drawn.
+    FPalette = p;
 }
 
 TCanvas::~TCanvas()
@@ -209,9 +216,9 @@ void TCanvas::Rectangle(int l, int t, int r, int b)
         return;
     Sync();
     const TView& v = FView;
-    const QRgb pen = Resolve(FPenColor);
+    const QRgb pen = Resolve(FPenColor, FPalette);
     const bool solid = FBrushStyle == bsSolid;
-    const QRgb brush = solid ? Resolve(FBrushColor) : 0;
+    const QRgb brush = solid ? Resolve(FBrushColor, FPalette) : 0;
     const int x0 = v.Dev(l), x1 = v.Dev(int64_t(l) + 1), x2 = v.Dev(int64_t(r) - 1), x3 = v.Dev(r);
     const int y0 = v.Dev(t), y1 = v.Dev(int64_t(t) + 1), y2 = v.Dev(int64_t(b) - 1), y3 = v.Dev(b);
     const TSpan ring(x0, x3, v.DevW), left(x0, x1, v.DevW), inside(x1, x2, v.DevW), right(x2, x3, v.DevW);
@@ -232,7 +239,7 @@ void TCanvas::Rectangle(int l, int t, int r, int b)
 void TCanvas::FillRect(int l, int t, int r, int b)
 {
     Sync();
-    Fill(l, t, r, b, Resolve(FBrushColor));
+    Fill(l, t, r, b, Resolve(FBrushColor, FPalette));
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -243,7 +250,7 @@ void TCanvas::MoveTo(int x, int y)
 void TCanvas::LineTo(int x, int y)
 {
     Sync();
-    const QRgb pen = Resolve(FPenColor);
+    const QRgb pen = Resolve(FPenColor, FPalette);
     const int64_t x0 = FPenPos.x(), y0 = FPenPos.y();
     // Straight lines are one span; the end pixel is left out.
     if (x0 == x)
@@ -304,7 +311,7 @@ TColor TCanvas::Pixel(int x, int y) const
 void TCanvas::SetPixel(int x, int y, TColor c)
 {
     Sync();
-    const QRgb rgb = Resolve(c);
+    const QRgb rgb = Resolve(c, FPalette);
     if (!FView.Unit)
         Fill(x, y, x + int64_t(1), y + int64_t(1), rgb);
     else if (x >= 0 && y >= 0 && x < FView.DevW && y < FView.DevH)
@@ -349,14 +356,14 @@ QPainter& TCanvas::TextPainter()
         FTextTarget.setDotsPerMeterY(FView.DpmY);
         FPainter = std::make_unique<QPainter>(&FTextTarget);
         FPainterFontSet = false;
-        FPainterPen = Resolve(FFontColor);
+        FPainterPen = Resolve(FFontColor, FPalette);
         FPainter->setPen(QColor::fromRgb(FPainterPen));
     }
     if (!FPainterFontSet) {
         FPainter->setFont(FFont);
         FPainterFontSet = true;
     }
-    const QRgb pen = Resolve(FFontColor);
+    const QRgb pen = Resolve(FFontColor, FPalette);
     if (pen != FPainterPen) {
         FPainterPen = pen;
         FPainter->setPen(QColor::fromRgb(pen));
@@ -393,7 +400,7 @@ void TCanvas::TextOut(int x, int y, const QString& s)
         return;
     Sync();
     if (FBrushStyle == bsSolid)
-        Fill(x, y, x + int64_t(TextWidth(s)), y + int64_t(TextHeight(s)), Resolve(FBrushColor));
+        Fill(x, y, x + int64_t(TextWidth(s)), y + int64_t(TextHeight(s)), Resolve(FBrushColor, FPalette));
     DrawText(x, y, s, nullptr);
 }
 
@@ -401,7 +408,7 @@ void TCanvas::TextRect(int l, int t, int r, int b, int x, int y, const QString& 
 {
     Sync();
     if (FBrushStyle == bsSolid)
-        Fill(l, t, r, b, Resolve(FBrushColor));
+        Fill(l, t, r, b, Resolve(FBrushColor, FPalette));
     if (s.isEmpty())
         return;
     const int dl = FView.Dev(l), dt = FView.Dev(t);

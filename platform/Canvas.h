@@ -25,6 +25,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPalette>
 #include <QString>
 
 #include <algorithm>
@@ -78,6 +79,10 @@ public:
     void SetFont(const QFont& f);
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor c) { FFontColor = c; }
+    // The palette system colours are resolved from: the application's
+    // unless set (a control sets its widget's own).
+    const QPalette& Palette() const { return FPalette; }
+    void SetPalette(const QPalette& p);
 
     void Rectangle(int l, int t, int r, int b);
     // Fills (l, t, r, b) with the brush colour, no ring.
@@ -148,6 +153,7 @@ private:
     TBrushStyle FBrushStyle = bsSolid;
     QFont FFont;
     TColor FFontColor = clBlack;
+    QPalette FPalette;
     QPoint FPenPos;
 
     // Text: measured with metrics kept until the font or the image's dots

@@ -7,9 +7,13 @@
 
 QRgb ResolveColor(TColor c)
 {
+    return ResolveColor(c, QGuiApplication::palette());
+}
+
+QRgb ResolveColor(TColor c, const QPalette& pal)
+{
     if (!IsSystemColor(c))
         return RgbFromColor(c & 0xFFFFFFu);
-    const QPalette pal = QGuiApplication::palette();
     switch (c & 0xFFu) {
     case 0x08: return pal.color(QPalette::WindowText).rgb();
     case 0x0F: return pal.color(QPalette::Button).rgb();

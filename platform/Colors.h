@@ -23,9 +23,13 @@ constexpr TColor clBtnHighlight = 0xFF000014;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
-// The colour as the screen shows it. System colours come from the
-// application palette (button face, dark, light, window text); any other
-// value is taken by its low three bytes, so a stray top byte is ignored.
+class QPalette;
+
+// The colour as the screen shows it. System colours come from the palette
+// (button face, dark, light, window text): a widget's own palette when it
+// draws, the application's without one; any other value is taken by its low
+// three bytes, so a stray top byte is ignored.
+QRgb ResolveColor(TColor c, const QPalette& palette);
 QRgb ResolveColor(TColor c);
 
 // The stored form of a pixel read back from a picture.

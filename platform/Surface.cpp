@@ -126,6 +126,15 @@ void TSurface::CoverEdges(QPainter& p) const
         p.drawImage(QRectF(right, bottom, 1, 1), FPicture, QRectF(pw - 1, ph - 1, 1, 1));
 }
 
+void TSurface::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        MarkStale();
+        update();
+    }
+}
+
 void TSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

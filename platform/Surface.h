@@ -80,6 +80,9 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A new palette or style changes the system colours: the picture is
+    // composed again at the next paint.
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Called after the design-time state changed, for a control that stops
     // or starts something with it.

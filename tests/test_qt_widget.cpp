@@ -268,6 +268,33 @@ TEST(QtWidget, RotatedLabelAtItsSizeHintShowsTheWholeText)
     }
 }
 
+// ------------------------------------------------------- palette
+
+// System colours come from the control's own palette, as a Qt widget's do,
+// and a new palette on it or a parent repaints it: the background
+// (clBtnFace, the palette's button colour) of a field, a label and an opaque
+// rotated label turns with the window's palette, at (4, 4), clear of frames
+// and texts; a control elsewhere keeps the application's.
+TEST(QtWidget, SystemColoursFollowTheWidgetsOwnPalette)
+{
+    Stage stage;
+    QWidget other;
+    auto* rotated = new TRotLab(&stage.top);
+    rotated->SetTransparent(false);
+    const std::vector<TSurface*> controls{new TNumIO2(&stage.top), new TNumLab(&stage.top), rotated};
+    auto* elsewhere = new TNumLab(&other);
+    for (TSurface* c : controls)
+        c->show();
+    QPalette pal = stage.top.palette();
+    pal.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
+    stage.top.setPalette(pal);
+    for (TSurface* c : controls) {
+        EXPECT_EQ(c->grab().toImage().pixel(4, 4), 0xFF123456u) << c->metaObject()->className();
+        EXPECT_EQ(c->Picture().pixel(4, 4), 0xFF123456u) << c->metaObject()->className();
+    }
+    EXPECT_EQ(elsewhere->grab().toImage().pixel(4, 4), TestButtonFace);
+}
+
 // ------------------------------------------------------- enabled, visible
 
 // QWidget::setEnabled on a control or on its parent, and the control's own

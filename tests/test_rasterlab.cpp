@@ -408,6 +408,8 @@ TEST(RasterLab, TheKeptRasterFollowsEveryChangeItDependsOn)
              QPalette pal = QApplication::palette();
              pal.setColor(QPalette::Button, QColor::fromRgb(0x00123456));
              QApplication::setPalette(pal);
+             // Widgets take a new application palette from the event loop.
+             QCoreApplication::processEvents();
          },
          none},
     };
@@ -425,6 +427,7 @@ TEST(RasterLab, TheKeptRasterFollowsEveryChangeItDependsOn)
         EXPECT_NE(kept.Picture(), before) << c.name;
         EXPECT_EQ(kept.Picture(), fresh.Picture()) << c.name;
         QApplication::setPalette(saved);
+        QCoreApplication::processEvents();
     }
 }
 
