@@ -1,37 +1,109 @@
 # SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 # SPDX-License-Identifier: MIT
-# cpack -G DEB: one Debian package holding what `cmake --install` puts under
-# the prefix: the program with its desktop entry and icon, the gallery of the
-# controls, and the Vorn controls library with its headers, CMake package and
-# pkg-config file.
-set(KORVEL_PACKAGE_MAINTAINER "Korvel Tuning Coil maintainers <maintainers@korvel.invalid>"
-    CACHE STRING "Maintainer named in the Debian package")
+# cpack -G DEB: one Debian package per install component,
+#   libvorncontrols2               the Vorn controls' shared library (vorn_runtime)
+#   libvorncontrols-dev            its headers, CMake and pkg-config files (vorn_devel)
+#   vorn-controls-designer-plugin  the Qt Designer plugin (vorn_designer)
+#   korvel-tuning-coil             the calculator and the gallery (korvel_program)
+# each with the copyright file and the changelog Debian looks for.
+include(GNUInstallDirs)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME korvel-tuning-coil)
-set(CPACK_PACKAGE_VENDOR "Korvel")
-# The package carries the library's version, read from the library target:
+set(KORVEL_PACKAGE_MAINTAINER "Korvel Tuning Coil maintainers <maintainers@korvel.invalid>"
+    CACHE STRING "Maintainer named in the Debian packages")
+
+# The packages carry the library's version, read from the library target:
 # the library folder's project version is not seen from here on every
 # configure.
 get_target_property(KORVEL_PACKAGE_VERSION VornControls VERSION)
+get_target_property(KORVEL_PACKAGE_SOVERSION VornControls SOVERSION)
+set(KORVEL_QT_MIN "${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}")
+set(KORVEL_LIB_PACKAGE libvorncontrols${KORVEL_PACKAGE_SOVERSION})
+
+# The changelog, compressed as Debian ships it (gzip -9n: no name or time,
+# so the package is the same from one build to the next). The version has no
+# Debian revision, so the packages are native and the file is changelog.gz.
+set(KORVEL_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/package/changelog.gz)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+execute_process(COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/changelog
+                OUTPUT_FILE ${KORVEL_CHANGELOG_GZ} COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/changelog)
+
+# Each package's /usr/share/doc/<package>: copyright and changelog.
+function(korvel_package_docs component package)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/copyright ${KORVEL_CHANGELOG_GZ}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
+endfunction()
+korvel_package_docs(vorn_runtime ${KORVEL_LIB_PACKAGE})
+korvel_package_docs(vorn_devel libvorncontrols-dev)
+korvel_package_docs(korvel_program korvel-tuning-coil)
+if(TARGET VornDesignerPlugin)
+  korvel_package_docs(vorn_designer vorn-controls-designer-plugin)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_PACKAGE_NAME korvel-tuning-coil)
+set(CPACK_PACKAGE_VENDOR "Korvel")
 set(CPACK_PACKAGE_VERSION ${KORVEL_PACKAGE_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tuning coil calculator and the Vorn controls for Qt 6 Widgets")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A desktop calculator for the tuning coil of a resonant circuit: from the frequency and either "
-    "the reactance or the inductance it keeps the three consistent and shows the resonating "
-    "capacitance. With the library of its controls (a numeric field, a numeric display label, a "
-    "dot-matrix label and a rotated label) for Qt 6 Widgets programs.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_CONTACT "${KORVEL_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KORVEL_PACKAGE_MAINTAINER}")
-set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The Qt 6 run-time the program and the library are linked against, Qt's
-# platform plugins (no window without them), and what the look asks for: the
-# SVG plugins for the icon and the fonts standing in for Arial and Comic Sans.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6gui6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6core6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), qt6-qpa-plugins, libstdc++6, libc6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-liberation, fonts-comic-neue")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_COMPONENTS_ALL vorn_runtime vorn_devel korvel_program)
+if(TARGET VornDesignerPlugin)
+  list(APPEND CPACK_COMPONENTS_ALL vorn_designer)
+endif()
+set(korvel_qt_depends
+    "libqt6widgets6 (>= ${KORVEL_QT_MIN}), libqt6gui6 (>= ${KORVEL_QT_MIN}), libqt6core6 (>= ${KORVEL_QT_MIN})")
+set(korvel_lib_depends "${KORVEL_LIB_PACKAGE} (= ${KORVEL_PACKAGE_VERSION})")
+
+# The library: its shlibs file, so that packages built against it depend on
+# it, and the ldconfig trigger that makes its links when it is installed.
+set(CPACK_DEBIAN_VORN_RUNTIME_PACKAGE_NAME ${KORVEL_LIB_PACKAGE})
+set(CPACK_DEBIAN_VORN_RUNTIME_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_VORN_RUNTIME_PACKAGE_DEPENDS "${korvel_qt_depends}, libstdc++6, libc6")
+string(CONCAT CPACK_COMPONENT_VORN_RUNTIME_DESCRIPTION
+    "Vorn controls for Qt 6 Widgets, run-time library\n"
+    "A numeric input field, a numeric display label, a dot-matrix label and a\n"
+    "rotated label for Qt 6 Widgets programs. This package holds the shared\n"
+    "library.")
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+file(WRITE ${CMAKE_BINARY_DIR}/package/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_VORN_RUNTIME_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/package/triggers)
+
+set(CPACK_DEBIAN_VORN_DEVEL_PACKAGE_NAME libvorncontrols-dev)
+set(CPACK_DEBIAN_VORN_DEVEL_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_VORN_DEVEL_PACKAGE_DEPENDS "${korvel_lib_depends}, qt6-base-dev (>= ${KORVEL_QT_MIN})")
+string(CONCAT CPACK_COMPONENT_VORN_DEVEL_DESCRIPTION
+    "Vorn controls for Qt 6 Widgets, development files\n"
+    "A numeric input field, a numeric display label, a dot-matrix label and a\n"
+    "rotated label for Qt 6 Widgets programs. This package holds the headers,\n"
+    "the CMake package (find_package(VornControls)) and the pkg-config file.")
+
+set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_NAME vorn-controls-designer-plugin)
+set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_DEPENDS
+    "${korvel_lib_depends}, libqt6designer6 (>= ${KORVEL_QT_MIN}), ${korvel_qt_depends}, libstdc++6, libc6")
+string(CONCAT CPACK_COMPONENT_VORN_DESIGNER_DESCRIPTION
+    "Vorn controls for Qt 6 Widgets, Qt Designer plugin\n"
+    "Puts the numeric field, the numeric and dot-matrix labels and the\n"
+    "rotated label of the Vorn controls in the widget box of Qt Designer and\n"
+    "Qt Creator.")
+
+# The calculator and the gallery; Qt's platform plugins (no window without
+# them), and what the look asks for: the SVG plugins for the icon and the
+# fonts standing in for Arial and Comic Sans.
+set(CPACK_DEBIAN_KORVEL_PROGRAM_PACKAGE_NAME korvel-tuning-coil)
+set(CPACK_DEBIAN_KORVEL_PROGRAM_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_KORVEL_PROGRAM_PACKAGE_DEPENDS
+    "${korvel_lib_depends}, ${korvel_qt_depends}, qt6-qpa-plugins, libstdc++6, libc6")
+set(CPACK_DEBIAN_KORVEL_PROGRAM_PACKAGE_RECOMMENDS "libqt6svg6, fonts-liberation, fonts-comic-neue")
+string(CONCAT CPACK_COMPONENT_KORVEL_PROGRAM_DESCRIPTION
+    "Tuning coil calculator for resonant circuits\n"
+    "From the operating frequency and either the coil's reactance or its\n"
+    "inductance the calculator keeps the three consistent and shows the\n"
+    "capacitance that resonates with the coil. With the gallery of the Vorn\n"
+    "controls it is built on.")
 
 include(CPack)

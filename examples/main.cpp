@@ -10,6 +10,7 @@
 #include <vorn/NumLab.h>
 #include <vorn/RasterLab.h>
 #include <vorn/RotLab.h>
+#include <vorn/VornVersion.h>
 
 #include <QApplication>
 #include <QFormLayout>
@@ -21,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+
+static_assert(VORN_VERSION >= QT_VERSION_CHECK(2, 0, 0), "this example is written for the Vorn controls 2");
 
 namespace {
 
@@ -37,7 +40,7 @@ struct Window {
 
 Window::Window()
 {
-    widget.setWindowTitle(QStringLiteral("Vorn controls"));
+    widget.setWindowTitle(QStringLiteral("Vorn controls " VORN_VERSION_STRING));
 
     caption->SetCaption(QStringLiteral("Vorn"));
     caption->SetTextAngle(90);

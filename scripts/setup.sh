@@ -40,6 +40,7 @@ if [ "$mode" = test ]; then
     fonts-dejavu-core            # the font the GUI tests measure with
     desktop-file-utils           # checks the installed desktop entry
     pkgconf                      # builds the example from the installed pkg-config file
+    lintian                      # checks the Debian packages cpack makes
     at-spi2-core dbus-daemon     # the desktop accessibility bus, for the screen-reader test
     python3-pyatspi              # reads the program over that bus as a screen reader does
     qt6-tools-dev                # Qt Designer's libraries: the Designer plugin and its test

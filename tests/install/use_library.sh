@@ -37,13 +37,13 @@ configure_args=(-G "${CMAKE_GENERATOR:-Ninja}" "-DCMAKE_CXX_FLAGS=-Wall -Wextra 
 # Whatever is installed must be there, under the usual names.
 check_installed() {
     local prefix=$1 libdir
-    libdir=$(dirname "$(find "$prefix" -name 'libVornControls.so.1.1' -print -quit)")
-    [ "$libdir" != . ] || fail "no libVornControls.so.1.1 under $prefix"
-    [ "$(readlink "$libdir/libVornControls.so.1")" = libVornControls.so.1.1 ] || fail "libVornControls.so.1 is not a link to libVornControls.so.1.1"
-    [ "$(readlink "$libdir/libVornControls.so")" = libVornControls.so.1 ] || fail "libVornControls.so is not a link to libVornControls.so.1"
+    libdir=$(dirname "$(find "$prefix" -name 'libVornControls.so.2.0.0' -print -quit)")
+    [ "$libdir" != . ] || fail "no libVornControls.so.2.0.0 under $prefix"
+    [ "$(readlink "$libdir/libVornControls.so.2")" = libVornControls.so.2.0.0 ] || fail "libVornControls.so.2 is not a link to libVornControls.so.2.0.0"
+    [ "$(readlink "$libdir/libVornControls.so")" = libVornControls.so.2 ] || fail "libVornControls.so is not a link to libVornControls.so.2"
     # Read whole: grep -q stopping early could end objdump with SIGPIPE.
-    headers=$(objdump -p "$libdir/libVornControls.so.1.1")
-    grep -q 'SONAME *libVornControls\.so\.1$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.1"
+    headers=$(objdump -p "$libdir/libVornControls.so.2.0.0")
+    grep -q 'SONAME *libVornControls\.so\.2$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.2"
     local header
     for header in "$source_dir"/components/*.h "$source_dir"/platform/*.h; do
         [ -f "$prefix/include/vorn/$(basename "$header")" ] || fail "$(basename "$header") is not installed in include/vorn"
@@ -58,7 +58,9 @@ check_installed() {
 
     # The pkg-config file names this prefix and the library's version.
     export PKG_CONFIG_PATH=$libdir/pkgconfig
-    [ "$(pkg-config --modversion vorn-controls)" = 1.1 ] || fail "pkg-config reports no version 1.1"
+    [ "$(pkg-config --modversion vorn-controls)" = 2.0.0 ] || fail "pkg-config reports no version 2.0.0"
+    grep -q '^#define VORN_VERSION_STRING "2.0.0"$' "$prefix/include/vorn/VornVersion.h" ||
+        fail "include/vorn/VornVersion.h does not say 2.0.0"
     [ "$(realpath "$(pkg-config --variable=includedir vorn-controls)")" = "$(realpath "$prefix/include")" ] ||
         fail "pkg-config's include folder is not $prefix/include"
 }
