@@ -28,6 +28,15 @@ execute_process(COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/changelog
                 OUTPUT_FILE ${KORVEL_CHANGELOG_GZ} COMMAND_ERROR_IS_FATAL ANY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/changelog)
 
+# The programs' manual pages, compressed as Debian ships them.
+foreach(page Tuning_Coil.1 Vorn_Gallery.1)
+  execute_process(COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/man/${page}
+                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/package/${page}.gz COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/man/${page})
+  install(FILES ${CMAKE_BINARY_DIR}/package/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+          COMPONENT korvel_program)
+endforeach()
+
 # Each package's /usr/share/doc/<package>: copyright and changelog.
 function(korvel_package_docs component package)
   install(FILES ${PROJECT_SOURCE_DIR}/data/copyright ${KORVEL_CHANGELOG_GZ}

@@ -51,9 +51,12 @@ done
 lib=$(package libvorncontrols2)
 [ "$(dpkg-deb -I "$lib" shlibs)" = "libVornControls 2 libvorncontrols2 (>= 2.0.0)" ] ||
     fail "libvorncontrols2's shlibs file does not name libVornControls 2"
-dpkg-deb -I "$lib" triggers | grep -q '^activate-noawait ldconfig$' || fail "libvorncontrols2 has no ldconfig trigger"
-dpkg-deb -c "$(package libvorncontrols-dev)" | grep -q 'usr/include/vorn/VornVersion.h$' ||
-    fail "libvorncontrols-dev holds no vorn/VornVersion.h"
-dpkg-deb -f "$(package korvel-tuning-coil)" Depends | grep -q 'libvorncontrols2 (= 2.0.0)' ||
-    fail "korvel-tuning-coil does not depend on libvorncontrols2"
+# Each read whole before matching: grep -q stopping early would end dpkg-deb
+# with SIGPIPE.
+triggers=$(dpkg-deb -I "$lib" triggers)
+grep -q '^activate-noawait ldconfig$' <<<"$triggers" || fail "libvorncontrols2 has no ldconfig trigger"
+dev_files=$(dpkg-deb -c "$(package libvorncontrols-dev)")
+grep -q 'usr/include/vorn/VornVersion.h$' <<<"$dev_files" || fail "libvorncontrols-dev holds no vorn/VornVersion.h"
+depends=$(dpkg-deb -f "$(package korvel-tuning-coil)" Depends)
+grep -q 'libvorncontrols2 (= 2.0.0)' <<<"$depends" || fail "korvel-tuning-coil does not depend on libvorncontrols2"
 echo "four packages, no lintian error"
