@@ -9,7 +9,10 @@ set -uo pipefail
 
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+# -noreset: the server would otherwise start afresh each time its last client
+# leaves (the accessibility bus launcher connects only for a moment), and a
+# program connecting during that reset fails with "could not connect".
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
 server=$!
 read -r -t 20 display <"$fifo"
 rm -f "$fifo"
