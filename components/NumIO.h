@@ -372,7 +372,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
-signals:
+Q_SIGNALS:
     // Text and Value changed, by a writer, an edit, a spin or the gauge:
     // emitted once the change is complete, the text first, and ahead of
     // OnChange when the change raises it.

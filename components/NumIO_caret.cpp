@@ -114,7 +114,7 @@ void TNumIO2::Click()
         UpdateTimer();
     if (OnClick)
         OnClick(this);
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 void TNumIO2::focusInEvent(QFocusEvent* e)
@@ -125,7 +125,7 @@ void TNumIO2::focusInEvent(QFocusEvent* e)
             UpdateTimer();
         if (OnEnter)
             OnEnter(this);
-        emit focusEntered();
+        Q_EMIT focusEntered();
     });
 }
 
@@ -135,6 +135,6 @@ void TNumIO2::focusOutEvent(QFocusEvent* e)
     GuardedCall(this, [&] {
         if (OnExit)
             OnExit(this);
-        emit focusExited();
+        Q_EMIT focusExited();
     });
 }

@@ -287,12 +287,12 @@ void TNumIO2::keyPressEvent(QKeyEvent* e)
         const TShiftState shift = ShiftStateOf(e->modifiers());
         if (OnKeyDown)
             OnKeyDown(this, key, shift);
-        emit keyPressed(key, shift);
+        Q_EMIT keyPressed(key, shift);
         if (!e->text().isEmpty()) {
             QChar c = e->text().at(0);
             if (OnKeyPress)
                 OnKeyPress(this, c);
-            emit characterTyped(c);
+            Q_EMIT characterTyped(c);
         }
     });
 }
@@ -310,6 +310,6 @@ void TNumIO2::keyReleaseEvent(QKeyEvent* e)
         const TShiftState shift = ShiftStateOf(e->modifiers());
         if (OnKeyUp)
             OnKeyUp(this, key, shift);
-        emit keyReleased(key, shift);
+        Q_EMIT keyReleased(key, shift);
     });
 }

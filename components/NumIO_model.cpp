@@ -173,7 +173,7 @@ void TNumIO2::Changed()
 {
     if (OnChange)
         OnChange(this);
-    emit changed();
+    Q_EMIT changed();
 }
 
 // The value is compared as read, so a text that reads the same number (a
@@ -189,10 +189,10 @@ void TNumIO2::NotifyChanges()
     FNotifiedText = text;
     FNotifiedValue = value;
     if (textChg)
-        emit textChanged(text);
+        Q_EMIT textChanged(text);
     // A slot that changed the text again has told the newer value already.
     if (valueChg && FNotifiedText == text)
-        emit valueChanged(value);
+        Q_EMIT valueChanged(value);
 }
 
 // --- Range and format -----------------------------------------------------------

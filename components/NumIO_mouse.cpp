@@ -93,7 +93,7 @@ void TNumIO2::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
     }
     if (OnMouseDown)
         OnMouseDown(this, Button, Shift, X, Y);
-    emit mousePressed(Button, Shift, X, Y);
+    Q_EMIT mousePressed(Button, Shift, X, Y);
 }
 
 void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
@@ -117,12 +117,12 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
             FValueChanged = true;
             if (OnGaugeChange)
                 OnGaugeChange(this, Shift, v);
-            emit gaugeChanged(Shift, v);
+            Q_EMIT gaugeChanged(Shift, v);
         }
     }
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
-    emit mouseMoved(Shift, X, Y);
+    Q_EMIT mouseMoved(Shift, X, Y);
 }
 
 void TNumIO2::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
@@ -133,7 +133,7 @@ void TNumIO2::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
     }
     if (OnMouseUp)
         OnMouseUp(this, Button, Shift, X, Y);
-    emit mouseReleased(Button, Shift, X, Y);
+    Q_EMIT mouseReleased(Button, Shift, X, Y);
 }
 
 // --- Qt's mouse events -------------------------------------------------------
@@ -153,7 +153,7 @@ void TNumIO2::mouseDoubleClickEvent(QMouseEvent* e)
         MouseDown(e->button(), ShiftStateOf(e), p.x(), p.y());
         if (OnDblClick)
             OnDblClick(this);
-        emit doubleClicked();
+        Q_EMIT doubleClicked();
     });
 }
 

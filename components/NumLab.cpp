@@ -170,7 +170,7 @@ void TNumLab::SetLabValue(double Value)
 {
     // A NaN is never stored, so the stored value always compares.
     if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
-        emit valueChanged(FLabValue);
+        Q_EMIT valueChanged(FLabValue);
 }
 
 void TNumLab::Assign(const QObject* Source)
@@ -202,7 +202,7 @@ void TNumLab::Assign(const QObject* Source)
     Paint();
     updateGeometry();
     if (FLabValue != before)
-        emit valueChanged(FLabValue);
+        Q_EMIT valueChanged(FLabValue);
 }
 
 void TNumLab::AssignTo(QObject* Dest) const
@@ -218,7 +218,7 @@ void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
     FMouseAreaCode = Box().Zone(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
-    emit mouseMoved(Shift, X, Y);
+    Q_EMIT mouseMoved(Shift, X, Y);
 }
 
 void TNumLab::changeEvent(QEvent* event)
@@ -247,7 +247,7 @@ void TNumLab::mousePressEvent(QMouseEvent* event)
     GuardedCall(this, [&] {
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
-        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
+        Q_EMIT mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -259,11 +259,11 @@ void TNumLab::mouseReleaseEvent(QMouseEvent* event)
         if (event->button() == Qt::LeftButton && rect().contains(p)) {
             if (OnClick)
                 OnClick(this);
-            emit clicked();
+            Q_EMIT clicked();
         }
         if (OnMouseUp)
             OnMouseUp(this, event->button(), ShiftStateOf(event), p.x(), p.y());
-        emit mouseReleased(event->button(), ShiftStateOf(event), p.x(), p.y());
+        Q_EMIT mouseReleased(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
 
@@ -274,10 +274,10 @@ void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
         if (event->button() == Qt::LeftButton) {
             if (OnDblClick)
                 OnDblClick(this);
-            emit doubleClicked();
+            Q_EMIT doubleClicked();
         }
         if (OnMouseDown)
             OnMouseDown(this, event->button(), ShiftStateOf(event), p.x(), p.y());
-        emit mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
+        Q_EMIT mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }

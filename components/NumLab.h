@@ -213,7 +213,7 @@ public:
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
 
-signals:
+Q_SIGNALS:
     // Value changed, by its writer or a copy.
     void valueChanged(double value);
     // Each event's signal, emitted right after its member is called (or

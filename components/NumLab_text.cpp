@@ -142,7 +142,7 @@ QString TNumLab::DisplayText() const
     auto* self = const_cast<TNumLab*>(this);
     if (OnBeforeDisplay)
         OnBeforeDisplay(self, text);
-    emit self->beforeDisplay(text);
+    Q_EMIT self->beforeDisplay(text);
     if (FDisplayType != dtState && MeasuringMetrics(font()).horizontalAdvance(text) > FLabWidth - 6)
         text = FOverFlowIndi;
     return text;

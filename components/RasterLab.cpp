@@ -57,7 +57,7 @@ void TRasterLab::Assign(QObject* Source)
     Paint();
     updateGeometry();
     if (FLabText != before)
-        emit textChanged(FLabText);
+        Q_EMIT textChanged(FLabText);
 }
 
 void TRasterLab::AssignTo(QObject* Dest)
@@ -249,7 +249,7 @@ void TRasterLab::SetLabText(const QString& Value)
         AdjustAutoCenter();
     Paint();
     updateGeometry();
-    emit textChanged(FLabText);
+    Q_EMIT textChanged(FLabText);
 }
 
 // Skips the comparison: every write repaints, an equal one too, although
@@ -376,12 +376,12 @@ void TRasterLab::DoTimer()
     ScrollTimerEvent(this);
     if (FOnScrollTimer)
         FOnScrollTimer(this);
-    emit scrollTimer();
+    Q_EMIT scrollTimer();
 }
 
 void TRasterLab::DoScrLoopRestart()
 {
     if (OnScrollLoopRestart)
         OnScrollLoopRestart(this);
-    emit scrollLoopRestarted();
+    Q_EMIT scrollLoopRestarted();
 }

@@ -172,7 +172,7 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+Q_SIGNALS:
     // Text changed, by its writer or a copy.
     void textChanged(const QString& text);
     // The events' signals, emitted right after their members are called (or

@@ -146,7 +146,7 @@ void TRotLab::SetCaption(const QString& Value)
     FCaption = Value;
     PaintLater();
     updateGeometry();
-    emit textChanged(FCaption);
+    Q_EMIT textChanged(FCaption);
 }
 
 void TRotLab::SetColor(TColor Value)

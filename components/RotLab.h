@@ -96,7 +96,7 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+Q_SIGNALS:
     // Caption changed.
     void textChanged(const QString& text);
 

@@ -70,7 +70,8 @@ build_with_pkg_config() {
     local flags
     flags=$(pkg-config --cflags --libs vorn-controls) || fail "pkg-config --cflags --libs vorn-controls"
     # shellcheck disable=SC2086 # the flags are words
-    "${CXX:-c++}" -std=c++20 "$source_dir/examples/main.cpp" $flags -o "$work/vorn_example_pc" ||
+    # Without Qt's lower-case keywords, as KDE builds: the headers need none.
+    "${CXX:-c++}" -std=c++20 -DQT_NO_KEYWORDS "$source_dir/examples/main.cpp" $flags -o "$work/vorn_example_pc" ||
         fail "building the example with pkg-config's flags: $flags"
     LD_LIBRARY_PATH=$(pkg-config --variable=libdir vorn-controls) QT_QPA_PLATFORM=offscreen \
         timeout 60 "$work/vorn_example_pc" --smoke || fail "the smoke run of the example built with pkg-config"
