@@ -82,10 +82,10 @@ void TfrmMain::FormCreate(QObject*)
 // values keep theirs and no division by zero reaches the error report.
 void TfrmMain::nioFreqChange(QObject*)
 {
-    if (nioFreq->GetNioValue() > 0 && nioXL->GetNioValue() > 0) {
-        nioL->SetNioValue(CalcL());
-        nlC->SetLabValue(CalcC());
-    }
+    if (!(nioFreq->GetNioValue() > 0 && nioXL->GetNioValue() > 0))
+        return;
+    nioL->SetNioValue(CalcL());
+    nlC->SetLabValue(CalcC());
 }
 
 // A new L keeps the frequency and gives a new XL; C then follows from XL as

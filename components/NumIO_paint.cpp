@@ -50,8 +50,7 @@ void TNumIO2::Paint()
     // the automatic one.
     const int W = width(), H = height();
     QImage GrafBmp = NewPicture();
-    TCanvas cv(GrafBmp);
-    cv.SetPalette(palette());
+    TCanvas cv(GrafBmp, palette());
     cv.SetFont(font());
     const int TH = cv.TextHeight(TextHeightProbe);
     const int ZH = H - BarHeight();

@@ -39,8 +39,7 @@ void TNumLab::Paint()
         Present(bitmap);
         return;
     }
-    TCanvas cv(bitmap);
-    cv.SetPalette(palette());
+    TCanvas cv(bitmap, palette());
     cv.SetFont(font());
     const int Y0 = (height() - cv.TextHeight(TextHeightProbe)) / 2;
 

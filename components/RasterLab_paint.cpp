@@ -59,8 +59,7 @@ QImage TRasterLab::Compose(qreal Ratio)
     const int64_t Y0 = int64_t(FYPos) + FScrollPosY;
     // Shares the cached raster's rows until the canvas takes them: one copy.
     QImage picture = Raster(W, H, Ratio, X0, Y0);
-    TCanvas cv(picture);
-    cv.SetPalette(palette());
+    TCanvas cv(picture, palette());
     PaintString(cv, FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
                 FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
@@ -99,8 +98,7 @@ const QImage& TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t 
     if (key == FRasterKey)
         return FRaster;
     FRaster = NewBitmap(W, H, Ratio);
-    TCanvas cv(FRaster);
-    cv.SetPalette(palette());
+    TCanvas cv(FRaster, palette());
     PaintFill(cv, W, H);
     if (FCharBlockMode != rdbmOff)
         PaintRaster(cv, W, H, X0, Y0);

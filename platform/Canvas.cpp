@@ -136,7 +136,9 @@ bool TCanvas::TView::SameRows(const TView& o) const
            Format == o.Format && DpmX == o.DpmX && DpmY == o.DpmY;
 }
 
-TCanvas::TCanvas(QImage& image) : FImage(image), FPalette(QGuiApplication::palette())
+TCanvas::TCanvas(QImage& image) : TCanvas(image, QGuiApplication::palette()) {}
+
+TCanvas::TCanvas(QImage& image, const QPalette& palette) : FImage(image), FPalette(palette)
 {
     Attach();
 }

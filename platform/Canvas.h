@@ -60,6 +60,9 @@ public:
     // here; if it is replaced, shared or converted later, the canvas takes
     // its rows again at its next call.
     explicit TCanvas(QImage& image);
+    // The same, resolving system colours from `palette` (a control passes its
+    // widget's own).
+    TCanvas(QImage& image, const QPalette& palette);
     ~TCanvas();
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;

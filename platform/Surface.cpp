@@ -43,13 +43,16 @@ QImage TSurface::NewPicture() const
 
 const QImage& TSurface::Picture() const
 {
-    if (FStale && !FReading) {
-        auto* self = const_cast<TSurface*>(this);
-        self->FReading = true;
-        GuardedCall(self, [self] { self->Paint(); });
-        self->FReading = false;
-    }
+    if (FStale && !FReading)
+        const_cast<TSurface*>(this)->ComposeWanted();
     return FPicture;
+}
+
+void TSurface::ComposeWanted()
+{
+    FReading = true;
+    GuardedCall(this, [this] { Paint(); });
+    FReading = false;
 }
 
 bool TSurface::ComposeNow()
@@ -90,11 +93,8 @@ void TSurface::paintEvent(QPaintEvent*)
     // is how grab() and render() of a control whose window is not shown
     // see it as it is now.
     FInPaintEvent = true;
-    if (FStale || LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF()) {
-        FReading = true;
-        GuardedCall(this, [this] { Paint(); });
-        FReading = false;
-    }
+    if (FStale || LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF())
+        ComposeWanted();
     FInPaintEvent = false;
     // The painter places a picture of ratio r at its logical size.
     QPainter p(this);

@@ -92,6 +92,9 @@ private:
     // Paints the device pixels at the right and bottom edges that a picture
     // composed at a fractional ratio leaves uncovered.
     void CoverEdges(QPainter& p) const;
+    // Paint with the picture wanted now, on screen or not: for Picture() and
+    // paintEvent().
+    void ComposeWanted();
 
     QImage FPicture;
     TCopyMode FCopyMode = cmSrcCopy;

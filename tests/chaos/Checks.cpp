@@ -152,14 +152,13 @@ bool Runner::CheckHandler(TNumIO2* changed, const Snapshot* before, const std::v
     // L, C waits for an XL shown above 0.
     const bool waits = changed && !(f > 0 && (changed == w->nioL ? l : xl) > 0);
     std::vector<Output> outputs;
-    if (waits)
-        outputs = {};
-    else if (changed == w->nioL && xl > 0)
-        outputs = {{'X', ReactanceOf(f, l)}, {'C', CapacitanceOf(f, xl)}};
-    else if (changed == w->nioL)
+    if (!waits && changed == w->nioL) {
         outputs = {{'X', ReactanceOf(f, l)}};
-    else
+        if (xl > 0)
+            outputs.push_back({'C', CapacitanceOf(f, xl)});
+    } else if (!waits) {
         outputs = {{'L', InductanceOf(f, xl)}, {'C', CapacitanceOf(f, xl)}};
+    }
     // Inputs that the handler only reads keep their texts.
     if (before && ((changed == w->nioFreq && w->nioXL->Text() != before->XL) ||
                    (changed != w->nioFreq && w->nioFreq->Text() != before->F)))
