@@ -11,6 +11,8 @@
 
 #include <QFont>
 
+using namespace vorn;
+
 void SubstituteMissingFonts()
 {
     // QFont keeps each substitute once, so repeating this is harmless.
@@ -46,4 +48,8 @@ void RegisterControlClasses()
         static_cast<TRasterLab*>(control)->OnScrollLoopRestart = std::move(handler);
     };
     RegisterControlClass(QStringLiteral("TRasterLab"), std::move(raster));
+    // Forms saved by Qt Designer name the classes with their namespace.
+    for (const char* name : {"TNumIO2", "TNumLab", "TRotLab", "TRasterLab"})
+        RegisterControlClass(QStringLiteral("vorn::") + QLatin1String(name),
+                             *FindControlClass(QLatin1String(name)));
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Makes the controls that the windows' descriptions name known to the
-// window-description loader, and the faces those descriptions name
+// window-description loader (by their bare names, TNumIO2, and as Designer
+// saves them, vorn::TNumIO2), and the faces those descriptions name
 // available on machines that lack them. Safe to call more than once.
 void RegisterControlClasses();
 

@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <exception>
 
+using namespace vorn;
+
 int main(int argc, char** argv)
 {
     if (!HasDisplay()) {

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace vorn;
+
 TfrmInfo* frmInfo = nullptr;
 
 TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)

@@ -7,8 +7,10 @@
 
 class QLabel;
 class QPushButton;
+namespace vorn {
 class TRasterLab;
 class TRotLab;
+} // namespace vorn
 
 class TfrmInfo : public QDialog
 {
@@ -17,8 +19,8 @@ class TfrmInfo : public QDialog
 public:
     explicit TfrmInfo(QWidget* parent = nullptr);
 
-    TRotLab* RotLab1 = nullptr;
-    TRasterLab* RasterLab1 = nullptr;
+    vorn::TRotLab* RotLab1 = nullptr;
+    vorn::TRasterLab* RasterLab1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* Button1 = nullptr;
 

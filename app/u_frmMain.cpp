@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+using namespace vorn;
+
 TfrmMain* frmMain = nullptr;
 
 namespace {

@@ -9,8 +9,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+namespace vorn {
 class TNumIO2;
 class TNumLab;
+} // namespace vorn
 
 class TfrmMain : public QMainWindow
 {
@@ -20,10 +22,10 @@ public:
     explicit TfrmMain(QWidget* parent = nullptr);
 
     QPushButton* btnExit = nullptr;
-    TNumIO2* nioFreq = nullptr; // operating frequency, MHz
-    TNumLab* nlC = nullptr;     // resonating capacitance, pF
-    TNumIO2* nioL = nullptr;    // inductance, uH
-    TNumIO2* nioXL = nullptr;   // inductive reactance, ohm
+    vorn::TNumIO2* nioFreq = nullptr; // operating frequency, MHz
+    vorn::TNumLab* nlC = nullptr;     // resonating capacitance, pF
+    vorn::TNumIO2* nioL = nullptr;    // inductance, uH
+    vorn::TNumIO2* nioXL = nullptr;   // inductive reactance, ohm
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QAction* Info1 = nullptr;

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace vorn;
+
 namespace {
 
 QFont BenchFont()

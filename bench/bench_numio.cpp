@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace vorn;
+
 namespace {
 
 void BM_PaintFrequencyField(benchmark::State& state)

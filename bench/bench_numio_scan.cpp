@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+using namespace vorn;
+
 namespace {
 
 constexpr int64_t Shortest = 64, Longest = 1 << 20;

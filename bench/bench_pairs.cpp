@@ -48,6 +48,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace vorn;
+
 namespace {
 
 // --- Shared helpers ----------------------------------------------------------

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace vorn;
+
 namespace {
 
 const QString LabelText = QStringLiteral("Korvel Tuning Coil Calculator");

@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace vorn;
+
 static void BM_StrFixed(benchmark::State& state)
 {
     long double x = 8.4509033L;

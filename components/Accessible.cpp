@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace vorn {
+
 namespace vornaccess {
 
 // The field's private caret and selection, for the interface only.
@@ -508,3 +510,5 @@ void CaretMoved(TNumIO2* field)
 }
 
 } // namespace vornaccess
+
+} // namespace vorn

@@ -10,6 +10,9 @@
 #include <functional>
 
 class QAccessibleEvent;
+
+namespace vorn {
+
 class TNumIO2;
 class TNumLab;
 class TRasterLab;
@@ -43,3 +46,5 @@ bool Listening();
 void SetEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
 } // namespace vornaccess
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 namespace {
 constexpr char HexTab[] = "0123456789ABCDEF";
 constexpr int MAXLENG = 11;
@@ -36,3 +38,5 @@ QString Bin(int32_t innum, uint8_t places)
 {
     return Digits(innum, places, 32, 1);
 }
+
+} // namespace vorn

@@ -8,9 +8,13 @@
 
 #include <cstdint>
 
+namespace vorn {
+
 // places limited to 1 .. 8
 QString Hex(int32_t innum, uint8_t places);
 // places limited to 1 .. 11 (MAXLENG)
 QString Octal(int32_t innum, uint8_t places);
 // places limited to 1 .. 32
 QString Bin(int32_t innum, uint8_t places);
+
+} // namespace vorn

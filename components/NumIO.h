@@ -19,6 +19,10 @@
 #include <memory>
 #include <vector>
 
+class QShortcut;
+
+namespace vorn {
+
 namespace numio {
 Q_NAMESPACE
 
@@ -103,7 +107,7 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // The field's published properties, in the order they are applied.
 
     // Alignment of the number in the box. Default taCenter.
-    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
     // Height set from the font at every paint (text height of "E0" + 6). Default false.
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     // Beep on rejected keys. Default false.
@@ -131,19 +135,19 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     // Background of the box while the value is out of range. Default 0x6088FFF0.
     Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBG)
     // Colour of the number while it is out of range. Default clRed.
     Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxText)
     // Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
-    Q_PROPERTY(vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSep)
+    Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSep)
     // Takes keys and clicks; when false the field is drawn grayed. Default true.
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     // Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
     Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecP)
     // Frame of the box. Default fsLowered.
-    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     // Bar of the gauge. Default clNavy.
     Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColor)
     // Background of the gauge. Default clSilver.
@@ -153,7 +157,7 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // Height of the gauge, 3 .. Height - GaugeTopMargin - 18. Default 8.
     Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeight)
     // Frame style of the gauge. Default fsLowered.
-    Q_PROPERTY(vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
     // x of the gauge's left edge, 0 .. Width - GaugeWidth. Default 35.
     Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMarg)
     // Gap between box and gauge, 0 .. Height - GaugeHeight - 18. Default 3.
@@ -167,13 +171,13 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // Selection hidden while the field has no focus. Default true.
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSel)
     // How the text is written, read and checked. Default itFloat.
-    Q_PROPERTY(numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatType)
+    Q_PROPERTY(vorn::numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatType)
     // x of the box's left edge, the room of the left caption, 0 .. Width. Default 35.
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
     // Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
     // Alignment of the left caption. Default taRightJustify.
-    Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
     // Upper end of the range; a value above it shows the warning colours. Default 1000.0.
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
     // Lower end of the range; a value below it shows the warning colours. Default 0.0.
@@ -183,7 +187,7 @@ class TNumIO2 : public TSurface, public TSchemeLines
     // Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
     // Alignment of the right caption. Default taLeftJustify.
-    Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
     // Significant digits written in itExp, 1 .. 15. Default 6.
     Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDig)
     // The text in the box, which is the value; an invalid text is ignored. Default empty.
@@ -481,7 +485,7 @@ private:
     TColor FButColor = clSilver;
     std::unique_ptr<TMessageTimer> FCaretTimerH;
     // Made on the first SetFocusShortcut; a child of the field.
-    class QShortcut* FFocusShortcut = nullptr;
+    QShortcut* FFocusShortcut = nullptr;
     QString FInBuffer;
     int FCaretPos = 0;
     bool FCaretVisib = true;
@@ -527,3 +531,5 @@ private:
     double FNotifiedValue = 0.0;
     int FNotifyHeld = 0; // an edit in progress reports once, at its end
 };
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 using namespace numio;
 
 // --- Selection -------------------------------------------------------------------
@@ -138,3 +140,5 @@ void TNumIO2::focusOutEvent(QFocusEvent* e)
         Q_EMIT focusExited();
     });
 }
+
+} // namespace vorn

@@ -16,6 +16,8 @@
 
 #include <optional>
 
+namespace vorn {
+
 using namespace numio;
 
 namespace {
@@ -313,3 +315,5 @@ void TNumIO2::keyReleaseEvent(QKeyEvent* e)
         Q_EMIT keyReleased(key, shift);
     });
 }
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+namespace vorn {
+
 using namespace numio;
 
 namespace {
@@ -227,3 +229,5 @@ int TNumIO2::XCoordsToCharPos(int X) const
     // In average character widths, rounded half up.
     return (charwid / 2 + offset) / charwid;
 }
+
+} // namespace vorn

@@ -14,6 +14,8 @@
 
 #include <limits>
 
+namespace vorn {
+
 using namespace numio;
 
 TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
@@ -610,3 +612,5 @@ void TNumIO2::AssignTo(QObject* Dest)
         ThrowCannotAssign(QStringLiteral("TNumIO2"), ClassNameOf(Dest));
     dst->Assign(this);
 }
+
+} // namespace vorn

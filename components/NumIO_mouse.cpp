@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+namespace vorn {
+
 using namespace numio;
 
 namespace {
@@ -175,3 +177,5 @@ void TNumIO2::mouseReleaseEvent(QMouseEvent* e)
             Click();
     });
 }
+
+} // namespace vorn

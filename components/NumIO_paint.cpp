@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+namespace vorn {
+
 using namespace numio;
 
 // Qt paints the field also off screen (grab(), render() of a window not
@@ -223,3 +225,5 @@ void TNumIO2::PaintSelection(TCanvas& cv, int ZH, int tw)
     const int x2 = std::clamp(CharPosToX(FSelEnd, tw), lo, hi);
     cv.InvertRect(x1, 3, x2, ZH - 3);
 }
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <locale.h>
 
+namespace vorn {
+
 using namespace numio;
 
 namespace {
@@ -336,3 +338,5 @@ bool TNumIO2::CheckValidity(const QString& Instring) const
     }
     return false;
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 using namespace numio;
 
 namespace {
@@ -74,3 +76,5 @@ QSize TNumIO2::minimumSizeHint() const
     const int rows = std::max(e.Text + 5, FButVisible ? FButHeight / 2 * 2 : 0);
     return {w, rows + e.Bar};
 }
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorn {
+
 TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
 {
     // Every other default is set where the field is declared.
@@ -281,3 +283,5 @@ void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
         Q_EMIT mousePressed(event->button(), ShiftStateOf(event), p.x(), p.y());
     });
 }
+
+} // namespace vorn

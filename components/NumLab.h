@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace vorn {
+
 namespace numlab {
 Q_NAMESPACE
 
@@ -62,7 +64,7 @@ class TNumLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // Alignment of the value text in the box. Default taCenter.
-    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
     // Background of the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
     // Colour of the value text. Default clBlack.
@@ -72,11 +74,11 @@ class TNumLab : public TSurface, public TSchemeLines
     // Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     // Decimal separator shown: "," when true, "." when false. Default false.
     Q_PROPERTY(bool Comma READ Comma WRITE SetFComma)
     // How the value is shown. Default dtFixP.
-    Q_PROPERTY(numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
+    Q_PROPERTY(vorn::numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
     // Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
     Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormat)
     // The box drawn without any value text. Default false.
@@ -88,7 +90,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // "+" before positive values. Default false.
     Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSign)
     // Frame of the box. Default fsLowered.
-    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     // Width of the value box in pixels, not limited. Default 80.
     Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidth)
     // x of the value box's left edge, 0 .. Width. Default 35.
@@ -96,7 +98,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
     // Alignment of the left caption. Default taRightJustify.
-    Q_PROPERTY(vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignment)
     // Shown instead of a value that cannot be shown or does not fit. Default nine "*".
     Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndi)
     // Decimals, significant digits or digit count by display type, 0 .. 15. Default 2.
@@ -104,7 +106,7 @@ class TNumLab : public TSurface, public TSchemeLines
     // Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
     // Alignment of the right caption. Default taLeftJustify.
-    Q_PROPERTY(vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignment)
     // Text shown by dtState. Default "undefined".
     Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
     // The parent shows through outside the box. Default false.
@@ -279,3 +281,5 @@ private:
     TDisplay FDisplayType = dtFixP;
     QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
 };
+
+} // namespace vorn

@@ -9,6 +9,8 @@
 #include <QMetaMethod>
 #include <QPainter>
 
+namespace vorn {
+
 namespace {
 
 // The caption offsets are built from this margin.
@@ -119,3 +121,5 @@ void TNumLab::paintEvent(QPaintEvent* event)
     }
     TSurface::paintEvent(event);
 }
+
+} // namespace vorn

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 namespace {
 
 // The box's right end (exclusive): its ring, and for the bevelled styles the
@@ -38,3 +40,5 @@ QSize TNumLab::minimumSizeHint() const
 {
     return {BoxRight(*this), MeasuringMetrics(font()).height() + 5};
 }
+
+} // namespace vorn

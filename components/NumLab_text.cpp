@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace vorn {
+
 namespace {
 
 constexpr int MAXPRECISION = 8;
@@ -161,3 +163,5 @@ void TNumLab::NoteShown(const QString& text)
     if (text != before)
         vornaccess::ShownTextChanged(this, before);
 }
+
+} // namespace vorn

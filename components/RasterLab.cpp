@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace vorn {
+
 namespace {
 
 constexpr int DefaultHeight = 68;
@@ -385,3 +387,5 @@ void TRasterLab::DoScrLoopRestart()
         OnScrollLoopRestart(this);
     Q_EMIT scrollLoopRestarted();
 }
+
+} // namespace vorn

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace vorn {
+
 namespace rasterlab {
 Q_NAMESPACE
 
@@ -71,13 +73,13 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Dimmed dots. Default 0x404040.
     Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     // Gap between dots in pixels, 0..3. Default 1.
     Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
     // Edge of a dot in pixels, 1..32. Default 3.
     Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
     // Frame style. Default fsLowered.
-    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     // Left pixel position of the text. Default 1.
     Q_PROPERTY(int PosX READ PosX WRITE SetXPos)
     // Top pixel position of the text. Default 1.
@@ -85,7 +87,7 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Each glyph as wide as its own columns, else the matrix's cell. Default true.
     Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
     // Scroll direction. Default rdsmOff.
-    Q_PROPERTY(rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
+    Q_PROPERTY(vorn::rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
     // Milliseconds between scroll steps, at least 10. Default 100.
     Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIv)
     // Pixels moved per step, positive. Default 1.
@@ -93,7 +95,7 @@ class TRasterLab : public TSurface, public TSchemeLines
     // Wrap around when the text has left the display. Default true.
     Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
     // Dimmed-dot raster and character blocks. Default rdbmOn.
-    Q_PROPERTY(rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
+    Q_PROPERTY(vorn::rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
     // The text. Default "Text".
     Q_PROPERTY(QString Text READ Text WRITE SetLabText NOTIFY textChanged)
 
@@ -268,3 +270,5 @@ private:
     TRasterKey FRasterKey;
     QImage FRaster;
 };
+
+} // namespace vorn

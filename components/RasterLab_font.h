@@ -7,7 +7,11 @@
 // column 0 the leftmost.
 #include <cstdint>
 
+namespace vorn {
+
 constexpr int Font_12x7_Courier_Width = 7;
 constexpr int Font_12x7_Courier_Height = 12;
 
 extern const uint8_t BitData_Font_12x7_Courier[224][14];
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace vorn {
+
 namespace {
 
 // Codes beyond the matrix draw as the space.
@@ -175,3 +177,5 @@ int TRasterLab::CalcTextBitLength(const QString& txt) const
     }
     return ClampToInt(len);
 }
+
+} // namespace vorn

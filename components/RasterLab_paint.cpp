@@ -8,6 +8,8 @@
 
 #include <utility>
 
+namespace vorn {
+
 namespace {
 
 // One-pixel strokes in the pen colour; an empty range draws nothing.
@@ -175,3 +177,5 @@ void TRasterLab::PaintFrame(TCanvas& cv, int W, int H)
     }
     }
 }
+
+} // namespace vorn

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 namespace {
 
 // Pixels the frame covers on each side as it is drawn: one ring, or two.
@@ -53,3 +55,5 @@ QSize TRasterLab::minimumSizeHint() const
     }
     return s;
 }
+
+} // namespace vorn

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace vorn {
+
 namespace {
 
 // The caption turned by `degrees` counter-clockwise about the top-left corner
@@ -334,3 +336,5 @@ void TRotLab::resizeEvent(QResizeEvent* event)
     FollowSize();
     TSurface::resizeEvent(event);
 }
+
+} // namespace vorn

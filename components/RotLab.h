@@ -14,6 +14,8 @@
 #include <QRect>
 #include <QString>
 
+namespace vorn {
+
 // The top-left corner of the text cell for a text whose half width is w2 and
 // half height h2, turned by TextAngle degrees counter-clockwise, so that the
 // point halfway down the text at the alignment's distance from its start
@@ -26,7 +28,7 @@ class TRotLab : public TSurface
     Q_OBJECT
     // Which point of the text lies on (PosX, PosY): the middle of its left
     // end, its centre or the middle of its right end. Default taCenter.
-    Q_PROPERTY(vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
     // Anti-aliased glyph edges; otherwise the default glyph quality. Default true.
     Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
     // Keep the reference point at the control's centre. Default true.
@@ -36,7 +38,7 @@ class TRotLab : public TSurface
     // Background filled when the label is not transparent. Default clBtnFace.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     // Frame drawn around the whole control. Default fsLowered.
-    Q_PROPERTY(vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     // Reference point in pixels from the control's left and top edges. Default (10, 10).
     Q_PROPERTY(int PosX READ PosX WRITE SetTextPosX)
     Q_PROPERTY(int PosY READ PosY WRITE SetTextPosY)
@@ -155,3 +157,5 @@ private:
     QImage FBitmap;
     TCanvas FCanvas{FBitmap};
 };
+
+} // namespace vorn

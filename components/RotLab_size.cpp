@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <numbers>
 
+namespace vorn {
+
 namespace {
 
 // Pixels the frame takes on each side: one ring, or the two of a bevel.
@@ -60,3 +62,5 @@ QSize TRotLab::minimumSizeHint() const
 {
     return sizeHint();
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace vorn {
+
 namespace {
 constexpr int MinRange = -6;
 constexpr int MaxRange = 4;
@@ -56,3 +58,5 @@ QString EEngStr(double innum, int precision)
     }
     return neg ? QLatin1Char('-') + s : s;
 }
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 // Numeric helpers of the control library.
 #include <QString>
 
+namespace vorn {
+
 // The natural logarithm of 10 in extended precision.
 constexpr long double uc_ln10 = 2.30258509299404568401799145468436421L;
 
@@ -19,3 +21,5 @@ double lg(double x);
 
 // InNum rounded towards minus infinity.
 int IntNeg(double InNum);
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 
 #include "Str.h"
 
+namespace vorn {
+
 namespace {
 
 // |FieldWidth|, limited to the 255 characters Str ever pads to; computed
@@ -52,3 +54,5 @@ QString ReplaceCharInString(const QString& Instring, QChar OldChar, QChar NewCha
     s.replace(OldChar, NewChar);
     return s;
 }
+
+} // namespace vorn

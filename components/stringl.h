@@ -5,6 +5,8 @@
 #include <QChar>
 #include <QString>
 
+namespace vorn {
+
 // r in a field of |FieldWidth| characters with DecP decimals. DecP = -2 gives
 // the exponential form with a two-digit exponent (asterisks when the exponent
 // needs three); any other negative DecP the exponential form with four
@@ -14,3 +16,5 @@ QString strff(long double r, int FieldWidth, int DecP);
 
 // Instring with every OldChar replaced by NewChar.
 QString ReplaceCharInString(const QString& Instring, QChar OldChar, QChar NewChar);
+
+} // namespace vorn

@@ -2,9 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "vornbase.h"
 
+namespace vorn {
+
 QString ClassNameOf(const QObject* o)
 {
-    return o ? QString::fromLatin1(o->metaObject()->className()) : QStringLiteral("nil");
+    if (!o)
+        return QStringLiteral("nil");
+    // The library's own classes are named without their namespace, as the
+    // window descriptions name them.
+    QString name = QString::fromLatin1(o->metaObject()->className());
+    if (name.startsWith(QLatin1String("vorn::")))
+        name.remove(0, 6);
+    return name;
 }
 
 void ThrowCannotAssign(const QString& from, const QString& to)
@@ -155,3 +164,5 @@ void TSchemeLines::CopySchemeLines(const TSchemeLines& Source)
     FColWhiteLine = Source.FColWhiteLine;
     FColorScheme = Source.FColorScheme;
 }
+
+} // namespace vorn

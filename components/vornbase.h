@@ -15,6 +15,8 @@
 #include <QObject>
 #include <QString>
 
+namespace vorn {
+
 namespace vornbase {
 Q_NAMESPACE
 
@@ -64,7 +66,8 @@ public:
     using Exception::Exception;
 };
 
-// The class name of o as the errors show it; "nil" when there is none.
+// The class name of o as the errors show it, the library's own classes
+// without "vorn::"; "nil" when there is none.
 QString ClassNameOf(const QObject* o);
 
 // The refusal of Assign and AssignTo between unrelated classes:
@@ -177,3 +180,5 @@ protected:
     TColor FColGrayLine = clGray;
     TColor FColWhiteLine = clWhite;
 };
+
+} // namespace vorn

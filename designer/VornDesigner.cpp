@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+using namespace vorn;
+
 namespace {
 
 // A string-to-uint conversion for the colour properties that also takes the
@@ -94,9 +96,11 @@ void TVornControlPlugin::initialize(QDesignerFormEditorInterface*)
 
 QString TVornControlPlugin::domXml() const
 {
+    if (!FEntry.InWidgetBox)
+        return {};
     const std::unique_ptr<TSurface> sample(FEntry.Create(nullptr));
-    // TNumIO2 is numbered as numIO21, numIO22, ...
-    QString name = FEntry.ClassName.mid(1);
+    // vorn::TNumIO2 is numbered as numIO21, numIO22, ...
+    QString name = FEntry.ClassName.mid(FEntry.ClassName.lastIndexOf(QLatin1Char(':')) + 2);
     name[0] = name[0].toLower();
     return QStringLiteral(R"(<ui language="c++">
  <widget class="%1" name="%2">
@@ -115,17 +119,23 @@ TVornDesignerPlugin::TVornDesignerPlugin(QObject* parent) : QObject(parent)
 {
     static const TColorNames colorNames;
     const TVornControlEntry entries[] = {
-        Entry<TNumIO2>("TNumIO2", "NumIO.h", "numio.svg", "Numeric input field",
+        Entry<TNumIO2>("vorn::TNumIO2", "NumIO.h", "numio.svg", "Numeric input field",
                        "A field for one number: a caption on each side, the number in a box that validates what "
                        "is typed by its input format, optional spin buttons and an optional gauge."),
-        Entry<TNumLab>("TNumLab", "NumLab.h", "numlab.svg", "Numeric display label",
+        Entry<TNumLab>("vorn::TNumLab", "NumLab.h", "numlab.svg", "Numeric display label",
                        "A label that shows a number, a date and time or a state text in a framed box between two "
                        "captions."),
-        Entry<TRasterLab>("TRasterLab", "RasterLab.h", "rasterlab.svg", "Dot-matrix label",
+        Entry<TRasterLab>("vorn::TRasterLab", "RasterLab.h", "rasterlab.svg", "Dot-matrix label",
                           "A label that draws its text in the dots of a matrix display, still or scrolling."),
-        Entry<TRotLab>("TRotLab", "RotLab.h", "rotlab.svg", "Rotated label",
+        Entry<TRotLab>("vorn::TRotLab", "RotLab.h", "rotlab.svg", "Rotated label",
                        "A label whose caption is turned by any angle about a point of the label."),
     };
     for (const TVornControlEntry& entry : entries)
         FWidgets.append(new TVornControlPlugin(entry, this));
+    // The same controls by their bare names, for forms that name them so.
+    for (TVornControlEntry entry : entries) {
+        entry.ClassName.remove(QLatin1String("vorn::"));
+        entry.InWidgetBox = false;
+        FWidgets.append(new TVornControlPlugin(entry, this));
+    }
 }

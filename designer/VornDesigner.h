@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The Qt Designer plugin of the Vorn controls: one widget-box entry per
-// control in the group "Vorn Controls", all four in one plugin library.
+// control in the group "Vorn Controls", all four in one plugin library. The
+// entries name the classes with their namespace (vorn::TNumIO2), so that a
+// form saved by Designer compiles with uic as it stands. Each control is also
+// known by its bare name (TNumIO2), outside the widget box, so that forms
+// written for version 1 and the calculator's own window descriptions open
+// with the real controls.
 //
 // Designer initializes each entry with its form editor before it creates a
 // control; a control created after that is marked as designing (see
@@ -24,17 +29,20 @@
 #include <functional>
 
 class QWidget;
+namespace vorn {
 class TSurface;
+}
 
 // What the widget box shows and creates for one control.
 struct TVornControlEntry
 {
-    QString ClassName;
+    QString ClassName; // vorn::TNumIO2, or TNumIO2 for the bare-name entry
     QString Header;   // the library header declaring it, e.g. NumIO.h
     QString IconFile; // in the plugin's resources
     QString ToolTip;
     QString WhatsThis;
-    std::function<TSurface*(QWidget* parent)> Create;
+    std::function<vorn::TSurface*(QWidget* parent)> Create;
+    bool InWidgetBox = true; // false: known to forms, not offered in the box
 };
 
 class TVornControlPlugin : public QObject, public QDesignerCustomWidgetInterface
@@ -57,7 +65,8 @@ public:
     bool isInitialized() const override { return FInitialized; }
     void initialize(QDesignerFormEditorInterface* core) override;
     // The class, a name to number new controls from, and the size the
-    // control's constructor gives it.
+    // control's constructor gives it; empty for an entry that is not in the
+    // widget box (Designer leaves such an entry out of the box).
     QString domXml() const override;
 
 private:

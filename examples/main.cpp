@@ -29,10 +29,10 @@ namespace {
 
 struct Window {
     QWidget widget;
-    TRotLab* caption = new TRotLab(&widget);
-    TNumIO2* field = new TNumIO2(&widget);
-    TNumLab* label = new TNumLab(&widget);
-    TRasterLab* matrix = new TRasterLab(&widget);
+    vorn::TRotLab* caption = new vorn::TRotLab(&widget);
+    vorn::TNumIO2* field = new vorn::TNumIO2(&widget);
+    vorn::TNumLab* label = new vorn::TNumLab(&widget);
+    vorn::TRasterLab* matrix = new vorn::TRasterLab(&widget);
 
     Window();
     void ShowValue(double value);
@@ -53,7 +53,7 @@ Window::Window()
     field->SetTabStop(true);
 
     label->SetLeftSpace(0);
-    label->SetDisplayType(dtEEng);
+    label->SetDisplayType(vorn::numlab::dtEEng);
     label->SetRightText(QStringLiteral("Hz"));
 
     matrix->SetLabText(QStringLiteral("0"));
@@ -68,7 +68,7 @@ Window::Window()
     row->addLayout(form);
 
     // Every change of the field's value reaches the labels.
-    QObject::connect(field, &TNumIO2::valueChanged, &widget, [this](double value) { ShowValue(value); });
+    QObject::connect(field, &vorn::TNumIO2::valueChanged, &widget, [this](double value) { ShowValue(value); });
 }
 
 void Window::ShowValue(double kiloHertz)

@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <functional>
 
+using namespace vorn;
+
 namespace {
 
 // A fixed or general text of this process's locale as a number.

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // The handlers the calculator's two windows name, doing nothing.

@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // The keys that edit a number, and some that must be refused.

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstdint>
 
+using namespace vorn;
+
 namespace {
 
 // The patterns a text is compared with, compiled once.

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // Opens the composing and the scroll step to the target.

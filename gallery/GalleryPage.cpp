@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "GalleryPage.h"
 
+using namespace vorn;
+
 TGalleryPage::TGalleryPage(QString title, QWidget* parent) : QWidget(parent), FTitle(std::move(title)) {}
 
 void TGalleryPage::Load(const QString& page, const THandlers& handlers)

@@ -18,15 +18,15 @@ public:
 
 protected:
     // Builds the page from ":/pages/<page>.ui".
-    void Load(const QString& page, const THandlers& handlers = {});
+    void Load(const QString& page, const vorn::THandlers& handlers = {});
     // The page's control called `name`, which must be a T.
     template <class T>
     T* Member(const QString& name) const
     {
-        return FormMember<T>(FObjects, objectName(), name);
+        return vorn::FormMember<T>(FObjects, objectName(), name);
     }
 
 private:
     QString FTitle;
-    TFormObjects FObjects;
+    vorn::TFormObjects FObjects;
 };

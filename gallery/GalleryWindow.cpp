@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
+using namespace vorn;
+
 TfrmGallery* frmGallery = nullptr;
 
 TfrmGallery::TfrmGallery(QWidget* parent) : QMainWindow(parent), FTabs(new QTabWidget(this))

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace vorn;
+
 // ---- TNumIO2 -----------------------------------------------------------------
 
 TNumIOPage::TNumIOPage(QWidget* parent) : TGalleryPage(QStringLiteral("TNumIO2 field"), parent)

@@ -5,8 +5,10 @@
 // only wires what one control does to another.
 #include "GalleryPage.h"
 
+namespace vorn {
 class TNumLab;
 class TRasterLab;
+} // namespace vorn
 
 // Fields of every input format and separator policy, spin buttons stepping
 // by an increment and through stops, and gauges; the last field edited is
@@ -17,7 +19,7 @@ public:
     explicit TNumIOPage(QWidget* parent = nullptr);
 
 private:
-    TNumLab* FLast = nullptr;
+    vorn::TNumLab* FLast = nullptr;
     void FieldChange(QObject* Sender);
 };
 
@@ -41,8 +43,8 @@ public:
     explicit TRasterLabPage(QWidget* parent = nullptr);
 
 private:
-    TRasterLab* FOnce = nullptr;
-    TNumLab* FLoops = nullptr;
+    vorn::TRasterLab* FOnce = nullptr;
+    vorn::TNumLab* FLoops = nullptr;
     void LoopRestart(QObject* Sender);
     void AgainClick(QObject* Sender);
 };

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+using namespace vorn;
+
 namespace {
 
 // Long enough for the scrolling labels to take a few steps.

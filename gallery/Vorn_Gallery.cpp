@@ -15,6 +15,8 @@
 #include <cstring>
 #include <exception>
 
+using namespace vorn;
+
 int main(int argc, char** argv)
 {
     if (!HasDisplay()) {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace vorn {
+
 namespace {
 TApplication DefaultApplication;
 int Beeps = 0;
@@ -83,3 +85,5 @@ int BeepCount()
 {
     return Beeps;
 }
+
+} // namespace vorn

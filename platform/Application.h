@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+namespace vorn {
+
 class TApplication
 {
 public:
@@ -76,3 +78,5 @@ bool HasDisplay();
 // The simple beep; counted so that tests can see it.
 void MessageBeep();
 int BeepCount();
+
+} // namespace vorn

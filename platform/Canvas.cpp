@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <vector>
 
+namespace vorn {
+
 namespace {
 
 constexpr int DotsPerMeter96Dpi = 3780;
@@ -491,3 +493,5 @@ void TCanvas::DrawBlocks(int x, int y, const QImage& src, TCopyMode mode)
                 to[i] = from[cols[i]];
     }
 }
+
+} // namespace vorn

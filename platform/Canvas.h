@@ -34,6 +34,8 @@
 
 class QPainter;
 
+namespace vorn {
+
 enum TBrushStyle : uint8_t { bsSolid, bsClear };
 
 // Raster operations of Draw: plain copy, or the per-channel AND of source and
@@ -170,3 +172,5 @@ private:
     bool FPainterFontSet = false;
     QRgb FPainterPen = 0;
 };
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+namespace vorn {
+
 QRgb ResolveColor(TColor c)
 {
     return ResolveColor(c, QGuiApplication::palette());
@@ -22,3 +24,5 @@ QRgb ResolveColor(TColor c, const QPalette& pal)
     default: return pal.color(QPalette::Window).rgb();
     }
 }
+
+} // namespace vorn

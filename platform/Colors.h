@@ -6,6 +6,10 @@
 #include <QRgb>
 #include <cstdint>
 
+class QPalette;
+
+namespace vorn {
+
 using TColor = uint32_t;
 
 constexpr TColor clBlack = 0x000000;
@@ -23,7 +27,6 @@ constexpr TColor clBtnHighlight = 0xFF000014;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
-class QPalette;
 
 // The colour as the screen shows it. System colours come from the palette
 // (button face, dark, light, window text): a widget's own palette when it
@@ -41,3 +44,5 @@ constexpr QRgb RgbFromColor(TColor c)
 {
     return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vorn {
+
 Decimal ToDecimal(long double x)
 {
     Decimal d;
@@ -76,3 +78,5 @@ std::string Decimal::FixedText(int decimals) const
     }
     return s;
 }
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 // the number-to-text conversions round and lay out a value.
 #include <string>
 
+namespace vorn {
+
 constexpr int SignificantDigits = 18;
 
 struct Decimal
@@ -29,3 +31,5 @@ struct Decimal
 
 // |x| rounded to SignificantDigits digits (to nearest, ties to even).
 Decimal ToDecimal(long double x);
+
+} // namespace vorn

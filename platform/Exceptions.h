@@ -9,6 +9,8 @@
 
 #include <exception>
 
+namespace vorn {
+
 class Exception : public std::exception
 {
 public:
@@ -59,3 +61,5 @@ class EReadError : public Exception
 public:
     using Exception::Exception;
 };
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 #include <cfloat>
 #include <cmath>
 
+namespace vorn {
+
 long double FDiv(long double a, long double b)
 {
     if (std::isnan(a) || std::isnan(b))
@@ -72,3 +74,5 @@ long double FExp(long double x)
         throw EOverflow();
     return e;
 }
+
+} // namespace vorn

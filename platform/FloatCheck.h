@@ -6,6 +6,8 @@
 // hardware would otherwise produce an infinity or a NaN.
 #include <cstdint>
 
+namespace vorn {
+
 // a / b: EZeroDivide for x / 0, EInvalidOp for 0 / 0 or a NaN operand,
 // EOverflow when the quotient leaves the extended range.
 long double FDiv(long double a, long double b);
@@ -20,3 +22,5 @@ int64_t Round(long double x);
 // EOverflow for an exponential beyond the extended range.
 long double FLn(long double x);
 long double FExp(long double x);
+
+} // namespace vorn

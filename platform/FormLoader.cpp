@@ -20,6 +20,8 @@
 #include <optional>
 #include <vector>
 
+namespace vorn {
+
 namespace {
 
 // An event named in the description, bound once every control exists.
@@ -558,3 +560,5 @@ TFormObjects LoadForm(QWidget* form, const QString& path, const THandlers& handl
         throw EReadError(QStringLiteral("Window description \"%1\" cannot be opened").arg(path));
     return LoadFormFromXml(form, file.readAll(), handlers, bind, path);
 }
+
+} // namespace vorn

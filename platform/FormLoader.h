@@ -35,6 +35,8 @@
 class QObject;
 class QWidget;
 
+namespace vorn {
+
 // The window's handlers by name.
 using THandlers = std::map<QString, THandler>;
 
@@ -63,3 +65,5 @@ T* FormMember(const TFormObjects& objects, const QString& window, const QString&
                              .arg(window, name));
     return member;
 }
+
+} // namespace vorn

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace vorn {
+
 namespace {
 
 // A click calls the handler through the application's exception handler.
@@ -75,3 +77,5 @@ const TEventBinders& MenuItemEvents()
     static const TEventBinders events{{QStringLiteral("OnClick"), BindTriggered}};
     return events;
 }
+
+} // namespace vorn

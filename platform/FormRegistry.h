@@ -18,6 +18,8 @@
 class QObject;
 class QWidget;
 
+namespace vorn {
+
 using THandler = std::function<void(QObject* Sender)>;
 // Connects a handler to one event of a control.
 using TEventBinder = std::function<void(QObject* control, THandler handler)>;
@@ -67,3 +69,5 @@ void RegisterControl(const QString& className,
     }
     RegisterControlClass(className, std::move(cls));
 }
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 #include <QMetaEnum>
 #include <QMetaProperty>
 
+namespace vorn {
+
 namespace {
 
 struct TNamedColor
@@ -172,3 +174,5 @@ std::optional<std::vector<double>> NumbersFrom(const TUiNode& value)
     }
     return numbers;
 }
+
+} // namespace vorn

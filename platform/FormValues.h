@@ -20,6 +20,8 @@
 
 class QMetaProperty;
 
+namespace vorn {
+
 // A decoded value, or why the element holds none.
 struct TFormValue
 {
@@ -34,7 +36,8 @@ TFormValue DecodeValue(const QMetaProperty& prop, const TUiNode& value);
 // or hexadecimal with 0x); nothing for anything else.
 std::optional<TColor> ColorFromText(const QString& text);
 
-// "vornbase::fsLowered" and "fsLowered" name the same value.
+// "vorn::vornbase::fsLowered", "vornbase::fsLowered" and "fsLowered" name the
+// same value.
 QString WithoutScope(const QString& key);
 
 // `font` changed by a <font> element; nothing when `value` is not one.
@@ -52,3 +55,5 @@ std::optional<bool> BoolFrom(const TUiNode& value);
 // A <string> of numbers apart by spaces, "1 2.5 -1e3"; an empty string is an
 // empty list. Nothing for anything else.
 std::optional<std::vector<double>> NumbersFrom(const TUiNode& value);
+
+} // namespace vorn

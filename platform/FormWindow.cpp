@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+namespace vorn {
+
 namespace {
 
 // Centres a window each time it is shown, before it reaches the screen: on
@@ -178,3 +180,5 @@ void TWindowFrame::ApplyBorder() const
         flags |= Qt::WindowMaximizeButtonHint;
     FForm->setWindowFlags(flags);
 }
+
+} // namespace vorn

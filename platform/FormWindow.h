@@ -12,6 +12,8 @@
 
 class QWidget;
 
+namespace vorn {
+
 class TWindowFrame
 {
 public:
@@ -47,3 +49,5 @@ private:
     void ApplyClientSize(QWidget* client) const;
     void ApplyBorder() const;
 };
+
+} // namespace vorn

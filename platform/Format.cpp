@@ -14,6 +14,8 @@
 #include <functional>
 #include <string>
 
+namespace vorn {
+
 namespace {
 
 std::string ExponentText(int exponent, bool alwaysSign)
@@ -187,3 +189,5 @@ QString Format(const QString& fmt, int width, int precision, int value)
         return IntegerText(conv, p, static_cast<uint64_t>(v < 0 ? -v : v), v < 0);
     });
 }
+
+} // namespace vorn

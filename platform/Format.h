@@ -31,6 +31,8 @@
 
 #include <cstdint>
 
+namespace vorn {
+
 QString Format(const QString& fmt, int width, int precision, long double value);
 QString Format(const QString& fmt, int width, int precision, int64_t value);
 QString Format(const QString& fmt, int width, int precision, int value);
@@ -56,3 +58,5 @@ inline QString Format(const QString& fmt, int width, int precision, double value
 // Any other character is copied. Names are English. Values outside the years
 // 1 .. 9999 (and NaN) throw EConvertError.
 QString FormatDateTime(const QString& pattern, double value);
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace vorn {
+
 namespace {
 
 constexpr const char* ShortMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -168,3 +170,5 @@ QString FormatDateTime(const QString& pattern, double value)
     }
     return out;
 }
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace vorn {
+
 uint16_t VirtualKeyOf(const QKeyEvent* event)
 {
     const int key = event->key();
@@ -88,3 +90,5 @@ TShiftState ShiftStateOf(const QMouseEvent* event)
         s |= ssMiddle;
     return s;
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 class QKeyEvent;
 class QMouseEvent;
 
+namespace vorn {
+
 enum : uint16_t {
     VK_BACK = 0x08,
     VK_TAB = 0x09,
@@ -55,3 +57,5 @@ enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 1
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
 // The modifiers and the buttons held during a mouse event.
 TShiftState ShiftStateOf(const QMouseEvent* event);
+
+} // namespace vorn

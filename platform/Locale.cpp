@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace vorn {
+
 namespace {
 std::optional<QChar>& Setting()
 {
@@ -27,3 +29,5 @@ void SetDecimalSeparator(QChar c)
 {
     Setting() = c;
 }
+
+} // namespace vorn

@@ -5,5 +5,9 @@
 // system locale on first use; tests set it to try other locales.
 #include <QChar>
 
+namespace vorn {
+
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar c);
+
+} // namespace vorn

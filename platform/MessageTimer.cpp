@@ -6,6 +6,8 @@
 
 #include <QTimerEvent>
 
+namespace vorn {
+
 namespace {
 bool RefuseTimers = false;
 }
@@ -62,3 +64,5 @@ void TMessageTimer::timerEvent(QTimerEvent* event)
             return;
         }
 }
+
+} // namespace vorn

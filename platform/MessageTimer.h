@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace vorn {
+
 class TMessageTimer : public QObject
 {
 public:
@@ -40,3 +42,5 @@ private:
     QHash<int, int> FTimers;    // our id -> Qt's timer id
     QHash<int, int> FIntervals; // our id -> interval in ms
 };
+
+} // namespace vorn

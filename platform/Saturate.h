@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace vorn {
+
 // v limited to the range of int.
 constexpr int ClampToInt(int64_t v)
 {
@@ -26,3 +28,5 @@ constexpr int ClampCoord(int64_t v)
     constexpr int64_t Limit = int64_t(1) << 30;
     return int(std::clamp(v, -Limit, Limit));
 }
+
+} // namespace vorn

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+namespace vorn {
+
 namespace {
 
 constexpr long double FixedLimit = 6.646139978924579e35L;
@@ -64,3 +66,5 @@ QString Str(long double x, int width, int decimals)
     }
     return ExponentialForm(x, width);
 }
+
+} // namespace vorn

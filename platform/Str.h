@@ -15,4 +15,8 @@
 //    digits, padded on the left when wider than 26.
 #include <QString>
 
+namespace vorn {
+
 QString Str(long double x, int width, int decimals);
+
+} // namespace vorn

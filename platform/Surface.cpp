@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace vorn {
+
 bool TSurface::Visible() const
 {
     if (FDesigning)
@@ -147,3 +149,5 @@ void TSurface::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     GuardedCall(this, [this] { Paint(); });
 }
+
+} // namespace vorn

@@ -23,6 +23,8 @@
 
 class QPainter;
 
+namespace vorn {
+
 class TSurface : public QWidget
 {
     Q_OBJECT
@@ -111,3 +113,5 @@ private:
     // Visible was set to false at design time.
     bool FDesignHidden = false;
 };
+
+} // namespace vorn

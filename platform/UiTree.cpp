@@ -6,6 +6,8 @@
 
 #include <QXmlStreamReader>
 
+namespace vorn {
+
 TUiNode ReadUiTree(const QByteArray& xml, const QString& source)
 {
     QXmlStreamReader reader(xml);
@@ -42,3 +44,5 @@ void ThrowReadError(const QString& window, const QString& control, const QString
         where += QStringLiteral(", property \"%1\"").arg(property);
     throw EReadError(where + QStringLiteral(": ") + what);
 }
+
+} // namespace vorn

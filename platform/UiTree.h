@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace vorn {
+
 struct TUiNode
 {
     QString Tag;
@@ -40,3 +42,5 @@ TUiNode ReadUiTree(const QByteArray& xml, const QString& source);
 //   Window "dlgTest", control "nio1", property "Value": <what>
 [[noreturn]] void ThrowReadError(const QString& window, const QString& control, const QString& property,
                                  const QString& what);
+
+} // namespace vorn

@@ -20,6 +20,8 @@
 
 #include <cmath>
 
+using namespace vorn;
+
 namespace {
 
 struct TRecorded

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 namespace {
 
 class Calculator : public AppWindows

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 namespace {
 
 constexpr TColor Red = 0x0000FF, Blue = 0xFF0000, Green = 0x00FF00;

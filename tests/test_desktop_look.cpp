@@ -22,6 +22,8 @@
 #include <cmath>
 #include <map>
 
+using namespace vorn;
+
 namespace {
 
 // WCAG's relative luminance and contrast ratio.

@@ -9,6 +9,8 @@
 #include <cfloat>
 #include <cmath>
 
+using namespace vorn;
+
 namespace {
 
 TEST(FloatCheck, DivisionFaultsRaiseTheirClassesWithMessages)

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <limits>
 
+using namespace vorn;
+
 namespace {
 
 constexpr long double Inf = std::numeric_limits<long double>::infinity();

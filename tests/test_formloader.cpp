@@ -12,12 +12,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 // A control with a colour and an enumeration, as the library's controls have.
 class TProbe : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(TColor Colour MEMBER FColour)
-    Q_PROPERTY(vornbase::TFrameStyle FrameStyle MEMBER FFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle MEMBER FFrameStyle)
 
 public:
     using QWidget::QWidget;

@@ -19,6 +19,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // The main window's Frequency field and C read-out, sized as there.

@@ -24,6 +24,8 @@
 #include <climits>
 #include <functional>
 
+using namespace vorn;
+
 namespace {
 
 class InfoWindow : public AppWindows

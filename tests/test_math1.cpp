@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace vorn;
+
 namespace {
 
 TEST(EEngStr, Table)

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+using namespace vorn;
+
 namespace {
 
 TEST(Digits, HexOctalBin)

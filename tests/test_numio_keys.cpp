@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // A window with two fields; the first has the focus.

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 namespace {
 
 TEST(NumIOModel, NewFieldAndPublishedOrder)

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 using namespace numio;

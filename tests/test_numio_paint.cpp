@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 using namespace numio;

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace vorn;
+
 namespace {
 
 TEST(NumIOScan, FPNumValidatorPerPolicy)

@@ -19,6 +19,8 @@
 #include <memory>
 #include <tuple>
 
+using namespace vorn;
+
 namespace {
 
 constexpr double Inf = std::numeric_limits<double>::infinity();

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 namespace {
 
 constexpr TColor OutBakG = 0x224466;

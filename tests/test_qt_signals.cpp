@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 using Log = std::vector<QString>;

@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // A shown window for the controls under test, large enough for all of them.

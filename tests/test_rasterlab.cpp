@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vorn;
+
 namespace {
 
 constexpr TColor Back = 0x102030, Off = 0x405060, On = 0x00FF00;

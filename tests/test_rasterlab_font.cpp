@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vorn;
+
 namespace {
 
 constexpr TColor Fg = 0x00FF00, Bg = 0x123456;

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace vorn;
+
 namespace {
 
 // ---------------------------------------------------------------- origin

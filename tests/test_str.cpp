@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace vorn;
+
 namespace {
 
 struct StrCase

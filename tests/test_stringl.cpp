@@ -7,6 +7,8 @@
 
 #include <climits>
 
+using namespace vorn;
+
 namespace {
 
 struct StrffCase

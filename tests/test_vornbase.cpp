@@ -10,6 +10,8 @@
 
 #include <utility>
 
+using namespace vorn;
+
 namespace {
 
 // Distinct colours for the five roles.

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 namespace {
 
 constexpr QRgb Unpainted = 0xFFFF00FF;

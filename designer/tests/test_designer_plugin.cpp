@@ -36,6 +36,8 @@
 #include <map>
 #include <memory>
 
+using namespace vorn;
+
 namespace {
 
 // The plugin as built, or the file VORN_DESIGNER_PLUGIN names (an installed
@@ -196,13 +198,15 @@ TEST(DesignerPlugin, OffersTheFourControlsMadeWithTheirDefaults)
         const char* Include;
         std::function<std::unique_ptr<QWidget>()> Direct;
     } cases[] = {
-        {"TNumIO2", "<vorn/NumIO.h>", [] { return std::make_unique<TNumIO2>(); }},
-        {"TNumLab", "<vorn/NumLab.h>", [] { return std::make_unique<TNumLab>(); }},
-        {"TRasterLab", "<vorn/RasterLab.h>", [] { return std::make_unique<TRasterLab>(); }},
-        {"TRotLab", "<vorn/RotLab.h>", [] { return std::make_unique<TRotLab>(); }},
+        {"vorn::TNumIO2", "<vorn/NumIO.h>", [] { return std::make_unique<TNumIO2>(); }},
+        {"vorn::TNumLab", "<vorn/NumLab.h>", [] { return std::make_unique<TNumLab>(); }},
+        {"vorn::TRasterLab", "<vorn/RasterLab.h>", [] { return std::make_unique<TRasterLab>(); }},
+        {"vorn::TRotLab", "<vorn/RotLab.h>", [] { return std::make_unique<TRotLab>(); }},
     };
     const auto entries = PluginEntries();
-    ASSERT_EQ(entries.size(), std::size(cases));
+    // Each control twice: by its namespaced name in the widget box, and by
+    // its bare name for forms that use it.
+    ASSERT_EQ(entries.size(), 2 * std::size(cases));
     for (const auto& c : cases) {
         const auto it = entries.find(QString::fromLatin1(c.Class));
         ASSERT_NE(it, entries.end()) << c.Class;
@@ -222,6 +226,15 @@ TEST(DesignerPlugin, OffersTheFourControlsMadeWithTheirDefaults)
         EXPECT_EQ(PublishedValues(*made), PublishedValues(*direct)) << c.Class;
         EXPECT_EQ(made->size(), direct->size()) << c.Class;
         EXPECT_EQ(DomClassAndSize(entry->domXml()), std::make_pair(QString::fromLatin1(c.Class), direct->size()));
+
+        const QString bare = QString::fromLatin1(c.Class).remove(QLatin1String("vorn::"));
+        const auto alias = entries.find(bare);
+        ASSERT_NE(alias, entries.end()) << c.Class;
+        EXPECT_EQ(alias->second->includeFile(), c.Include);
+        // Not in the widget box: Designer leaves out an entry without a domXml.
+        EXPECT_TRUE(alias->second->domXml().isEmpty()) << c.Class;
+        const std::unique_ptr<QWidget> madeByAlias(alias->second->createWidget(nullptr));
+        EXPECT_STREQ(madeByAlias->metaObject()->className(), c.Class);
     }
 }
 
@@ -230,26 +243,26 @@ TEST(DesignerPlugin, UiLoaderReadsTheWindowsWithTheRealControls)
     const std::unique_ptr<QWidget> main = LoadWithUiLoader(FormFile("u_frmMain.ui"));
     ASSERT_TRUE(main);
     ExpectDescribed(*main, {
-        {"nioFreq", "TNumIO2", {8, 27, 177, 25},
+        {"nioFreq", "vorn::TNumIO2", {8, 27, 177, 25},
          {{"LeftText", "Frequency"}, {"RightText", "MHz"}, {"LeftSpace", 65}, {"FixPointDecPlaces", 3},
           {"ButHeight", 25}, {"RangeLow", 0.1}, {"RangeHigh", 1500.0}, {"Text", "7.100"}}},
-        {"nioL", "TNumIO2", {8, 58, 177, 25},
+        {"nioL", "vorn::TNumIO2", {8, 58, 177, 25},
          {{"LeftText", "Required L"}, {"RightText", "uH"}, {"LeftSpace", 65}, {"FixPointDecPlaces", 3},
           {"RangeLow", 0.1}, {"RangeHigh", 1500.0}, {"Text", "3.700"}}},
-        {"nioXL", "TNumIO2", {191, 58, 137, 25},
+        {"nioXL", "vorn::TNumIO2", {191, 58, 137, 25},
          {{"LeftText", "XL"}, {"RightText", "ohm"}, {"LeftSpace", 25}, {"FixPointDecPlaces", 1},
           {"RangeLow", 100.0}, {"Text", "377.0"}}},
-        {"nlC", "TNumLab", {8, 89, 177, 25},
+        {"nlC", "vorn::TNumLab", {8, 89, 177, 25},
          {{"LeftText", "Required C"}, {"RightText", "pF"}, {"LeftSpace", 65}, {"Precision", 3}}},
     });
 
     const std::unique_ptr<QWidget> info = LoadWithUiLoader(FormFile("u_frmInfo.ui"));
     ASSERT_TRUE(info);
     ExpectDescribed(*info, {
-        {"RotLab1", "TRotLab", {8, 16, 346, 146},
+        {"RotLab1", "vorn::TRotLab", {8, 16, 346, 146},
          {{"Caption", "Program made by"}, {"Alignment", QVariant::fromValue(taCenter)},
           {"FrameStyle", QVariant::fromValue(fsNone)}, {"PosX", 173}, {"PosY", 73}, {"TextAngle", 30}}},
-        {"RasterLab1", "TRasterLab", {8, 168, 345, 46},
+        {"RasterLab1", "vorn::TRasterLab", {8, 168, 345, 46},
          {{"ColorLabBakG", uint(clBlack)}, {"ColorDotOn", uint(clLime)}, {"ColorDotOff", 0x404040u},
           {"AutoHeight", false}, {"Proportional", true}, {"Text", "Tuning team"}}},
     });
@@ -339,7 +352,7 @@ TEST(DesignTime, HiddenControlsStayOnTheFormAndPaintExceptTheRotatedLabel)
     const struct {
         const char* Class;
         bool PaintsHidden;
-    } cases[] = {{"TNumIO2", true}, {"TNumLab", true}, {"TRasterLab", true}, {"TRotLab", false}};
+    } cases[] = {{"vorn::TNumIO2", true}, {"vorn::TNumLab", true}, {"vorn::TRasterLab", true}, {"vorn::TRotLab", false}};
     for (const auto& c : cases) {
         QDesignerCustomWidgetInterface* entry = entries.at(QString::fromLatin1(c.Class));
         entry->initialize(&core);

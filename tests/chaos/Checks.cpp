@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+using namespace vorn;
+
 namespace chaos {
 namespace {
 

@@ -23,6 +23,8 @@
 
 #include <cmath>
 
+using namespace vorn;
+
 namespace chaos {
 namespace {
 

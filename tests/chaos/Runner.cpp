@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+using namespace vorn;
+
 namespace chaos {
 namespace {
 

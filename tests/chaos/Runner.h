@@ -23,7 +23,10 @@
 #include <vector>
 
 class QWidget;
+namespace vorn {
 class TNumIO2;
+}
+using vorn::TNumIO2;
 
 namespace chaos {
 

@@ -4,6 +4,8 @@
 // texts, and now and then a text of 1 MB.
 #include "Runner.h"
 
+using namespace vorn;
+
 namespace chaos {
 namespace {
 

@@ -25,6 +25,8 @@
 #endif
 #ifdef CHAOS_SANITIZER
 #include <sanitizer/common_interface_defs.h>
+
+using namespace vorn;
 #endif
 
 namespace chaos {

@@ -19,6 +19,8 @@
 #include <cstring>
 #include <string>
 
+using namespace vorn;
+
 namespace {
 
 uint64_t Number(const char* text)

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 class AppWindows : public ::testing::Test
 {
 protected:

@@ -5,6 +5,8 @@
 #include "RasterLab.h"
 #include "RotLab.h"
 
+using namespace vorn;
+
 // The dot-matrix label's copy and its drawing and measuring routines.
 class RasterLabProbe : public TRasterLab
 {

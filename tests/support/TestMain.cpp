@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vorn;
+
 std::vector<QString>& Reports()
 {
     static std::vector<QString> reports;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
+using namespace vorn;
+
 namespace {
 
 int CountMatching(const QImage& img, TColor c, bool equal, int l, int t, int r, int b)

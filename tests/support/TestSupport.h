@@ -17,6 +17,8 @@
 #include <ostream>
 #include <vector>
 
+using namespace vorn;
+
 // GoogleTest prints a QString, in a failed expectation, as its text.
 inline void PrintTo(const QString& s, std::ostream* os)
 {
