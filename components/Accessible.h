@@ -5,6 +5,8 @@
 // accessibility layer (role, name, description, value, text and value
 // access) and the change events a screen reader listens to. Each control
 // calls Attach from its constructor; the first call installs the factory.
+#include <vorn/vorn_export.h>
+
 #include <QString>
 
 #include <functional>
@@ -43,7 +45,7 @@ bool Listening();
 // An observer of every event the controls send, called ahead of Qt's
 // accessibility layer and also when no platform accessibility is active
 // (tools, tests); an empty function removes it.
-void SetEventObserver(std::function<void(QAccessibleEvent*)> observer);
+VORN_TESTS_EXPORT void SetEventObserver(std::function<void(QAccessibleEvent*)> observer);
 
 } // namespace vornaccess
 

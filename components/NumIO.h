@@ -5,6 +5,7 @@
 // the number as editable text (own caret, selection and key handling,
 // validated per input format), a right caption, optional spin buttons and an
 // optional gauge. The field keeps no number: its text is its value.
+#include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "MessageTimer.h"
 #include "Surface.h"
@@ -24,7 +25,7 @@ class QShortcut;
 namespace vorn {
 
 namespace numio {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
 // How the field writes, reads and validates its text.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
@@ -56,7 +57,7 @@ using numio::TOnGaugeChangeEvent;
 using enum numio::TInFormat;
 
 // The field's errors: "Component \"<name>\": <what failed>".
-class EVornNumIO2Error : public EVornError
+class VORN_EXPORT EVornNumIO2Error : public EVornError
 {
 public:
     using EVornError::EVornError;
@@ -66,29 +67,29 @@ public:
 // and leave Idx on the first character that is not part of it. The integer
 // scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
 // separator as 1 ".", 2 "," or 3 both.
-int32_t ScanBin(const QString& Instring, int32_t& Idx);
-int32_t ScanOctal(const QString& Instring, int32_t& Idx);
-int32_t ScanHex(const QString& Instring, int32_t& Idx);
-double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
+VORN_EXPORT int32_t ScanBin(const QString& Instring, int32_t& Idx);
+VORN_EXPORT int32_t ScanOctal(const QString& Instring, int32_t& Idx);
+VORN_EXPORT int32_t ScanHex(const QString& Instring, int32_t& Idx);
+VORN_EXPORT double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
 
 // Validators: whether a text may stand in a field of that format.
-bool IsValidBin(const QString& Instring);
-bool IsValidOct(const QString& Instring);
-bool IsValidHex(const QString& Instring);
-bool IsValidDecInt(const QString& Instring);
-bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
-bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
+VORN_EXPORT bool IsValidBin(const QString& Instring);
+VORN_EXPORT bool IsValidOct(const QString& Instring);
+VORN_EXPORT bool IsValidHex(const QString& Instring);
+VORN_EXPORT bool IsValidDecInt(const QString& Instring);
+VORN_EXPORT bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
+VORN_EXPORT bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
 
 // The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
 // for dsComma, and for dsSystem "." when the locale's separator is ".",
 // otherwise ",".
-QChar PolicySeparator(TDecPSep DecSeparator);
+VORN_EXPORT QChar PolicySeparator(TDecPSep DecSeparator);
 
 namespace vornaccess {
 class FieldAccess;
 }
 
-class TNumIO2 : public TSurface, public TSchemeLines
+class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // The accessibility interface moves the caret and the selection.
@@ -462,7 +463,12 @@ private:
     int PrefixWidth(int cp) const;
     bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
     double PaintedValue(); // GetNioValue, read once per long text and format
-    mutable std::shared_ptr<TLongText> FLongText;
+    // Frees a TLongText where its type is complete (NumIO_layout.cpp).
+    struct TLongTextFree
+    {
+        void operator()(TLongText* lt) const;
+    };
+    mutable std::unique_ptr<TLongText, TLongTextFree> FLongText;
 
     QString ErrorText(const QString& what) const;
     // Emits textChanged and valueChanged for what changed since they were

@@ -74,6 +74,11 @@ struct TNumIO2::TLongText
     double value = 0;
 };
 
+void TNumIO2::TLongTextFree::operator()(TLongText* lt) const
+{
+    delete lt;
+}
+
 TNumIO2::TLongText* TNumIO2::LongText() const
 {
     if (FInBuffer.size() <= LongTextLength) {
@@ -84,7 +89,7 @@ TNumIO2::TLongText* TNumIO2::LongText() const
     const TLongText* lt = FLongText.get();
     if (!lt || lt->text.constData() != FInBuffer.constData() || lt->text.size() != FInBuffer.size() ||
         lt->font != f) {
-        auto fresh = std::make_shared<TLongText>();
+        std::unique_ptr<TLongText, TLongTextFree> fresh(new TLongText());
         fresh->text = FInBuffer;
         fresh->font = f;
         fresh->width = TextWidthOf(FInBuffer);

@@ -8,6 +8,7 @@
 // The label composes its whole picture off-screen on every paint; a setter
 // that changes a value repaints at once. A transparent label keeps its
 // parent's pixels outside the box: its picture is ANDed over them.
+#include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "Surface.h"
 #include "vornbase.h"
@@ -22,7 +23,7 @@
 namespace vorn {
 
 namespace numlab {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
 // How the label shows its value.
 enum TDisplay : uint8_t {
@@ -58,9 +59,9 @@ using enum numlab::TDisplay;
 // Precision (0 .. 8) decimals on the last field. Only the degree field
 // carries a sign. The minute and second forms round the angle to an integer,
 // so a NaN or a value beyond the 64-bit range throws EInvalidOp.
-QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
+VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
 
-class TNumLab : public TSurface, public TSchemeLines
+class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // Alignment of the value text in the box. Default taCenter.

@@ -5,8 +5,8 @@
 // of dimmed dots, inside a frame, from a character matrix (the built-in
 // 7 x 12 font or any font rendered into a matrix at run time), optionally
 // scrolling on its own timer and wrapping around.
+#include <vorn/vorn_export.h>
 #include "MessageTimer.h"
-#include "RasterLab_font.h"
 #include "Surface.h"
 #include "vornbase.h"
 
@@ -20,7 +20,7 @@
 namespace vorn {
 
 namespace rasterlab {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
 // Direction in which the text scrolls; rdsmOff keeps it still.
 enum TRDScrollMode : uint8_t { rdsmOff, rdsmLeft, rdsmRight, rdsmDown, rdsmUp };
@@ -44,7 +44,7 @@ using enum rasterlab::TRDScrollMode;
 // A font as dots: for each character code 0..255 up to 32 rows of 32 columns
 // (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
 // the glyph's leftmost and rightmost column for proportional spacing.
-struct TRDCharMatrix
+struct VORN_EXPORT TRDCharMatrix
 {
     int32_t FontWidth = 0;  // widest glyph in columns; the cell at fixed width
     int32_t FontHeight = 0; // rows drawn for every glyph, from row 0
@@ -53,13 +53,13 @@ struct TRDCharMatrix
     uint32_t BitData[256][32] = {};
 };
 
-class EVornRasterLabError : public EVornError
+class VORN_EXPORT EVornRasterLabError : public EVornError
 {
 public:
     using EVornError::EVornError;
 };
 
-class TRasterLab : public TSurface, public TSchemeLines
+class VORN_EXPORT TRasterLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // Height follows the matrix: frame allowance + pitch x FontHeight. Default false.

@@ -3,6 +3,7 @@
 // The character matrix: building it from a font, drawing characters and
 // strings from it, and measuring a text.
 #include "RasterLab.h"
+#include "RasterLab_font.h"
 
 #include "Saturate.h"
 

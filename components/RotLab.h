@@ -4,6 +4,7 @@
 // TRotLab: a caption drawn at any angle about a reference point, plain or
 // anti-aliased, with an optional frame around the whole control. It takes no
 // input and never takes the focus.
+#include <vorn/vorn_export.h>
 #include "Canvas.h"
 #include "Colors.h"
 #include "Surface.h"
@@ -21,9 +22,9 @@ namespace vorn {
 // point halfway down the text at the alignment's distance from its start
 // (0, w2 or 2 * w2) lies on (PosX, PosY). The whole offset is rounded once,
 // to the nearest integer with halves to even.
-QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
+VORN_EXPORT QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
 
-class TRotLab : public TSurface
+class VORN_EXPORT TRotLab : public TSurface
 {
     Q_OBJECT
     // Which point of the text lies on (PosX, PosY): the middle of its left

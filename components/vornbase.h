@@ -7,6 +7,7 @@
 // measuring and the line-height probe, the enumerations of separators,
 // degree formats and alignments, the base class of the library's errors and
 // the refusal of a copy between classes.
+#include <vorn/vorn_export.h>
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
@@ -18,7 +19,7 @@
 namespace vorn {
 
 namespace vornbase {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
 enum TFrameStyle : uint8_t { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
 Q_ENUM_NS(TFrameStyle)
@@ -57,10 +58,10 @@ inline const QString TextHeightProbe = QStringLiteral(u"(8g]}\u00DC\u00C4\u00A7"
 // The metrics of a font as the controls measure it: on a 96-dpi bitmap like
 // the ones they draw on, so that layout and picture agree whatever the
 // screen.
-QFontMetrics MeasuringMetrics(const QFont& font);
+VORN_EXPORT QFontMetrics MeasuringMetrics(const QFont& font);
 
 // Base class of the library's errors.
-class EVornError : public Exception
+class VORN_EXPORT EVornError : public Exception
 {
 public:
     using Exception::Exception;
@@ -68,24 +69,24 @@ public:
 
 // The class name of o as the errors show it, the library's own classes
 // without "vorn::"; "nil" when there is none.
-QString ClassNameOf(const QObject* o);
+VORN_EXPORT QString ClassNameOf(const QObject* o);
 
 // The refusal of Assign and AssignTo between unrelated classes:
 // EConvertError "Cannot assign a <from> to a <to>".
-[[noreturn]] void ThrowCannotAssign(const QString& from, const QString& to);
+[[noreturn]] VORN_EXPORT void ThrowCannotAssign(const QString& from, const QString& to);
 
 // A closed one-pixel outline from (Left, Top) to (Right, Bottom) inclusive,
 // in the canvas's pen.
-void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bottom);
+VORN_EXPORT void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bottom);
 
 // The frame of style fs on the outermost pixels (Left, Top)-(Right, Bottom),
 // all inclusive. Only the pen colour is set; a style outside 0..5 draws
 // nothing.
-void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White, TColor Silver,
+VORN_EXPORT void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White, TColor Silver,
                TColor Gray, TColor Black, TColor SimpleFCol);
 
 // The three line colours of a control's frames.
-struct TFrameLines
+struct VORN_EXPORT TFrameLines
 {
     TColor Black;
     TColor Gray;
@@ -101,11 +102,11 @@ struct TFrameLines
 // and right of it, (l + 1, b + 1) -> (r + 1, b + 1) -> (r + 1, t). fsLowered:
 // black inside, white outside; fsRaised: the reverse; fsEmbossed: gray
 // both; fsEngraved: white both. fsNone and fsSimple draw nothing.
-void DrawBevel(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, int l, int t, int r, int b);
+VORN_EXPORT void DrawBevel(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, int l, int t, int r, int b);
 
 // The framed value box of the numeric field and the numeric label: left edge
 // Left, inner width Width, rows 0 .. Height - 1 of the control.
-struct TValueBox
+struct VORN_EXPORT TValueBox
 {
     int Left;
     int Width;
@@ -132,7 +133,7 @@ struct TValueBox
 
 // The disabled look of a caption, engraved: a light copy one pixel lower and
 // LightDx to the side, under a shadow copy in the caption's place.
-struct TEngravedLook
+struct VORN_EXPORT TEngravedLook
 {
     TColor Light = clWhite;
     TColor Shadow = clGray;
@@ -159,13 +160,13 @@ void DrawCaptionLook(TCanvas& cv, bool Enabled, TColor Color, int x, int y, Text
 }
 
 // DrawCaptionLook with the canvas's own text output.
-void DrawCaption(TCanvas& cv, bool Enabled, TColor Color, int x, int y, const QString& s,
+VORN_EXPORT void DrawCaption(TCanvas& cv, bool Enabled, TColor Color, int x, int y, const QString& s,
                  const TEngravedLook& Look = {});
 
 // The three frame line colours a control derives from its colour scheme.
 // Controls with a ColorScheme property inherit this beside their widget
 // class; their SetColorScheme is `if (StoreColorScheme(v)) Paint();`.
-class TSchemeLines
+class VORN_EXPORT TSchemeLines
 {
 protected:
     // Stores the scheme and derives gray and white from it; false (and

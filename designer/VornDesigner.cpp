@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "VornDesigner.h"
 
-#include <vorn/FormValues.h>
+#include "FormValues.h"
 #include <vorn/NumIO.h>
 #include <vorn/NumLab.h>
 #include <vorn/RasterLab.h>

@@ -3,6 +3,7 @@
 #pragma once
 // The application object: start-up steps, the main window, the message loop,
 // and the handler that every exception escaping an event handler reaches.
+#include <vorn/vorn_export.h>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -14,7 +15,7 @@
 
 namespace vorn {
 
-class TApplication
+class VORN_EXPORT TApplication
 {
 public:
     using ExceptionHandler = std::function<void(QObject* sender, const std::exception& e)>;
@@ -56,7 +57,7 @@ private:
     std::vector<QPointer<QWidget>> FForms;
 };
 
-extern TApplication* Application;
+extern VORN_EXPORT TApplication* Application;
 
 // Runs `f` at a boundary where Qt calls into our code: an exception does not
 // unwind through Qt but goes to the application's HandleException.
@@ -73,10 +74,10 @@ void GuardedCall(QObject* sender, F&& f)
 // Whether Qt has a display to open windows on: a platform is named, or an X
 // or Wayland display is set. Qt aborts with a trace when it finds none, so a
 // program asks first and says it plainly.
-bool HasDisplay();
+VORN_EXPORT bool HasDisplay();
 
 // The simple beep; counted so that tests can see it.
-void MessageBeep();
-int BeepCount();
+VORN_EXPORT void MessageBeep();
+VORN_EXPORT int BeepCount();
 
 } // namespace vorn

@@ -20,6 +20,7 @@
 // drawn at device resolution; reading a pixel reads its block's top-left
 // device pixel. Text widths and heights are measured at the image's logical
 // dots per inch, so they do not depend on r. At r = 1 a block is one pixel.
+#include <vorn/vorn_export.h>
 #include "Colors.h"
 
 #include <QFont>
@@ -45,16 +46,16 @@ enum TCopyMode : uint32_t { cmSrcCopy = 0xCC0020, cmSrcAnd = 0x8800C6 };
 // A new off-screen bitmap of w x h logical pixels, white, at 96 pixels per
 // inch, composed at device pixel ratio `ratio`: floor(w*ratio) x
 // floor(h*ratio) device pixels.
-QImage NewBitmap(int w, int h, qreal ratio = 1.0);
+VORN_EXPORT QImage NewBitmap(int w, int h, qreal ratio = 1.0);
 // A transparent layer sized as NewBitmap sizes a bitmap: premultiplied ARGB,
 // which the canvas keeps, cleared once.
-QImage NewLayer(int w, int h, qreal ratio = 1.0);
+VORN_EXPORT QImage NewLayer(int w, int h, qreal ratio = 1.0);
 
 // The logical size of an image: the smallest w x h whose blocks cover all its
 // device pixels (w x h itself for an image made by NewBitmap(w, h, r)).
-QSize LogicalSize(const QImage& image);
+VORN_EXPORT QSize LogicalSize(const QImage& image);
 
-class TCanvas
+class VORN_EXPORT TCanvas
 {
 public:
     // Draws on `image`, converted to 32-bit RGB unless it is premultiplied

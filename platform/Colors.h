@@ -3,6 +3,7 @@
 #pragma once
 // Colours as the controls store them: 0x00BBGGRR (low byte red), or
 // 0xFF0000nn for the desktop's system colour nn, resolved only when drawn.
+#include <vorn/vorn_export.h>
 #include <QRgb>
 #include <cstdint>
 
@@ -32,8 +33,8 @@ constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u
 // (button face, dark, light, window text): a widget's own palette when it
 // draws, the application's without one; any other value is taken by its low
 // three bytes, so a stray top byte is ignored.
-QRgb ResolveColor(TColor c, const QPalette& palette);
-QRgb ResolveColor(TColor c);
+VORN_EXPORT QRgb ResolveColor(TColor c, const QPalette& palette);
+VORN_EXPORT QRgb ResolveColor(TColor c);
 
 // The stored form of a pixel read back from a picture.
 constexpr TColor ColorFromRgb(QRgb rgb)

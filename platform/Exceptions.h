@@ -4,6 +4,7 @@
 // The exception classes of the platform: a base with a message, the
 // floating-point faults that checked arithmetic raises instead of producing
 // infinities or NaNs, and the faults of conversions and window descriptions.
+#include <vorn/vorn_export.h>
 #include <QByteArray>
 #include <QString>
 
@@ -11,7 +12,7 @@
 
 namespace vorn {
 
-class Exception : public std::exception
+class VORN_EXPORT Exception : public std::exception
 {
 public:
     explicit Exception(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toUtf8()) {}
@@ -23,32 +24,32 @@ private:
     QByteArray FUtf8;
 };
 
-class EMathError : public Exception
+class VORN_EXPORT EMathError : public Exception
 {
 public:
     using Exception::Exception;
 };
 
-class EZeroDivide : public EMathError
+class VORN_EXPORT EZeroDivide : public EMathError
 {
 public:
     EZeroDivide() : EMathError(QStringLiteral("Floating point division by zero")) {}
 };
 
-class EInvalidOp : public EMathError
+class VORN_EXPORT EInvalidOp : public EMathError
 {
 public:
     EInvalidOp() : EMathError(QStringLiteral("Invalid floating point operation")) {}
 };
 
-class EOverflow : public EMathError
+class VORN_EXPORT EOverflow : public EMathError
 {
 public:
     EOverflow() : EMathError(QStringLiteral("Floating point overflow")) {}
 };
 
 // An assignment between objects that cannot take each other's values.
-class EConvertError : public Exception
+class VORN_EXPORT EConvertError : public Exception
 {
 public:
     using Exception::Exception;
@@ -56,7 +57,7 @@ public:
 
 // A window description that cannot be read; the message names the window,
 // the control and the property.
-class EReadError : public Exception
+class VORN_EXPORT EReadError : public Exception
 {
 public:
     using Exception::Exception;

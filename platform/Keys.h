@@ -3,6 +3,7 @@
 #pragma once
 // Virtual-key codes, and the one place where Qt's key events are mapped onto
 // them.
+#include <vorn/vorn_export.h>
 #include <cstdint>
 
 #include <Qt>
@@ -48,14 +49,14 @@ enum : uint16_t {
 // letters give their character code ('0'..'9', 'A'..'Z'), keypad digits
 // VK_NUMPAD0 + n. A shifted symbol counts as the key it is on ("$" is the 4
 // key, "+" the plus key, "_" the minus key, ">" the full stop, "<" the comma).
-uint16_t VirtualKeyOf(const QKeyEvent* event);
+VORN_EXPORT uint16_t VirtualKeyOf(const QKeyEvent* event);
 
 // Shift, Alt, Control and mouse-button state of a key or mouse event.
 using TShiftState = uint32_t;
 enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 
-TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
+VORN_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
 // The modifiers and the buttons held during a mouse event.
-TShiftState ShiftStateOf(const QMouseEvent* event);
+VORN_EXPORT TShiftState ShiftStateOf(const QMouseEvent* event);
 
 } // namespace vorn

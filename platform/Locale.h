@@ -3,11 +3,13 @@
 #pragma once
 // The locale's decimal separator, as the controls read it. Taken from the
 // system locale on first use; tests set it to try other locales.
+#include <vorn/vorn_export.h>
+
 #include <QChar>
 
 namespace vorn {
 
-QChar DecimalSeparator();
-void SetDecimalSeparator(QChar c);
+VORN_TESTS_EXPORT QChar DecimalSeparator();
+VORN_TESTS_EXPORT void SetDecimalSeparator(QChar c);
 
 } // namespace vorn

@@ -5,6 +5,7 @@
 // started and stopped by id, and every tick calls the owner's handler on the
 // GUI thread. An exception escaping the handler goes to the application's
 // exception handler and no further.
+#include <vorn/vorn_export.h>
 #include <QHash>
 #include <QObject>
 
@@ -12,7 +13,7 @@
 
 namespace vorn {
 
-class TMessageTimer : public QObject
+class VORN_EXPORT TMessageTimer : public QObject
 {
 public:
     using Handler = std::function<void(int id)>;

@@ -16,6 +16,7 @@
 // control decides what it shows then (the numeric field and labels paint as
 // usual, the rotated label shows nothing). In a running program nothing of
 // this applies and Visible is the widget's own shown-or-hidden state.
+#include <vorn/vorn_export.h>
 #include "Canvas.h"
 
 #include <QImage>
@@ -25,7 +26,7 @@ class QPainter;
 
 namespace vorn {
 
-class TSurface : public QWidget
+class VORN_EXPORT TSurface : public QWidget
 {
     Q_OBJECT
     // Shown or hidden; in a form designer only the control's own picture

@@ -8,7 +8,7 @@
 #include "FormLoader.h"
 #include "TestSupport.h"
 
-#include <vorn/FormValues.h>
+#include "FormValues.h"
 #include <vorn/NumIO.h>
 #include <vorn/NumLab.h>
 #include <vorn/RasterLab.h>

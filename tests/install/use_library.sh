@@ -44,10 +44,15 @@ check_installed() {
     # Read whole: grep -q stopping early could end objdump with SIGPIPE.
     headers=$(objdump -p "$libdir/libVornControls.so.2.0.0")
     grep -q 'SONAME *libVornControls\.so\.2$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.2"
-    local header
-    for header in "$source_dir"/components/*.h "$source_dir"/platform/*.h; do
-        [ -f "$prefix/include/vorn/$(basename "$header")" ] || fail "$(basename "$header") is not installed in include/vorn"
-    done
+    # The interface's headers and nothing else.
+    local installed expected
+    installed=$(cd "$prefix/include/vorn" && LC_ALL=C ls | LC_ALL=C sort | tr '\n' ' ')
+    expected="Application.h Canvas.h Colors.h Exceptions.h Keys.h MessageTimer.h NumIO.h NumLab.h RasterLab.h RotLab.h Surface.h VornVersion.h vorn_export.h vornbase.h "
+    [ "$installed" = "$expected" ] || fail "include/vorn holds $installed instead of $expected"
+    # Every symbol the library exports is in namespace vorn.
+    local outside
+    outside=$(nm -DC --defined-only "$libdir/libVornControls.so.2.0.0" | grep -v ' vorn::' || true)
+    [ -z "$outside" ] || fail "symbols exported outside namespace vorn: $outside"
     [ -f "$libdir/cmake/VornControls/VornControlsConfig.cmake" ] || fail "no CMake package"
     [ -x "$prefix/bin/Tuning_Coil" ] || fail "no bin/Tuning_Coil"
     local desktop=$prefix/share/applications/korvel-tuning-coil.desktop
