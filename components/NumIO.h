@@ -97,108 +97,108 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     // The framework's own properties, which a window description sets first.
 
     // Object name; the field's error messages name it. Default empty.
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt)
     // x of the left edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt)
     // y of the top edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt)
     // Width of the whole field, captions included, in pixels. Default 160.
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt)
 
     // The field's published properties, in the order they are applied.
 
     // Alignment of the number in the box. Default taCenter.
-    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
     // Height set from the font at every paint (text height of "E0" + 6). Default false.
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSizeThroughQt)
     // Beep on rejected keys. Default false.
-    Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
+    Q_PROPERTY(bool Beep READ Beep WRITE SetBeepThroughQt)
     // Spin buttons shown right of the box. Default false.
-    Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVis)
+    Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVisThroughQt)
     // Spin buttons drawn raised, else flat. Default true.
-    Q_PROPERTY(bool But3D READ But3D WRITE SetBut3D)
+    Q_PROPERTY(bool But3D READ But3D WRITE SetBut3DThroughQt)
     // Height of the spin-button pair, 18 .. Height. Default 28, the height at construction.
-    Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeight)
+    Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeightThroughQt)
     // Width of the spin buttons, 8 .. 50. Default 18.
-    Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidth)
+    Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidthThroughQt)
     // Step of one spin-button click. Default 1.0.
-    Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrement)
+    Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrementThroughQt)
     // Gap between box and spin buttons, 0 .. 50. Default 3.
-    Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpace)
+    Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpaceThroughQt)
     // Face of the spin buttons. Default clSilver.
-    Q_PROPERTY(TColor ButColor READ ButColor WRITE SetButColor)
+    Q_PROPERTY(TColor ButColor READ ButColor WRITE SetButColorThroughQt)
     // Background of the box. Default clWhite.
-    Q_PROPERTY(TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBG)
+    Q_PROPERTY(TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBGThroughQt)
     // Colour of the number in the box. Default clBlack.
-    Q_PROPERTY(TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxText)
+    Q_PROPERTY(TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxTextThroughQt)
     // Background outside the box. Default clBtnFace.
-    Q_PROPERTY(TColor ColorOutBG READ ColorOutBG WRITE SetColorOutBG)
+    Q_PROPERTY(TColor ColorOutBG READ ColorOutBG WRITE SetColorOutBGThroughQt)
     // Colour of the captions. Default clBlack.
-    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutTextThroughQt)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
     // Background of the box while the value is out of range. Default 0x6088FFF0.
-    Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBG)
+    Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBGThroughQt)
     // Colour of the number while it is out of range. Default clRed.
-    Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxText)
+    Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxTextThroughQt)
     // Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
-    Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSep)
+    Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSepThroughQt)
     // Takes keys and clicks; when false the field is drawn grayed. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
     // Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
-    Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecP)
+    Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecPThroughQt)
     // Frame of the box. Default fsLowered.
-    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
     // Bar of the gauge. Default clNavy.
-    Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColor)
+    Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColorThroughQt)
     // Background of the gauge. Default clSilver.
-    Q_PROPERTY(TColor GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBg)
+    Q_PROPERTY(TColor GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBgThroughQt)
     // Frame of the gauge. Default clGray.
-    Q_PROPERTY(TColor GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrm)
+    Q_PROPERTY(TColor GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrmThroughQt)
     // Height of the gauge, 3 .. Height - GaugeTopMargin - 18. Default 8.
-    Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeight)
+    Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeightThroughQt)
     // Frame style of the gauge. Default fsLowered.
-    Q_PROPERTY(vorn::vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyleThroughQt)
     // x of the gauge's left edge, 0 .. Width - GaugeWidth. Default 35.
-    Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMarg)
+    Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMargThroughQt)
     // Gap between box and gauge, 0 .. Height - GaugeHeight - 18. Default 3.
-    Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMarg)
+    Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMargThroughQt)
     // Gauge shown below the box. Default false.
-    Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisib)
+    Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisibThroughQt)
     // Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
-    Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidth)
+    Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidthThroughQt)
     // Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
-    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt)
     // Selection hidden while the field has no focus. Default true.
-    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSel)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelThroughQt)
     // How the text is written, read and checked. Default itFloat.
-    Q_PROPERTY(vorn::numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatType)
+    Q_PROPERTY(vorn::numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatTypeThroughQt)
     // x of the box's left edge, the room of the left caption, 0 .. Width. Default 35.
-    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpaceThroughQt)
     // Caption left of the box. Default empty.
-    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftTextThroughQt)
     // Alignment of the left caption. Default taRightJustify.
-    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignmentThroughQt)
     // Upper end of the range; a value above it shows the warning colours. Default 1000.0.
-    Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
+    Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHighThroughQt)
     // Lower end of the range; a value below it shows the warning colours. Default 0.0.
-    Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+    Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLowThroughQt)
     // No editing and no caret. Default false.
-    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadonly)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadonlyThroughQt)
     // Caption right of the box, usually the unit. Default empty.
-    Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    Q_PROPERTY(QString RightText READ RightText WRITE SetRightTextThroughQt)
     // Alignment of the right caption. Default taLeftJustify.
-    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignmentThroughQt)
     // Significant digits written in itExp, 1 .. 15. Default 6.
-    Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDig)
+    Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDigThroughQt)
     // The text in the box, which is the value; an invalid text is ignored. Default empty.
-    Q_PROPERTY(QString Text READ Text WRITE SetNioText NOTIFY textChanged)
+    Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY textChanged)
     // Width of the box in pixels. Default 80.
-    Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
+    Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidthThroughQt)
     // The number, written into and read out of Text by InputFormat. Default 0.
-    Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue NOTIFY valueChanged)
+    Q_PROPERTY(double Value READ GetNioValue WRITE setValue NOTIFY valueChanged USER true)
     // Takes the focus by Tab and click when true, by click only when false. Default false.
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStopThroughQt)
 
 public:
     using TNotifyEvent = numio::TNotifyEvent;
@@ -377,6 +377,14 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
+public Q_SLOTS:
+    // Writes Text as SetNioText does, for connections and Qt's property system:
+    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    void setText(const QString& text) { WriteThroughQt([&] { SetNioText(text); }); }
+    // Writes Value as SetNioValue does, for connections and Qt's property system:
+    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    void setValue(double value) { WriteThroughQt([&] { SetNioValue(value); }); }
+
 Q_SIGNALS:
     // Text and Value changed, by a writer, an edit, a spin or the gauge:
     // emitted once the change is complete, the text first, and ahead of
@@ -536,6 +544,58 @@ private:
     QString FNotifiedText;
     double FNotifiedValue = 0.0;
     int FNotifyHeld = 0; // an edit in progress reports once, at its end
+
+private:
+    // The published properties' writers for Qt's property system (see
+    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    VORN_QT_WRITER(SetName)
+    VORN_QT_WRITER(SetLeft)
+    VORN_QT_WRITER(SetTop)
+    VORN_QT_WRITER(SetWidth)
+    VORN_QT_WRITER(SetAlignment)
+    VORN_QT_WRITER(SetAutoSize)
+    VORN_QT_WRITER(SetBeep)
+    VORN_QT_WRITER(SetButVis)
+    VORN_QT_WRITER(SetBut3D)
+    VORN_QT_WRITER(SetButHeight)
+    VORN_QT_WRITER(SetButWidth)
+    VORN_QT_WRITER(SetButIncrement)
+    VORN_QT_WRITER(SetButSpace)
+    VORN_QT_WRITER(SetButColor)
+    VORN_QT_WRITER(SetColorBoxBG)
+    VORN_QT_WRITER(SetColorBoxText)
+    VORN_QT_WRITER(SetColorOutBG)
+    VORN_QT_WRITER(SetColorOutText)
+    VORN_QT_WRITER(SetColorScheme)
+    VORN_QT_WRITER(SetColorWarnBG)
+    VORN_QT_WRITER(SetColorWarnBoxText)
+    VORN_QT_WRITER(SetDecSep)
+    VORN_QT_WRITER(SetEnabled)
+    VORN_QT_WRITER(SetDecP)
+    VORN_QT_WRITER(SetFrameStyle)
+    VORN_QT_WRITER(SetGaugeColor)
+    VORN_QT_WRITER(SetGaugeColorBg)
+    VORN_QT_WRITER(SetGaugeColorFrm)
+    VORN_QT_WRITER(SetGaugeHeight)
+    VORN_QT_WRITER(SetGaugeFrameStyle)
+    VORN_QT_WRITER(SetGaugeLeftMarg)
+    VORN_QT_WRITER(SetGaugeTopMarg)
+    VORN_QT_WRITER(SetGaugeVisib)
+    VORN_QT_WRITER(SetGaugeWidth)
+    VORN_QT_WRITER(SetHeight)
+    VORN_QT_WRITER(SetHideSel)
+    VORN_QT_WRITER(SetInFormatType)
+    VORN_QT_WRITER(SetLeftSpace)
+    VORN_QT_WRITER(SetLeftText)
+    VORN_QT_WRITER(SetLeftTextAlignment)
+    VORN_QT_WRITER(SetRangeHigh)
+    VORN_QT_WRITER(SetRangeLow)
+    VORN_QT_WRITER(SetReadonly)
+    VORN_QT_WRITER(SetRightText)
+    VORN_QT_WRITER(SetRightTextAlignment)
+    VORN_QT_WRITER(SetSigDig)
+    VORN_QT_WRITER(SetTextBoxWidth)
+    VORN_QT_WRITER(SetTabStop)
 };
 
 } // namespace vorn

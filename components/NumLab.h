@@ -65,57 +65,57 @@ class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // Alignment of the value text in the box. Default taCenter.
-    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
     // Background of the box. Default clBtnFace.
-    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakGThroughQt)
     // Colour of the value text. Default clBlack.
-    Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabText)
+    Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabTextThroughQt)
     // Background outside the box. Default clBtnFace.
-    Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
+    Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakGThroughQt)
     // Colour of the captions. Default clBlack.
-    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutTextThroughQt)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
     // Decimal separator shown: "," when true, "." when false. Default false.
-    Q_PROPERTY(bool Comma READ Comma WRITE SetFComma)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetFCommaThroughQt)
     // How the value is shown. Default dtFixP.
-    Q_PROPERTY(vorn::numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
+    Q_PROPERTY(vorn::numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayTypeThroughQt)
     // Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
-    Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormat)
+    Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormatThroughQt)
     // The box drawn without any value text. Default false.
-    Q_PROPERTY(bool Empty READ Empty WRITE SetEmpty)
+    Q_PROPERTY(bool Empty READ Empty WRITE SetEmptyThroughQt)
     // Enabled look: captions and value engraved and gray when false. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
     // Font of captions and value. Default the parent's font.
-    Q_PROPERTY(QFont Font READ font WRITE setFont)
+    Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt)
     // "+" before positive values. Default false.
-    Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSign)
+    Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSignThroughQt)
     // Frame of the box. Default fsLowered.
-    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
     // Width of the value box in pixels, not limited. Default 80.
-    Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidth)
+    Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidthThroughQt)
     // x of the value box's left edge, 0 .. Width. Default 35.
-    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+    Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpaceThroughQt)
     // Caption left of the box. Default empty.
-    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+    Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftTextThroughQt)
     // Alignment of the left caption. Default taRightJustify.
-    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignmentThroughQt)
     // Shown instead of a value that cannot be shown or does not fit. Default nine "*".
-    Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndi)
+    Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndiThroughQt)
     // Decimals, significant digits or digit count by display type, 0 .. 15. Default 2.
-    Q_PROPERTY(int Precision READ Precision WRITE SetDecP)
+    Q_PROPERTY(int Precision READ Precision WRITE SetDecPThroughQt)
     // Caption right of the box, usually the unit. Default empty.
-    Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+    Q_PROPERTY(QString RightText READ RightText WRITE SetRightTextThroughQt)
     // Alignment of the right caption. Default taLeftJustify.
-    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignmentThroughQt)
     // Text shown by dtState. Default "undefined".
-    Q_PROPERTY(QString StateText READ StateText WRITE SetStateText)
+    Q_PROPERTY(QString StateText READ StateText WRITE SetStateTextThroughQt)
     // The parent shows through outside the box. Default false.
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparentThroughQt)
     // The number shown; a NaN is never stored. Default 0.0.
-    Q_PROPERTY(double Value READ Value WRITE SetLabValue NOTIFY valueChanged)
+    Q_PROPERTY(double Value READ Value WRITE setValue NOTIFY valueChanged USER true)
     // Shown at all. Default true.
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisibleThroughQt)
 
 public:
     // Called with the display text just before it is drawn; may replace it.
@@ -216,6 +216,11 @@ public:
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
 
+public Q_SLOTS:
+    // Writes Value as SetLabValue does, for connections and Qt's property system:
+    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    void setValue(double value) { WriteThroughQt([&] { SetLabValue(value); }); }
+
 Q_SIGNALS:
     // Value changed, by its writer or a copy.
     void valueChanged(double value);
@@ -281,6 +286,35 @@ private:
     TColor FColorOutText = clBlack;
     TDisplay FDisplayType = dtFixP;
     QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
+
+private:
+    // The published properties' writers for Qt's property system (see
+    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    VORN_QT_WRITER(SetAlignment)
+    VORN_QT_WRITER(SetColorLabBakG)
+    VORN_QT_WRITER(SetColorLabText)
+    VORN_QT_WRITER(SetColorOutBakG)
+    VORN_QT_WRITER(SetColorOutText)
+    VORN_QT_WRITER(SetColorScheme)
+    VORN_QT_WRITER(SetFComma)
+    VORN_QT_WRITER(SetDisplayType)
+    VORN_QT_WRITER(SetDtFormat)
+    VORN_QT_WRITER(SetEmpty)
+    VORN_QT_WRITER(SetEnabled)
+    VORN_QT_WRITER(setFont)
+    VORN_QT_WRITER(SetFPlusSign)
+    VORN_QT_WRITER(SetFrameStyle)
+    VORN_QT_WRITER(SetLabWidth)
+    VORN_QT_WRITER(SetLeftSpace)
+    VORN_QT_WRITER(SetLeftText)
+    VORN_QT_WRITER(SetLTAlignment)
+    VORN_QT_WRITER(SetOverFlowIndi)
+    VORN_QT_WRITER(SetDecP)
+    VORN_QT_WRITER(SetRightText)
+    VORN_QT_WRITER(SetRTAlignment)
+    VORN_QT_WRITER(SetStateText)
+    VORN_QT_WRITER(SetTransparent)
+    VORN_QT_WRITER(SetVisible)
 };
 
 } // namespace vorn

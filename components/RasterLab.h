@@ -63,41 +63,41 @@ class VORN_EXPORT TRasterLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
     // Height follows the matrix: frame allowance + pitch x FontHeight. Default false.
-    Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeight)
+    Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeightThroughQt)
     // The text is centred horizontally (PosX computed). Default false.
-    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
+    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenterThroughQt)
     // Background and character-block colour. Default clBlack.
-    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
+    Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakGThroughQt)
     // Lit dots. Default clLime.
-    Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOn)
+    Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOnThroughQt)
     // Dimmed dots. Default 0x404040.
-    Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOff)
+    Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOffThroughQt)
     // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
-    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
     // Gap between dots in pixels, 0..3. Default 1.
-    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacing)
+    Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacingThroughQt)
     // Edge of a dot in pixels, 1..32. Default 3.
-    Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSize)
+    Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSizeThroughQt)
     // Frame style. Default fsLowered.
-    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
     // Left pixel position of the text. Default 1.
-    Q_PROPERTY(int PosX READ PosX WRITE SetXPos)
+    Q_PROPERTY(int PosX READ PosX WRITE SetXPosThroughQt)
     // Top pixel position of the text. Default 1.
-    Q_PROPERTY(int PosY READ PosY WRITE SetYPos)
+    Q_PROPERTY(int PosY READ PosY WRITE SetYPosThroughQt)
     // Each glyph as wide as its own columns, else the matrix's cell. Default true.
-    Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportional)
+    Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportionalThroughQt)
     // Scroll direction. Default rdsmOff.
-    Q_PROPERTY(vorn::rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollMode)
+    Q_PROPERTY(vorn::rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollModeThroughQt)
     // Milliseconds between scroll steps, at least 10. Default 100.
-    Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIv)
+    Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIvThroughQt)
     // Pixels moved per step, positive. Default 1.
-    Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollInc)
+    Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollIncThroughQt)
     // Wrap around when the text has left the display. Default true.
-    Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
+    Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoopThroughQt)
     // Dimmed-dot raster and character blocks. Default rdbmOn.
-    Q_PROPERTY(vorn::rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockMode)
+    Q_PROPERTY(vorn::rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockModeThroughQt)
     // The text. Default "Text".
-    Q_PROPERTY(QString Text READ Text WRITE SetLabText NOTIFY textChanged)
+    Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY textChanged)
 
 public:
     using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -173,6 +173,11 @@ public:
     // otherwise the least is the natural size.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+public Q_SLOTS:
+    // Writes Text as SetLabText does, for connections and Qt's property system:
+    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    void setText(const QString& text) { WriteThroughQt([&] { SetLabText(text); }); }
 
 Q_SIGNALS:
     // Text changed, by its writer or a copy.
@@ -269,6 +274,27 @@ private:
 
     TRasterKey FRasterKey;
     QImage FRaster;
+
+private:
+    // The published properties' writers for Qt's property system (see
+    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    VORN_QT_WRITER(SetAutoHeight)
+    VORN_QT_WRITER(SetAutoCenter)
+    VORN_QT_WRITER(SetColorLabBakG)
+    VORN_QT_WRITER(SetColorDotOn)
+    VORN_QT_WRITER(SetColorDotOff)
+    VORN_QT_WRITER(SetColorScheme)
+    VORN_QT_WRITER(SetDotSpacing)
+    VORN_QT_WRITER(SetDotSize)
+    VORN_QT_WRITER(SetFrameStyle)
+    VORN_QT_WRITER(SetXPos)
+    VORN_QT_WRITER(SetYPos)
+    VORN_QT_WRITER(SetProportional)
+    VORN_QT_WRITER(SetScrollMode)
+    VORN_QT_WRITER(SetScrollIv)
+    VORN_QT_WRITER(SetScrollInc)
+    VORN_QT_WRITER(SetScrollLoop)
+    VORN_QT_WRITER(SetCharBlockMode)
 };
 
 } // namespace vorn

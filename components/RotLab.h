@@ -29,24 +29,24 @@ class VORN_EXPORT TRotLab : public TSurface
     Q_OBJECT
     // Which point of the text lies on (PosX, PosY): the middle of its left
     // end, its centre or the middle of its right end. Default taCenter.
-    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
     // Anti-aliased glyph edges; otherwise the default glyph quality. Default true.
-    Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
+    Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAliasThroughQt)
     // Keep the reference point at the control's centre. Default true.
-    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
+    Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenterThroughQt)
     // The text drawn. Default empty.
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY textChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY textChanged)
     // Background filled when the label is not transparent. Default clBtnFace.
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColorThroughQt)
     // Frame drawn around the whole control. Default fsLowered.
-    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
     // Reference point in pixels from the control's left and top edges. Default (10, 10).
-    Q_PROPERTY(int PosX READ PosX WRITE SetTextPosX)
-    Q_PROPERTY(int PosY READ PosY WRITE SetTextPosY)
+    Q_PROPERTY(int PosX READ PosX WRITE SetTextPosXThroughQt)
+    Q_PROPERTY(int PosY READ PosY WRITE SetTextPosYThroughQt)
     // Angle of the text in whole degrees, counter-clockwise on the screen. Default 0.
-    Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngle)
+    Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngleThroughQt)
     // Leave the background unpainted, so the parent shows through. Default true.
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparentThroughQt)
 
 public:
     // Text-format flag of the measuring call of DoDrawText.
@@ -98,6 +98,11 @@ public:
     // is the same, since all of it is the caption.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+public Q_SLOTS:
+    // Writes Caption as SetCaption does, for connections and Qt's property system:
+    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    void setCaption(const QString& text) { WriteThroughQt([&] { SetCaption(text); }); }
 
 Q_SIGNALS:
     // Caption changed.
@@ -157,6 +162,19 @@ private:
     // that the parent's background shows through it on the screen.
     QImage FBitmap;
     TCanvas FCanvas{FBitmap};
+
+private:
+    // The published properties' writers for Qt's property system (see
+    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    VORN_QT_WRITER(SetAlignment)
+    VORN_QT_WRITER(SetAntiAlias)
+    VORN_QT_WRITER(SetAutoCenter)
+    VORN_QT_WRITER(SetColor)
+    VORN_QT_WRITER(SetFrameStyle)
+    VORN_QT_WRITER(SetTextPosX)
+    VORN_QT_WRITER(SetTextPosY)
+    VORN_QT_WRITER(SetTextAngle)
+    VORN_QT_WRITER(SetTransparent)
 };
 
 } // namespace vorn

@@ -16,7 +16,46 @@ int Beeps = 0;
 
 TApplication* Application = &DefaultApplication;
 
-void TApplication::Initialize() {}
+void TApplication::Initialize()
+{
+    FInitialized = true;
+}
+
+namespace {
+thread_local TWriteRefusals* InnermostRefusals = nullptr;
+} // namespace
+
+TWriteRefusals::TWriteRefusals() : FOuter(InnermostRefusals)
+{
+    InnermostRefusals = this;
+}
+
+TWriteRefusals::~TWriteRefusals()
+{
+    InnermostRefusals = FOuter;
+}
+
+void ReportRefusedWrite(QObject* sender, std::exception_ptr e)
+{
+    if (TWriteRefusals* refusals = InnermostRefusals) {
+        if (!refusals->FFirst)
+            refusals->FFirst = e;
+        return;
+    }
+    if (Application->OnException || Application->Initialized()) {
+        Application->HandleException(sender, e);
+        return;
+    }
+    try {
+        std::rethrow_exception(e);
+    } catch (const Exception& ex) {
+        qWarning("%s", qUtf8Printable(ex.Message()));
+    } catch (const std::exception& ex) {
+        qWarning("%s", ex.what());
+    } catch (...) {
+        qWarning("Unknown exception");
+    }
+}
 
 int TApplication::Run()
 {

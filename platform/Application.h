@@ -21,6 +21,9 @@ public:
     using ExceptionHandler = std::function<void(QObject* sender, const std::exception& e)>;
 
     void Initialize();
+    // Whether Initialize was called: the program runs on this application
+    // object, and its error report shows what Qt's property system refuses.
+    bool Initialized() const { return FInitialized; }
     // The main window owns the taskbar button (Qt gives a top-level window
     // its own entry already, so this only records the wish).
     bool MainFormOnTaskBar = false;
@@ -53,6 +56,7 @@ public:
     ~TApplication();
 
 private:
+    bool FInitialized = false;
     QPointer<QWidget> FMainForm;
     std::vector<QPointer<QWidget>> FForms;
 };
@@ -70,6 +74,38 @@ void GuardedCall(QObject* sender, F&& f)
         Application->HandleException(sender, std::current_exception());
     }
 }
+
+// A value a control refused while it was written through Qt: by its
+// property system (QObject::setProperty, QMetaProperty::write, as QUiLoader,
+// uic's code and QDataWidgetMapper write) or through one of its slots. The
+// value stays as it was, and the refusal goes, in this order, to the
+// innermost TWriteRefusals alive on this thread; to the application's
+// HandleException when the program set OnException or called Initialize;
+// else to qWarning.
+VORN_EXPORT void ReportRefusedWrite(QObject* sender, std::exception_ptr e);
+
+// Collects the refusals of writes through Qt on this thread while it lives,
+// for a caller that writes properties and wants to handle what is refused
+// itself (a form loader reporting the form's faults). Nests: the innermost
+// one collects.
+class VORN_EXPORT TWriteRefusals
+{
+public:
+    TWriteRefusals();
+    ~TWriteRefusals();
+    TWriteRefusals(const TWriteRefusals&) = delete;
+    TWriteRefusals& operator=(const TWriteRefusals&) = delete;
+
+    // The first refusal collected, null when there was none.
+    std::exception_ptr First() const { return FFirst; }
+    // Forgets what was collected.
+    void Clear() { FFirst = nullptr; }
+
+private:
+    friend void ReportRefusedWrite(QObject* sender, std::exception_ptr e);
+    TWriteRefusals* FOuter;
+    std::exception_ptr FFirst;
+};
 
 // Whether Qt has a display to open windows on: a platform is named, or an X
 // or Wayland display is set. Qt aborts with a trace when it finds none, so a

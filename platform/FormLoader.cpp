@@ -428,27 +428,25 @@ void TLoader::ApplyFont(const TTarget& t, const TUiNode& value) const
     t.Widget->setFont(*font);
 }
 
-// Writes a published property through the meta-call of the class that
-// declares it, not through QMetaProperty::write: a setter may refuse a value
-// by throwing (a field told a value its format cannot show), and Qt's core
-// library, built without exceptions, cannot pass an exception on. The
-// refusal's message is returned in `refused`. False when the value cannot be
-// converted to the property's type or the property is read-only.
-bool WriteProperty(QObject* object, const QMetaProperty& prop, QVariant value, QString& refused)
+// Writes a published property through Qt's property system. A control
+// refuses a value by reporting it (ReportRefusedWrite) instead of throwing
+// through Qt; the refusal is collected here and its message returned in
+// `refused`. False when the value cannot be converted to the property's type
+// or the property is read-only.
+bool WriteProperty(QObject* object, const QMetaProperty& prop, const QVariant& value, QString& refused)
 {
-    const QMetaObject* owner = prop.enclosingMetaObject();
-    if (!prop.isWritable() || !owner || !owner->d.static_metacall)
-        return prop.isWritable() && prop.write(object, value);
-    if (value.metaType() != prop.metaType() && !value.convert(prop.metaType()))
-        return false;
-    int status = -1;
-    void* argv[] = {value.data(), nullptr, &status};
-    try {
-        owner->d.static_metacall(object, QMetaObject::WriteProperty, prop.relativePropertyIndex(), argv);
-    } catch (const Exception& e) {
-        refused = e.Message();
+    const TWriteRefusals refusals;
+    const bool written = prop.isWritable() && prop.write(object, value);
+    if (const std::exception_ptr e = refusals.First()) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const Exception& ex) {
+            refused = ex.Message();
+        } catch (const std::exception& ex) {
+            refused = QString::fromUtf8(ex.what());
+        }
     }
-    return true;
+    return written;
 }
 
 // The published properties in the object's own order, whatever the order of

@@ -17,12 +17,25 @@
 // usual, the rotated label shows nothing). In a running program nothing of
 // this applies and Visible is the widget's own shown-or-hidden state.
 #include <vorn/vorn_export.h>
+#include "Application.h"
 #include "Canvas.h"
 
 #include <QImage>
 #include <QWidget>
 
 class QPainter;
+
+// Declares the writer that Qt's property system calls for a published
+// property whose own writer is Writer: Writer##ThroughQt calls Writer and
+// hands a value Writer refuses (by throwing) to ReportRefusedWrite, since an
+// exception must not pass through Qt's code. Called from C++, Writer itself
+// still throws.
+#define VORN_QT_WRITER(Writer)                                                                                         \
+    template <class V>                                                                                                 \
+    void Writer##ThroughQt(const V& value)                                                                             \
+    {                                                                                                                  \
+        WriteThroughQt([&] { Writer(value); });                                                                        \
+    }
 
 namespace vorn {
 
@@ -31,7 +44,7 @@ class VORN_EXPORT TSurface : public QWidget
     Q_OBJECT
     // Shown or hidden; in a form designer only the control's own picture
     // follows it. Default true.
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisibleThroughQt)
 
 public:
     using QWidget::QWidget;
@@ -59,6 +72,18 @@ public:
     virtual void Paint() = 0;
 
 protected:
+    // Runs a writer for Qt (its property system, a connected slot): a refusal
+    // goes to ReportRefusedWrite instead of leaving by an exception.
+    template <class F>
+    void WriteThroughQt(F&& write)
+    {
+        try {
+            write();
+        } catch (...) {
+            ReportRefusedWrite(this, std::current_exception());
+        }
+    }
+
     // The common property writer: stores a changed value and repaints at
     // once; an equal value changes nothing. Returns whether it changed, for
     // writers that do more on a change.
@@ -113,6 +138,11 @@ private:
     bool FDesigning = false;
     // Visible was set to false at design time.
     bool FDesignHidden = false;
+
+private:
+    // The published properties' writers for Qt's property system (see
+    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    VORN_QT_WRITER(SetVisible)
 };
 
 } // namespace vorn
