@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The numeric input and output field TNumIO2: a left caption, a box holding
-// the number as editable text (own caret, selection and key handling,
-// validated per input format), a right caption, optional spin buttons and an
-// optional gauge. The field keeps no number: its text is its value.
+/// \file
+/// The numeric input and output field TNumIO2: a left caption, a box holding
+/// the number as editable text (own caret, selection and key handling,
+/// validated per input format), a right caption, optional spin buttons and an
+/// optional gauge. The field keeps no number: its text is its value.
 #include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "MessageTimer.h"
@@ -27,7 +28,7 @@ namespace vorn {
 namespace numio {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
-// How the field writes, reads and validates its text.
+/// How the field writes, reads and validates its text.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
 Q_ENUM_NS(TInFormat)
 
@@ -38,7 +39,7 @@ using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(QObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 
-// Unit constants.
+/// Unit constants.
 constexpr int defLeftSpace = 35;
 constexpr int defFixP = 2;
 constexpr int defSigDig = 6;
@@ -56,23 +57,23 @@ using numio::TInFormat;
 using numio::TOnGaugeChangeEvent;
 using enum numio::TInFormat;
 
-// The field's errors: "Component \"<name>\": <what failed>".
+/// The field's errors: "Component \"<name>\": <what failed>".
 class VORN_EXPORT EVornNumIO2Error : public EVornError
 {
 public:
     using EVornError::EVornError;
 };
 
-// Scanners: read as much of a number as stands at the 1-based position Idx
-// and leave Idx on the first character that is not part of it. The integer
-// scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
-// separator as 1 ".", 2 "," or 3 both.
+/// Scanners: read as much of a number as stands at the 1-based position Idx
+/// and leave Idx on the first character that is not part of it. The integer
+/// scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
+/// separator as 1 ".", 2 "," or 3 both.
 VORN_EXPORT int32_t ScanBin(const QString& Instring, int32_t& Idx);
 VORN_EXPORT int32_t ScanOctal(const QString& Instring, int32_t& Idx);
 VORN_EXPORT int32_t ScanHex(const QString& Instring, int32_t& Idx);
 VORN_EXPORT double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
 
-// Validators: whether a text may stand in a field of that format.
+/// Validators: whether a text may stand in a field of that format.
 VORN_EXPORT bool IsValidBin(const QString& Instring);
 VORN_EXPORT bool IsValidOct(const QString& Instring);
 VORN_EXPORT bool IsValidHex(const QString& Instring);
@@ -80,124 +81,150 @@ VORN_EXPORT bool IsValidDecInt(const QString& Instring);
 VORN_EXPORT bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
 VORN_EXPORT bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
 
-// The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
-// for dsComma, and for dsSystem "." when the locale's separator is ".",
-// otherwise ",".
+/// The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
+/// for dsComma, and for dsSystem "." when the locale's separator is ".",
+/// otherwise ",".
 VORN_EXPORT QChar PolicySeparator(TDecPSep DecSeparator);
 
 namespace vornaccess {
 class FieldAccess;
 }
 
+/// \brief The numeric input field: one number, typed, spun or set on a gauge.
+///
+/// \image html numio.png
+///
+/// A left caption, a box holding the number as editable text, a right
+/// caption, optional spin buttons and an optional gauge. The field keeps no
+/// number apart from its text: Text is the value, written and read by
+/// InputFormat (fixed point, floating point, exponential, integer, hex,
+/// octal, binary). What is typed is checked key by key; a key that would
+/// make the text invalid is refused. A value outside RangeLow .. RangeHigh
+/// shows the warning colours. Include `<vorn/NumIO.h>`.
+///
+/// Value is the USER property (item views, QDataWidgetMapper); textChanged()
+/// and valueChanged() tell every change, setValue() and setText() are its
+/// slots. The Parts' writers (SetNioValue(), SetInFormatType(), ...) throw
+/// vorn::Exception for a value they refuse; through Qt's property system or a
+/// slot a refusal is reported instead (ReportRefusedWrite()).
+///
+/// \code
+/// auto* field = new vorn::TNumIO2(parent);
+/// field->SetLeftText(QStringLiteral("Frequency"));
+/// field->SetRightText(QStringLiteral("MHz"));
+/// field->SetDecP(3);
+/// field->SetNioValue(7.1);                 // shows "7.100"
+/// QObject::connect(field, &vorn::TNumIO2::valueChanged, label, &vorn::TNumLab::setValue);
+/// \endcode
 class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // The accessibility interface moves the caret and the selection.
+    /// The accessibility interface moves the caret and the selection.
     friend class vornaccess::FieldAccess;
     // The framework's own properties, which a window description sets first.
 
-    // Object name; the field's error messages name it. Default empty.
+    /// Object name; the field's error messages name it. Default empty.
     Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt)
-    // x of the left edge in the parent, in pixels. Default 0.
+    /// x of the left edge in the parent, in pixels. Default 0.
     Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt)
-    // y of the top edge in the parent, in pixels. Default 0.
+    /// y of the top edge in the parent, in pixels. Default 0.
     Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt)
-    // Width of the whole field, captions included, in pixels. Default 160.
+    /// Width of the whole field, captions included, in pixels. Default 160.
     Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt)
 
     // The field's published properties, in the order they are applied.
 
-    // Alignment of the number in the box. Default taCenter.
+    /// Alignment of the number in the box. Default taCenter.
     Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
-    // Height set from the font at every paint (text height of "E0" + 6). Default false.
+    /// Height set from the font at every paint (text height of "E0" + 6). Default false.
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSizeThroughQt)
-    // Beep on rejected keys. Default false.
+    /// Beep on rejected keys. Default false.
     Q_PROPERTY(bool Beep READ Beep WRITE SetBeepThroughQt)
-    // Spin buttons shown right of the box. Default false.
+    /// Spin buttons shown right of the box. Default false.
     Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVisThroughQt)
-    // Spin buttons drawn raised, else flat. Default true.
+    /// Spin buttons drawn raised, else flat. Default true.
     Q_PROPERTY(bool But3D READ But3D WRITE SetBut3DThroughQt)
-    // Height of the spin-button pair, 18 .. Height. Default 28, the height at construction.
+    /// Height of the spin-button pair, 18 .. Height. Default 28, the height at construction.
     Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeightThroughQt)
-    // Width of the spin buttons, 8 .. 50. Default 18.
+    /// Width of the spin buttons, 8 .. 50. Default 18.
     Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidthThroughQt)
-    // Step of one spin-button click. Default 1.0.
+    /// Step of one spin-button click. Default 1.0.
     Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrementThroughQt)
-    // Gap between box and spin buttons, 0 .. 50. Default 3.
+    /// Gap between box and spin buttons, 0 .. 50. Default 3.
     Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpaceThroughQt)
-    // Face of the spin buttons. Default clSilver.
+    /// Face of the spin buttons. Default clSilver.
     Q_PROPERTY(TColor ButColor READ ButColor WRITE SetButColorThroughQt)
-    // Background of the box. Default clWhite.
+    /// Background of the box. Default clWhite.
     Q_PROPERTY(TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBGThroughQt)
-    // Colour of the number in the box. Default clBlack.
+    /// Colour of the number in the box. Default clBlack.
     Q_PROPERTY(TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxTextThroughQt)
-    // Background outside the box. Default clBtnFace.
+    /// Background outside the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorOutBG READ ColorOutBG WRITE SetColorOutBGThroughQt)
-    // Colour of the captions. Default clBlack.
+    /// Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutTextThroughQt)
-    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
+    /// Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
-    // Background of the box while the value is out of range. Default 0x6088FFF0.
+    /// Background of the box while the value is out of range. Default 0x6088FFF0.
     Q_PROPERTY(TColor ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBGThroughQt)
-    // Colour of the number while it is out of range. Default clRed.
+    /// Colour of the number while it is out of range. Default clRed.
     Q_PROPERTY(TColor ColorWarnText READ ColorWarnText WRITE SetColorWarnBoxTextThroughQt)
-    // Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
+    /// Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
     Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSepThroughQt)
-    // Takes keys and clicks; when false the field is drawn grayed. Default true.
+    /// Takes keys and clicks; when false the field is drawn grayed. Default true.
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
-    // Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
+    /// Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
     Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecPThroughQt)
-    // Frame of the box. Default fsLowered.
+    /// Frame of the box. Default fsLowered.
     Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
-    // Bar of the gauge. Default clNavy.
+    /// Bar of the gauge. Default clNavy.
     Q_PROPERTY(TColor GaugeColor READ GaugeColor WRITE SetGaugeColorThroughQt)
-    // Background of the gauge. Default clSilver.
+    /// Background of the gauge. Default clSilver.
     Q_PROPERTY(TColor GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBgThroughQt)
-    // Frame of the gauge. Default clGray.
+    /// Frame of the gauge. Default clGray.
     Q_PROPERTY(TColor GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrmThroughQt)
-    // Height of the gauge, 3 .. Height - GaugeTopMargin - 18. Default 8.
+    /// Height of the gauge, 3 .. Height - GaugeTopMargin - 18. Default 8.
     Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeightThroughQt)
-    // Frame style of the gauge. Default fsLowered.
+    /// Frame style of the gauge. Default fsLowered.
     Q_PROPERTY(vorn::vornbase::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyleThroughQt)
-    // x of the gauge's left edge, 0 .. Width - GaugeWidth. Default 35.
+    /// x of the gauge's left edge, 0 .. Width - GaugeWidth. Default 35.
     Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMargThroughQt)
-    // Gap between box and gauge, 0 .. Height - GaugeHeight - 18. Default 3.
+    /// Gap between box and gauge, 0 .. Height - GaugeHeight - 18. Default 3.
     Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMargThroughQt)
-    // Gauge shown below the box. Default false.
+    /// Gauge shown below the box. Default false.
     Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisibThroughQt)
-    // Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
+    /// Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
     Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidthThroughQt)
-    // Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
+    /// Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
     Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt)
-    // Selection hidden while the field has no focus. Default true.
+    /// Selection hidden while the field has no focus. Default true.
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelThroughQt)
-    // How the text is written, read and checked. Default itFloat.
+    /// How the text is written, read and checked. Default itFloat.
     Q_PROPERTY(vorn::numio::TInFormat InputFormat READ InputFormat WRITE SetInFormatTypeThroughQt)
-    // x of the box's left edge, the room of the left caption, 0 .. Width. Default 35.
+    /// x of the box's left edge, the room of the left caption, 0 .. Width. Default 35.
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpaceThroughQt)
-    // Caption left of the box. Default empty.
+    /// Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftTextThroughQt)
-    // Alignment of the left caption. Default taRightJustify.
+    /// Alignment of the left caption. Default taRightJustify.
     Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignmentThroughQt)
-    // Upper end of the range; a value above it shows the warning colours. Default 1000.0.
+    /// Upper end of the range; a value above it shows the warning colours. Default 1000.0.
     Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHighThroughQt)
-    // Lower end of the range; a value below it shows the warning colours. Default 0.0.
+    /// Lower end of the range; a value below it shows the warning colours. Default 0.0.
     Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLowThroughQt)
-    // No editing and no caret. Default false.
+    /// No editing and no caret. Default false.
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadonlyThroughQt)
-    // Caption right of the box, usually the unit. Default empty.
+    /// Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightTextThroughQt)
-    // Alignment of the right caption. Default taLeftJustify.
+    /// Alignment of the right caption. Default taLeftJustify.
     Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignmentThroughQt)
-    // Significant digits written in itExp, 1 .. 15. Default 6.
+    /// Significant digits written in itExp, 1 .. 15. Default 6.
     Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSigDigThroughQt)
-    // The text in the box, which is the value; an invalid text is ignored. Default empty.
+    /// The text in the box, which is the value; an invalid text is ignored. Default empty.
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY textChanged)
-    // Width of the box in pixels. Default 80.
+    /// Width of the box in pixels. Default 80.
     Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidthThroughQt)
-    // The number, written into and read out of Text by InputFormat. Default 0.
+    /// The number, written into and read out of Text by InputFormat. Default 0.
     Q_PROPERTY(double Value READ GetNioValue WRITE setValue NOTIFY valueChanged USER true)
-    // Takes the focus by Tab and click when true, by click only when false. Default false.
+    /// Takes the focus by Tab and click when true, by click only when false. Default false.
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStopThroughQt)
 
 public:
@@ -210,23 +237,26 @@ public:
     explicit TNumIO2(QWidget* parent = nullptr);
     ~TNumIO2() override;
 
-    // --- Value and text -------------------------------------------------
+    /// \name Value and text
+    ///@{
     double GetNioValue();
     void SetNioValue(double value);
     int32_t GetNioIntValue();
     QString Text() const { return FInBuffer; }
     void SetNioText(const QString& value);
-    // Whether a text is valid for the current format and separator policy.
+    /// Whether a text is valid for the current format and separator policy.
     bool CheckValidity(const QString& Instring) const;
-    // Value below RangeLow or above RangeHigh.
+    /// Value below RangeLow or above RangeHigh.
     bool OutOfRange();
-    // Raises OnChange when assigned, then emits changed().
+    /// Raises OnChange when assigned, then emits changed().
     void Changed();
-    // Copies the model of another field (fields only, no writer runs).
+    /// Copies the model of another field (fields only, no writer runs).
     void Assign(QObject* Source);
     void AssignTo(QObject* Dest);
+    ///@}
 
-    // --- Public, not published -----------------------------------------
+    /// \name Public, not published
+    ///@{
     int32_t IntegerValue() { return GetNioIntValue(); }
     int SelBegin() const { return FSelBegin; }
     int SelEnd() const { return FSelEnd; }
@@ -235,35 +265,41 @@ public:
     int MouseAreaCode() const { return FMouseAreaCode; }
     int CaretPos() const { return FCaretPos; }
     bool CaretVisible() const { return FCaretVisib; }
-    // Stops of the spin buttons and the gauge, ascending; empty: none.
+    /// Stops of the spin buttons and the gauge, ascending; empty: none.
     std::vector<double> ButtonPivots;
+    ///@}
 
-    // --- Caret, focus, click -------------------------------------------
+    /// \name Caret, focus, click
+    ///@{
     void UpdateTimer();
     void SetFocus();
     void Click();
-    // A key that puts the focus into the field from anywhere in its window,
-    // with the whole text selected so that typing replaces it (as a line
-    // edit does for a shortcut); assistive technology reports it as the
-    // field's keyboard shortcut. It works while the field is shown and
-    // enabled. Empty (the default): none.
+    /// A key that puts the focus into the field from anywhere in its window,
+    /// with the whole text selected so that typing replaces it (as a line
+    /// edit does for a shortcut); assistive technology reports it as the
+    /// field's keyboard shortcut. It works while the field is shown and
+    /// enabled. Empty (the default): none.
     QKeySequence FocusShortcut() const;
     void SetFocusShortcut(const QKeySequence& Key);
-    // The hidden window whose timer 1 blinks the caret.
+    /// The hidden window whose timer 1 blinks the caret.
     TMessageTimer* CaretTimer() const { return FCaretTimerH.get(); }
+    ///@}
 
-    // --- Layout ----------------------------------------------------------
+    /// \name Layout
+    ///@{
     int CharPosToXCoords(int cp) const;
     int XCoordsToCharPos(int X) const;
 
     void Paint() override;
-    // The natural size: the box at LeftSpace, the spin buttons and the right
-    // caption beside it, the gauge below, rows of the automatic height; and
-    // the least that shows box, buttons and gauge whole.
+    /// The natural size: the box at LeftSpace, the spin buttons and the right
+    /// caption beside it, the gauge below, rows of the automatic height; and
+    /// the least that shows box, buttons and gauge whole.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    ///@}
 
-    // --- Framework properties ------------------------------------------
+    /// \name Framework properties
+    ///@{
     QString Name() const { return objectName(); }
     void SetName(const QString& value) { setObjectName(value); }
     int Left() const { return x(); }
@@ -276,8 +312,10 @@ public:
     void SetHeight(int value);
     bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
     void SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+    ///@}
 
-    // --- Published properties ------------------------------------------
+    /// \name Published properties
+    ///@{
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);
     bool AutoSize() const { return FAutoSize; }
@@ -362,8 +400,10 @@ public:
     void SetSigDig(int value);
     int TextBoxWidth() const { return FTextBoxWidth; }
     void SetTextBoxWidth(int value);
+    ///@}
 
-    // --- Events ------------------------------------------------------------
+    /// \name Events
+    ///@{
     TNotifyEvent OnChange;
     TOnGaugeChangeEvent OnGaugeChange;
     TNotifyEvent OnClick;
@@ -376,42 +416,43 @@ public:
     TKeyEvent OnKeyUp;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    ///@}
 
 public Q_SLOTS:
-    // Writes Text as SetNioText does, for connections and Qt's property system:
-    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    /// Writes Text as SetNioText does, for connections and Qt's property system:
+    /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setText(const QString& text) { WriteThroughQt([&] { SetNioText(text); }); }
-    // Writes Value as SetNioValue does, for connections and Qt's property system:
-    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    /// Writes Value as SetNioValue does, for connections and Qt's property system:
+    /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setValue(double value) { WriteThroughQt([&] { SetNioValue(value); }); }
 
 Q_SIGNALS:
-    // Text and Value changed, by a writer, an edit, a spin or the gauge:
-    // emitted once the change is complete, the text first, and ahead of
-    // OnChange when the change raises it.
+    /// Text and Value changed, by a writer, an edit, a spin or the gauge:
+    /// emitted once the change is complete, the text first, and ahead of
+    /// OnChange when the change raises it.
     void textChanged(const QString& text);
     void valueChanged(double value);
-    // Each event's signal, emitted right after its member is called (or
-    // would be, when it is not assigned), with the same arguments: the member
-    // first, then the signal. The member's name follows each. As OnChange,
-    // changed() comes from the user's edits only, never from a writer.
-    void changed();                                                              // OnChange
-    void gaugeChanged(TShiftState shift, double gaugeValue);                     // OnGaugeChange
-    void clicked();                                                              // OnClick
-    void doubleClicked();                                                        // OnDblClick
-    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  // OnMouseDown
-    void mouseMoved(TShiftState shift, int x, int y);                            // OnMouseMove
-    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); // OnMouseUp
-    void keyPressed(uint16_t key, TShiftState shift);                            // OnKeyDown
-    void characterTyped(QChar key);                                              // OnKeyPress
-    void keyReleased(uint16_t key, TShiftState shift);                           // OnKeyUp
-    void focusEntered();                                                         // OnEnter
-    void focusExited();                                                          // OnExit
+    /// Each event's signal, emitted right after its member is called (or
+    /// would be, when it is not assigned), with the same arguments: the member
+    /// first, then the signal. The member's name follows each. As OnChange,
+    /// changed() comes from the user's edits only, never from a writer.
+    void changed();                                                              ///< OnChange
+    void gaugeChanged(TShiftState shift, double gaugeValue);                     ///< OnGaugeChange
+    void clicked();                                                              ///< OnClick
+    void doubleClicked();                                                        ///< OnDblClick
+    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  ///< OnMouseDown
+    void mouseMoved(TShiftState shift, int x, int y);                            ///< OnMouseMove
+    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); ///< OnMouseUp
+    void keyPressed(uint16_t key, TShiftState shift);                            ///< OnKeyDown
+    void characterTyped(QChar key);                                              ///< OnKeyPress
+    void keyReleased(uint16_t key, TShiftState shift);                           ///< OnKeyUp
+    void focusEntered();                                                         ///< OnEnter
+    void focusExited();                                                          ///< OnExit
 
 protected:
-    // The field's window exists: painting is enabled from now on.
+    /// The field's window exists: painting is enabled from now on.
     void CreateWnd();
-    // Key-down and key-up handling on virtual-key codes.
+    /// Key-down and key-up handling on virtual-key codes.
     void CNKeyDown(uint16_t CharCode);
     void CNKeyUp(uint16_t CharCode);
     void CaretTimerEvent(QObject* Sender);
@@ -422,9 +463,9 @@ protected:
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    // Painted by Qt, also off screen (grab(), render()): the window exists.
+    /// Painted by Qt, also off screen (grab(), render()): the window exists.
     void paintEvent(QPaintEvent* e) override;
-    // The widget's own enabled state, also through its parent, is Enabled.
+    /// The widget's own enabled state, also through its parent, is Enabled.
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -436,7 +477,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    // Editing steps of the key handler.
+    /// Editing steps of the key handler.
     void ApplyKey(uint16_t CharCode, bool& InbufChg);
     void ApplyControlKey(uint16_t CharCode, bool& InbufChg);
     void TypeChar(QChar c, bool& InbufChg);
@@ -444,14 +485,14 @@ private:
     QString SelectedText() const;
     void BeepIfWanted();
 
-    // Layout: the framed box, and the rows the gauge takes below it.
+    /// Layout: the framed box, and the rows the gauge takes below it.
     TValueBox Box() const;
     int BarHeight() const;
-    // Mouse helpers.
+    /// Mouse helpers.
     double GaugeValueOf(int X);
     double SteppedValue(bool Upper);
 
-    // Paint, one step group each.
+    /// Paint, one step group each.
     void PaintLeftCaption(TCanvas& cv, int yT);
     void PaintButtons(TCanvas& cv);
     void PaintRightCaption(TCanvas& cv, int yT);
@@ -461,17 +502,17 @@ private:
     void PaintCaret(TCanvas& cv, int ZH, int tw);
     void PaintSelection(TCanvas& cv, int ZH, int tw);
     int TextWidthOf(const QString& s) const;
-    // CharPosToXCoords with the width of the whole text already measured.
+    /// CharPosToXCoords with the width of the whole text already measured.
     int CharPosToX(int cp, int tw) const;
-    // A long text is measured once per change of text or font, and only the
-    // characters of it that can show in the box are drawn (NumIO_layout.cpp).
+    /// A long text is measured once per change of text or font, and only the
+    /// characters of it that can show in the box are drawn (NumIO_layout.cpp).
     struct TLongText;
     TLongText* LongText() const;
     int WholeTextWidth() const;
     int PrefixWidth(int cp) const;
     bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
-    double PaintedValue(); // GetNioValue, read once per long text and format
-    // Frees a TLongText where its type is complete (NumIO_layout.cpp).
+    double PaintedValue(); ///< GetNioValue, read once per long text and format
+    /// Frees a TLongText where its type is complete (NumIO_layout.cpp).
     struct TLongTextFree
     {
         void operator()(TLongText* lt) const;
@@ -479,8 +520,8 @@ private:
     mutable std::unique_ptr<TLongText, TLongTextFree> FLongText;
 
     QString ErrorText(const QString& what) const;
-    // Emits textChanged and valueChanged for what changed since they were
-    // last emitted; nothing while an edit holds them back.
+    /// Emits textChanged and valueChanged for what changed since they were
+    /// last emitted; nothing while an edit holds them back.
     void NotifyChanges();
 
     int FLeftSpace = numio::defLeftSpace;
@@ -498,7 +539,7 @@ private:
     int FButHeight = 28;
     TColor FButColor = clSilver;
     std::unique_ptr<TMessageTimer> FCaretTimerH;
-    // Made on the first SetFocusShortcut; a child of the field.
+    /// Made on the first SetFocusShortcut; a child of the field.
     QShortcut* FFocusShortcut = nullptr;
     QString FInBuffer;
     int FCaretPos = 0;
@@ -539,15 +580,15 @@ private:
     bool FReadOnly = false;
     bool FAutoSize = false;
 
-    bool FInPaint = false; // a resize by AutoSize paints once, not nested
-    // Text and value as textChanged and valueChanged last told them.
+    bool FInPaint = false; ///< a resize by AutoSize paints once, not nested
+    /// Text and value as textChanged and valueChanged last told them.
     QString FNotifiedText;
     double FNotifiedValue = 0.0;
-    int FNotifyHeld = 0; // an edit in progress reports once, at its end
+    int FNotifyHeld = 0; ///< an edit in progress reports once, at its end
 
 private:
-    // The published properties' writers for Qt's property system (see
-    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    /// The published properties' writers for Qt's property system (see
+    /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
     VORN_QT_WRITER(SetName)
     VORN_QT_WRITER(SetLeft)
     VORN_QT_WRITER(SetTop)

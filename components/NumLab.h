@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The numeric display label: a left caption, a framed value box of fixed
-// width showing one number in one of fifteen display types, and a right
-// caption, usually the unit. Read-only; it takes no focus and no keys.
-//
-// The label composes its whole picture off-screen on every paint; a setter
-// that changes a value repaints at once. A transparent label keeps its
-// parent's pixels outside the box: its picture is ANDed over them.
+/// \file
+/// The numeric display label: a left caption, a framed value box of fixed
+/// width showing one number in one of fifteen display types, and a right
+/// caption, usually the unit. Read-only; it takes no focus and no keys.
+///
+/// The label composes its whole picture off-screen on every paint; a setter
+/// that changes a value repaints at once. A transparent label keeps its
+/// parent's pixels outside the box: its picture is ANDed over them.
 #include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "Surface.h"
@@ -25,23 +26,23 @@ namespace vorn {
 namespace numlab {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
-// How the label shows its value.
+/// How the label shows its value.
 enum TDisplay : uint8_t {
-    dtFloat,     // general floating-point text
-    dtFixP,      // fixed-point text
-    dtExp,       // exponential text
-    dtHex,       // hexadecimal digits
-    dtZeroInt,   // integer padded with leading zeros
-    dtInt,       // integer
-    dtDateTime,  // date and time of a day serial
-    dtState,     // the fixed state text, whatever the value
-    dtBin,       // binary digits
-    dtOct,       // octal digits
-    dtDeg,       // decimal degrees
-    dtDegMin,    // degrees and minutes
-    dtDegMinSec, // degrees, minutes and seconds
-    dtEEng,      // engineering notation with a unit-prefix letter
-    dtEEngNoDP,  // engineering notation, the letter in place of the point
+    dtFloat,     ///< general floating-point text
+    dtFixP,      ///< fixed-point text
+    dtExp,       ///< exponential text
+    dtHex,       ///< hexadecimal digits
+    dtZeroInt,   ///< integer padded with leading zeros
+    dtInt,       ///< integer
+    dtDateTime,  ///< date and time of a day serial
+    dtState,     ///< the fixed state text, whatever the value
+    dtBin,       ///< binary digits
+    dtOct,       ///< octal digits
+    dtDeg,       ///< decimal degrees
+    dtDegMin,    ///< degrees and minutes
+    dtDegMinSec, ///< degrees, minutes and seconds
+    dtEEng,      ///< engineering notation with a unit-prefix letter
+    dtEEngNoDP,  ///< engineering notation, the letter in place of the point
 };
 Q_ENUM_NS(TDisplay)
 
@@ -54,67 +55,89 @@ constexpr int defLabelWidth = 80;
 using numlab::TDisplay;
 using enum numlab::TDisplay;
 
-// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
-// "12° 30' 45.0\"" (dfDegMinSec) or the plain number (dfNumeric), with
-// Precision (0 .. 8) decimals on the last field. Only the degree field
-// carries a sign. The minute and second forms round the angle to an integer,
-// so a NaN or a value beyond the 64-bit range throws EInvalidOp.
+/// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
+/// "12° 30' 45.0\"" (dfDegMinSec) or the plain number (dfNumeric), with
+/// Precision (0 .. 8) decimals on the last field. Only the degree field
+/// carries a sign. The minute and second forms round the angle to an integer,
+/// so a NaN or a value beyond the 64-bit range throws EInvalidOp.
 VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
 
+/// \brief The numeric display label: a number, date, angle or state text in a framed box.
+///
+/// \image html numlab.png
+///
+/// A left caption, a framed box and a right caption. The box shows Value as
+/// DisplayType says: fixed point with Precision decimals, floating point,
+/// exponential, engineering notation with a unit prefix, integer, hex,
+/// octal, binary, degrees, a date and time, or the fixed StateText. The
+/// OnBeforeDisplay hook (and the beforeDisplay() signal) may rewrite the
+/// text just before it is shown. It takes no input. Include
+/// `<vorn/NumLab.h>`.
+///
+/// Value is the USER property; valueChanged() tells every change and
+/// setValue() is its slot.
+///
+/// \code
+/// auto* label = new vorn::TNumLab(parent);
+/// label->SetLeftText(QStringLiteral("Required C"));
+/// label->SetRightText(QStringLiteral("pF"));
+/// label->SetDisplayType(vorn::numlab::dtFixP);
+/// label->SetLabValue(135.79);
+/// \endcode
 class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // Alignment of the value text in the box. Default taCenter.
+    /// Alignment of the value text in the box. Default taCenter.
     Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
-    // Background of the box. Default clBtnFace.
+    /// Background of the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakGThroughQt)
-    // Colour of the value text. Default clBlack.
+    /// Colour of the value text. Default clBlack.
     Q_PROPERTY(TColor ColorLabText READ ColorLabText WRITE SetColorLabTextThroughQt)
-    // Background outside the box. Default clBtnFace.
+    /// Background outside the box. Default clBtnFace.
     Q_PROPERTY(TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakGThroughQt)
-    // Colour of the captions. Default clBlack.
+    /// Colour of the captions. Default clBlack.
     Q_PROPERTY(TColor ColorOutText READ ColorOutText WRITE SetColorOutTextThroughQt)
-    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
+    /// Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
-    // Decimal separator shown: "," when true, "." when false. Default false.
+    /// Decimal separator shown: "," when true, "." when false. Default false.
     Q_PROPERTY(bool Comma READ Comma WRITE SetFCommaThroughQt)
-    // How the value is shown. Default dtFixP.
+    /// How the value is shown. Default dtFixP.
     Q_PROPERTY(vorn::numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayTypeThroughQt)
-    // Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
+    /// Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
     Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormatThroughQt)
-    // The box drawn without any value text. Default false.
+    /// The box drawn without any value text. Default false.
     Q_PROPERTY(bool Empty READ Empty WRITE SetEmptyThroughQt)
-    // Enabled look: captions and value engraved and gray when false. Default true.
+    /// Enabled look: captions and value engraved and gray when false. Default true.
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
-    // Font of captions and value. Default the parent's font.
+    /// Font of captions and value. Default the parent's font.
     Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt)
-    // "+" before positive values. Default false.
+    /// "+" before positive values. Default false.
     Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSignThroughQt)
-    // Frame of the box. Default fsLowered.
+    /// Frame of the box. Default fsLowered.
     Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
-    // Width of the value box in pixels, not limited. Default 80.
+    /// Width of the value box in pixels, not limited. Default 80.
     Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabWidthThroughQt)
-    // x of the value box's left edge, 0 .. Width. Default 35.
+    /// x of the value box's left edge, 0 .. Width. Default 35.
     Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpaceThroughQt)
-    // Caption left of the box. Default empty.
+    /// Caption left of the box. Default empty.
     Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftTextThroughQt)
-    // Alignment of the left caption. Default taRightJustify.
+    /// Alignment of the left caption. Default taRightJustify.
     Q_PROPERTY(vorn::vornbase::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLTAlignmentThroughQt)
-    // Shown instead of a value that cannot be shown or does not fit. Default nine "*".
+    /// Shown instead of a value that cannot be shown or does not fit. Default nine "*".
     Q_PROPERTY(QString OverflowIndicator READ OverflowIndicator WRITE SetOverFlowIndiThroughQt)
-    // Decimals, significant digits or digit count by display type, 0 .. 15. Default 2.
+    /// Decimals, significant digits or digit count by display type, 0 .. 15. Default 2.
     Q_PROPERTY(int Precision READ Precision WRITE SetDecPThroughQt)
-    // Caption right of the box, usually the unit. Default empty.
+    /// Caption right of the box, usually the unit. Default empty.
     Q_PROPERTY(QString RightText READ RightText WRITE SetRightTextThroughQt)
-    // Alignment of the right caption. Default taLeftJustify.
+    /// Alignment of the right caption. Default taLeftJustify.
     Q_PROPERTY(vorn::vornbase::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRTAlignmentThroughQt)
-    // Text shown by dtState. Default "undefined".
+    /// Text shown by dtState. Default "undefined".
     Q_PROPERTY(QString StateText READ StateText WRITE SetStateTextThroughQt)
-    // The parent shows through outside the box. Default false.
+    /// The parent shows through outside the box. Default false.
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparentThroughQt)
-    // The number shown; a NaN is never stored. Default 0.0.
+    /// The number shown; a NaN is never stored. Default 0.0.
     Q_PROPERTY(double Value READ Value WRITE setValue NOTIFY valueChanged USER true)
-    // Shown at all. Default true.
+    /// Shown at all. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisibleThroughQt)
 
 public:
@@ -128,31 +151,31 @@ public:
     explicit TNumLab(QWidget* parent = nullptr);
     ~TNumLab() override;
 
-    // Copies the look and value of another label (not Comma, ForcePlusSign,
-    // DTFormat, Enabled, the hook, font or bounds) and repaints once; any
-    // other source throws EConvertError.
+    /// Copies the look and value of another label (not Comma, ForcePlusSign,
+    /// DTFormat, Enabled, the hook, font or bounds) and repaints once; any
+    /// other source throws EConvertError.
     virtual void Assign(const QObject* Source);
-    // Dest->Assign(this) for a label; any other destination throws
-    // EConvertError.
+    /// Dest->Assign(this) for a label; any other destination throws
+    /// EConvertError.
     virtual void AssignTo(QObject* Dest) const;
 
     void Paint() override;
-    // The natural size: the box at LeftSpace with the right caption beside
-    // it, as high as the font's line + 6; and the least that shows the box
-    // with the whole text line inside it.
+    /// The natural size: the box at LeftSpace with the right caption beside
+    /// it, as high as the font's line + 6; and the least that shows the box
+    /// with the whole text line inside it.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // The text the box shows now: the value by display type, separator and
-    // sign, the hook's rewrite, and the overflow indicator when it does not
-    // fit the box. Empty when Empty is set (the hook is then not called).
+    /// The text the box shows now: the value by display type, separator and
+    /// sign, the hook's rewrite, and the overflow indicator when it does not
+    /// fit the box. Empty when Empty is set (the hook is then not called).
     QString DisplayText() const;
-    // The text the last paint showed, which a screen reader reads: the
-    // same as DisplayText() but without calling the hook again. A label
-    // whose last paint composed nothing builds the text now.
+    /// The text the last paint showed, which a screen reader reads: the
+    /// same as DisplayText() but without calling the hook again. A label
+    /// whose last paint composed nothing builds the text now.
     QString ShownText() const;
 
-    // The area under the mouse at the last move: 0 left caption, 1 box,
-    // 2 right caption.
+    /// The area under the mouse at the last move: 0 left caption, 1 box,
+    /// 2 right caption.
     int MouseAreaCode() const { return FMouseAreaCode; }
 
     TAlignment Alignment() const { return FAlignment; }
@@ -190,23 +213,23 @@ public:
     void SetDisplayType(TDisplay Value);
     void SetDtFormat(const QString& Value);
     void SetEmpty(bool Value);
-    // Always stores and repaints, and passes the state on to the widget.
+    /// Always stores and repaints, and passes the state on to the widget.
     void SetEnabled(bool Value);
     void SetFPlusSign(bool Value);
     void SetFrameStyle(TFrameStyle Value);
     void SetLabWidth(int Value);
-    // Negative values are ignored; values beyond Width are stored as Width.
+    /// Negative values are ignored; values beyond Width are stored as Width.
     void SetLeftSpace(int Value);
     void SetLeftText(const QString& Value);
     void SetLTAlignment(TAlignment Value);
     void SetOverFlowIndi(const QString& Value);
-    // Negative values are ignored; values above 15 are stored as 15.
+    /// Negative values are ignored; values above 15 are stored as 15.
     void SetDecP(int Value);
     void SetRightText(const QString& Value);
     void SetRTAlignment(TAlignment Value);
     void SetStateText(const QString& Value);
     void SetTransparent(bool Value);
-    // A NaN is never stored.
+    /// A NaN is never stored.
     void SetLabValue(double Value);
 
     TBeforeDisplayEvent OnBeforeDisplay;
@@ -217,26 +240,26 @@ public:
     TMouseEvent OnMouseUp;
 
 public Q_SLOTS:
-    // Writes Value as SetLabValue does, for connections and Qt's property system:
-    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    /// Writes Value as SetLabValue does, for connections and Qt's property system:
+    /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setValue(double value) { WriteThroughQt([&] { SetLabValue(value); }); }
 
 Q_SIGNALS:
-    // Value changed, by its writer or a copy.
+    /// Value changed, by its writer or a copy.
     void valueChanged(double value);
-    // Each event's signal, emitted right after its member is called (or
-    // would be, when it is not assigned), with the same arguments: the member
-    // first, then the signal. The member's name follows each. A slot
-    // connected directly may rewrite the text, as the hook may.
-    void beforeDisplay(QString& text);                                           // OnBeforeDisplay
-    void clicked();                                                              // OnClick
-    void doubleClicked();                                                        // OnDblClick
-    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  // OnMouseDown
-    void mouseMoved(TShiftState shift, int x, int y);                            // OnMouseMove
-    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); // OnMouseUp
+    /// Each event's signal, emitted right after its member is called (or
+    /// would be, when it is not assigned), with the same arguments: the member
+    /// first, then the signal. The member's name follows each. A slot
+    /// connected directly may rewrite the text, as the hook may.
+    void beforeDisplay(QString& text);                                           ///< OnBeforeDisplay
+    void clicked();                                                              ///< OnClick
+    void doubleClicked();                                                        ///< OnDblClick
+    void mousePressed(Qt::MouseButton button, TShiftState shift, int x, int y);  ///< OnMouseDown
+    void mouseMoved(TShiftState shift, int x, int y);                            ///< OnMouseMove
+    void mouseReleased(Qt::MouseButton button, TShiftState shift, int x, int y); ///< OnMouseUp
 
 protected:
-    // Records the area under X, then raises OnMouseMove.
+    /// Records the area under X, then raises OnMouseMove.
     virtual void MouseMove(TShiftState Shift, int X, int Y);
 
     void paintEvent(QPaintEvent* event) override;
@@ -250,12 +273,12 @@ private:
     QString ValueText() const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx = 1);
     void PaintCaptions(TCanvas& cv, int Y0);
-    // The framed value box, also the middle zone of MouseAreaCode.
+    /// The framed value box, also the middle zone of MouseAreaCode.
     TValueBox Box() const;
     void PaintBox(TCanvas& cv);
     void PaintValue(TCanvas& cv, int Y0, const QString& text);
-    // Records the text a paint shows and tells a screen reader when it
-    // changed.
+    /// Records the text a paint shows and tells a screen reader when it
+    /// changed.
     void NoteShown(const QString& text);
 
     int FLeftSpace = numlab::defLeftSpace;
@@ -275,8 +298,8 @@ private:
     int FMouseAreaCode = 0;
     QString FOverFlowIndi = QStringLiteral("*********");
     double FLabValue = 0.0;
-    // The text the last paint showed; not known after a paint that
-    // composed nothing and did not build the text.
+    /// The text the last paint showed; not known after a paint that
+    /// composed nothing and did not build the text.
     QString FShown;
     bool FShownKnown = false;
     bool FEnabled = true;
@@ -288,8 +311,8 @@ private:
     QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
 
 private:
-    // The published properties' writers for Qt's property system (see
-    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    /// The published properties' writers for Qt's property system (see
+    /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
     VORN_QT_WRITER(SetAlignment)
     VORN_QT_WRITER(SetColorLabBakG)
     VORN_QT_WRITER(SetColorLabText)

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The dot-matrix label: one line of text drawn as lit square dots on a raster
-// of dimmed dots, inside a frame, from a character matrix (the built-in
-// 7 x 12 font or any font rendered into a matrix at run time), optionally
-// scrolling on its own timer and wrapping around.
+/// \file
+/// The dot-matrix label: one line of text drawn as lit square dots on a raster
+/// of dimmed dots, inside a frame, from a character matrix (the built-in
+/// 7 x 12 font or any font rendered into a matrix at run time), optionally
+/// scrolling on its own timer and wrapping around.
 #include <vorn/vorn_export.h>
 #include "MessageTimer.h"
 #include "Surface.h"
@@ -22,16 +23,16 @@ namespace vorn {
 namespace rasterlab {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
-// Direction in which the text scrolls; rdsmOff keeps it still.
+/// Direction in which the text scrolls; rdsmOff keeps it still.
 enum TRDScrollMode : uint8_t { rdsmOff, rdsmLeft, rdsmRight, rdsmDown, rdsmUp };
 Q_ENUM_NS(TRDScrollMode)
 
-// rdbmOff: no dimmed dots; rdbmOn: raster of dimmed dots with the characters
-// separated into blocks; rdbmRaster: raster of dimmed dots, no separation.
+/// rdbmOff: no dimmed dots; rdbmOn: raster of dimmed dots with the characters
+/// separated into blocks; rdbmRaster: raster of dimmed dots, no separation.
 enum TRDBlockMode : uint8_t { rdbmOff, rdbmOn, rdbmRaster };
 Q_ENUM_NS(TRDBlockMode)
 
-// Width of a new label in pixels.
+/// Width of a new label in pixels.
 constexpr int defLabelWidth = 400;
 
 } // namespace rasterlab
@@ -41,13 +42,13 @@ using rasterlab::TRDScrollMode;
 using enum rasterlab::TRDBlockMode;
 using enum rasterlab::TRDScrollMode;
 
-// A font as dots: for each character code 0..255 up to 32 rows of 32 columns
-// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
-// the glyph's leftmost and rightmost column for proportional spacing.
+/// A font as dots: for each character code 0..255 up to 32 rows of 32 columns
+/// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
+/// the glyph's leftmost and rightmost column for proportional spacing.
 struct VORN_EXPORT TRDCharMatrix
 {
-    int32_t FontWidth = 0;  // widest glyph in columns; the cell at fixed width
-    int32_t FontHeight = 0; // rows drawn for every glyph, from row 0
+    int32_t FontWidth = 0;  ///< widest glyph in columns; the cell at fixed width
+    int32_t FontHeight = 0; ///< rows drawn for every glyph, from row 0
     uint8_t LeftMostBit[256] = {};
     uint8_t RightMostBit[256] = {};
     uint32_t BitData[256][32] = {};
@@ -59,44 +60,61 @@ public:
     using EVornError::EVornError;
 };
 
+/// \brief The dot-matrix label: one line of text as lit dots, still or scrolling.
+///
+/// \image html rasterlab.png
+///
+/// Text is drawn as lit square dots on a raster of dimmed dots, inside a
+/// frame, from a character matrix: the built-in 7 x 12 font, or any font
+/// rendered into a matrix at run time (BitFont false). With ScrollMode the
+/// text scrolls on its own timer and wraps around. It takes no input.
+/// Include `<vorn/RasterLab.h>`.
+///
+/// textChanged() tells every change of Text, and setText() is its slot.
+///
+/// \code
+/// auto* matrix = new vorn::TRasterLab(parent);
+/// matrix->SetLabText(QStringLiteral("VORN 2.0"));
+/// matrix->SetScrollMode(vorn::rasterlab::rdsmLeft);
+/// \endcode
 class VORN_EXPORT TRasterLab : public TSurface, public TSchemeLines
 {
     Q_OBJECT
-    // Height follows the matrix: frame allowance + pitch x FontHeight. Default false.
+    /// Height follows the matrix: frame allowance + pitch x FontHeight. Default false.
     Q_PROPERTY(bool AutoHeight READ AutoHeight WRITE SetAutoHeightThroughQt)
-    // The text is centred horizontally (PosX computed). Default false.
+    /// The text is centred horizontally (PosX computed). Default false.
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenterThroughQt)
-    // Background and character-block colour. Default clBlack.
+    /// Background and character-block colour. Default clBlack.
     Q_PROPERTY(TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakGThroughQt)
-    // Lit dots. Default clLime.
+    /// Lit dots. Default clLime.
     Q_PROPERTY(TColor ColorDotOn READ ColorDotOn WRITE SetColorDotOnThroughQt)
-    // Dimmed dots. Default 0x404040.
+    /// Dimmed dots. Default 0x404040.
     Q_PROPERTY(TColor ColorDotOff READ ColorDotOff WRITE SetColorDotOffThroughQt)
-    // Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
+    /// Frame line colours: fixed black, white and gray, or the desktop's. Default csBWG.
     Q_PROPERTY(vorn::vornbase::TColorScheme ColorScheme READ ColorScheme WRITE SetColorSchemeThroughQt)
-    // Gap between dots in pixels, 0..3. Default 1.
+    /// Gap between dots in pixels, 0..3. Default 1.
     Q_PROPERTY(int DotSpacing READ DotSpacing WRITE SetDotSpacingThroughQt)
-    // Edge of a dot in pixels, 1..32. Default 3.
+    /// Edge of a dot in pixels, 1..32. Default 3.
     Q_PROPERTY(int DotSize READ DotSize WRITE SetDotSizeThroughQt)
-    // Frame style. Default fsLowered.
+    /// Frame style. Default fsLowered.
     Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
-    // Left pixel position of the text. Default 1.
+    /// Left pixel position of the text. Default 1.
     Q_PROPERTY(int PosX READ PosX WRITE SetXPosThroughQt)
-    // Top pixel position of the text. Default 1.
+    /// Top pixel position of the text. Default 1.
     Q_PROPERTY(int PosY READ PosY WRITE SetYPosThroughQt)
-    // Each glyph as wide as its own columns, else the matrix's cell. Default true.
+    /// Each glyph as wide as its own columns, else the matrix's cell. Default true.
     Q_PROPERTY(bool Proportional READ Proportional WRITE SetProportionalThroughQt)
-    // Scroll direction. Default rdsmOff.
+    /// Scroll direction. Default rdsmOff.
     Q_PROPERTY(vorn::rasterlab::TRDScrollMode ScrollMode READ ScrollMode WRITE SetScrollModeThroughQt)
-    // Milliseconds between scroll steps, at least 10. Default 100.
+    /// Milliseconds between scroll steps, at least 10. Default 100.
     Q_PROPERTY(int ScrollInterval READ ScrollInterval WRITE SetScrollIvThroughQt)
-    // Pixels moved per step, positive. Default 1.
+    /// Pixels moved per step, positive. Default 1.
     Q_PROPERTY(int ScrollIncrement READ ScrollIncrement WRITE SetScrollIncThroughQt)
-    // Wrap around when the text has left the display. Default true.
+    /// Wrap around when the text has left the display. Default true.
     Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoopThroughQt)
-    // Dimmed-dot raster and character blocks. Default rdbmOn.
+    /// Dimmed-dot raster and character blocks. Default rdbmOn.
     Q_PROPERTY(vorn::rasterlab::TRDBlockMode CharBlockMode READ CharBlockMode WRITE SetCharBlockModeThroughQt)
-    // The text. Default "Text".
+    /// The text. Default "Text".
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY textChanged)
 
 public:
@@ -105,16 +123,16 @@ public:
     explicit TRasterLab(QWidget* parent = nullptr);
     ~TRasterLab() override;
 
-    // Copies frame, text, background, lit-dot colour and frame colours of
-    // another TRasterLab and repaints; any other source is an EConvertError.
+    /// Copies frame, text, background, lit-dot colour and frame colours of
+    /// another TRasterLab and repaints; any other source is an EConvertError.
     virtual void Assign(QObject* Source);
 
-    // A matrix from the built-in font (no font, or one named "default" in any
-    // case) or from rendering every character of Font in FontColor.
+    /// A matrix from the built-in font (no font, or one named "default" in any
+    /// case) or from rendering every character of Font in FontColor.
     static TRDCharMatrix CreateBitFont(const QFont* Font, TColor FontColor = clBlack);
 
-    // The character matrix in use; setting it repaints but neither resizes
-    // nor re-centres. The next font change replaces it.
+    /// The character matrix in use; setting it repaints but neither resizes
+    /// nor re-centres. The next font change replaces it.
     TRDCharMatrix CharMatrix() const { return FCMat; }
     void SetCharMatrix(const TRDCharMatrix& Value);
 
@@ -156,62 +174,62 @@ public:
     void SetCharBlockMode(TRDBlockMode Value);
     void SetLabText(const QString& Value);
 
-    // Fired after every scroll step; setting it restarts the timer.
+    /// Fired after every scroll step; setting it restarts the timer.
     const TNotifyEvent& OnScrollTimer() const { return FOnScrollTimer; }
     void SetOnScrollTimer(TNotifyEvent Value);
-    // Fired when the scrolling text wraps around.
+    /// Fired when the scrolling text wraps around.
     TNotifyEvent OnScrollLoopRestart;
 
-    // The hidden window that carries the scroll timer (id 1).
+    /// The hidden window that carries the scroll timer (id 1).
     TMessageTimer* ScrTimerHandle() const { return FScrTimerHandle; }
 
     void Paint() override;
-    // The natural size: the frame round the text's dots from PosX and PosY
-    // (or where AutoCenter puts it), with the blank dot column that follows
-    // the text, and the height AutoHeight gives when it is on. A label that
-    // scrolls sideways needs across only the frame and one character cell;
-    // otherwise the least is the natural size.
+    /// The natural size: the frame round the text's dots from PosX and PosY
+    /// (or where AutoCenter puts it), with the blank dot column that follows
+    /// the text, and the height AutoHeight gives when it is on. A label that
+    /// scrolls sideways needs across only the frame and one character cell;
+    /// otherwise the least is the natural size.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // Writes Text as SetLabText does, for connections and Qt's property system:
-    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    /// Writes Text as SetLabText does, for connections and Qt's property system:
+    /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setText(const QString& text) { WriteThroughQt([&] { SetLabText(text); }); }
 
 Q_SIGNALS:
-    // Text changed, by its writer or a copy.
+    /// Text changed, by its writer or a copy.
     void textChanged(const QString& text);
-    // The events' signals, emitted right after their members are called (or
-    // would be, when they are not assigned): the member first, then the
-    // signal. After every scroll step (OnScrollTimer):
+    /// The events' signals, emitted right after their members are called (or
+    /// would be, when they are not assigned): the member first, then the
+    /// signal. After every scroll step (OnScrollTimer):
     void scrollTimer();
-    // When the scrolling text wraps around (OnScrollLoopRestart):
+    /// When the scrolling text wraps around (OnScrollLoopRestart):
     void scrollLoopRestarted();
 
 protected:
-    // Hands this control to Dest's Assign when it is an instance of Dest's
-    // class; anything else is an EConvertError.
+    /// Hands this control to Dest's Assign when it is an instance of Dest's
+    /// class; anything else is an EConvertError.
     virtual void AssignTo(QObject* Dest);
-    // One scroll tick: the step, then OnScrollTimer.
+    /// One scroll tick: the step, then OnScrollTimer.
     virtual void DoTimer();
-    // The text has wrapped around: OnScrollLoopRestart.
+    /// The text has wrapped around: OnScrollLoopRestart.
     virtual void DoScrLoopRestart();
 
-    // Draws the on-dots of character c with its first drawn column at PosX
-    // and row 0 at PosY; returns the glyph's width in pixels.
+    /// Draws the on-dots of character c with its first drawn column at PosX
+    /// and row 0 at PosY; returns the glyph's width in pixels.
     int PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, QChar c, int DotSize, int DotSpacing,
                   TColor ColorFg, TColor ColorFgIA, TColor ColorBg, bool FixedWidth);
-    // Draws txt from PosX, each character followed by one blank dot column,
-    // wiping the blank columns in ColorBg in rdbmOn; TextBitLength receives
-    // the pixel length drawn + 1.
+    /// Draws txt from PosX, each character followed by one blank dot column,
+    /// wiping the blank columns in ColorBg in rdbmOn; TextBitLength receives
+    /// the pixel length drawn + 1.
     void PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, const QString& txt, int DotSize,
                      int DotSpacing, TColor ColorFg, TColor ColorFgIA, TColor ColorBg, TRDBlockMode CharBlocks,
                      bool Proportional, int& TextBitLength);
-    // The pixel length of txt with the current matrix and dot settings.
+    /// The pixel length of txt with the current matrix and dot settings.
     int CalcTextBitLength(const QString& txt) const;
-    // The whole picture composed at device pixel ratio Ratio; Paint composes
-    // at the widget's ratio.
+    /// The whole picture composed at device pixel ratio Ratio; Paint composes
+    /// at the widget's ratio.
     QImage Compose(qreal Ratio);
 
     void changeEvent(QEvent* event) override;
@@ -226,13 +244,13 @@ private:
     void FontChanged(QObject* Sender);
     TColor FontColor() const;
 
-    // The fill and the dimmed raster beneath the text, and what they were
-    // composed for: composed again only when one of these changes.
+    /// The fill and the dimmed raster beneath the text, and what they were
+    /// composed for: composed again only when one of these changes.
     struct TRasterKey
     {
         int W = -1, H = -1;
         qreal Ratio = 0;
-        QRgb Fill = 0, Lines = 0; // Lines: the raster's colour, 0 without one
+        QRgb Fill = 0, Lines = 0; ///< Lines: the raster's colour, 0 without one
         bool Framed = false;
         int DotSize = 0, DotSpacing = 0, OffsetX = 0, OffsetY = 0;
         bool operator==(const TRasterKey&) const = default;
@@ -269,15 +287,15 @@ private:
     int FXPos = 1;
     int FYPos = 1;
 
-    // Font changes are followed only after construction has set the font.
+    /// Font changes are followed only after construction has set the font.
     bool FFontHooked = false;
 
     TRasterKey FRasterKey;
     QImage FRaster;
 
 private:
-    // The published properties' writers for Qt's property system (see
-    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    /// The published properties' writers for Qt's property system (see
+    /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
     VORN_QT_WRITER(SetAutoHeight)
     VORN_QT_WRITER(SetAutoCenter)
     VORN_QT_WRITER(SetColorLabBakG)

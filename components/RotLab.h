@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// TRotLab: a caption drawn at any angle about a reference point, plain or
-// anti-aliased, with an optional frame around the whole control. It takes no
-// input and never takes the focus.
+/// \file
+/// TRotLab: a caption drawn at any angle about a reference point, plain or
+/// anti-aliased, with an optional frame around the whole control. It takes no
+/// input and never takes the focus.
 #include <vorn/vorn_export.h>
 #include "Canvas.h"
 #include "Colors.h"
@@ -17,39 +18,56 @@
 
 namespace vorn {
 
-// The top-left corner of the text cell for a text whose half width is w2 and
-// half height h2, turned by TextAngle degrees counter-clockwise, so that the
-// point halfway down the text at the alignment's distance from its start
-// (0, w2 or 2 * w2) lies on (PosX, PosY). The whole offset is rounded once,
-// to the nearest integer with halves to even.
+/// The top-left corner of the text cell for a text whose half width is w2 and
+/// half height h2, turned by TextAngle degrees counter-clockwise, so that the
+/// point halfway down the text at the alignment's distance from its start
+/// (0, w2 or 2 * w2) lies on (PosX, PosY). The whole offset is rounded once,
+/// to the nearest integer with halves to even.
 VORN_EXPORT QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
 
+/// \brief The rotated label: a caption turned by any angle about a point.
+///
+/// \image html rotlab.png
+///
+/// Caption is drawn at TextAngle degrees about the reference point (PosX,
+/// PosY), or the control's centre under AutoCenter, plain or anti-aliased,
+/// on the parent's background when Transparent, with an optional frame
+/// around the whole control. It takes no input and never takes the focus.
+/// Include `<vorn/RotLab.h>`.
+///
+/// textChanged() tells every change of Caption, and setCaption() is its slot.
+///
+/// \code
+/// auto* caption = new vorn::TRotLab(parent);
+/// caption->SetCaption(QStringLiteral("Rotated label"));
+/// caption->SetTextAngle(90);   // reads from the bottom up
+/// \endcode
 class VORN_EXPORT TRotLab : public TSurface
 {
     Q_OBJECT
-    // Which point of the text lies on (PosX, PosY): the middle of its left
-    // end, its centre or the middle of its right end. Default taCenter.
+    /// Which point of the text lies on (PosX, PosY): the middle of its left
+    /// end, its centre or the middle of its right end. Default taCenter.
     Q_PROPERTY(vorn::vornbase::TAlignment Alignment READ Alignment WRITE SetAlignmentThroughQt)
-    // Anti-aliased glyph edges; otherwise the default glyph quality. Default true.
+    /// Anti-aliased glyph edges; otherwise the default glyph quality. Default true.
     Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAliasThroughQt)
-    // Keep the reference point at the control's centre. Default true.
+    /// Keep the reference point at the control's centre. Default true.
     Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenterThroughQt)
-    // The text drawn. Default empty.
+    /// The text drawn. Default empty.
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY textChanged)
-    // Background filled when the label is not transparent. Default clBtnFace.
+    /// Background filled when the label is not transparent. Default clBtnFace.
     Q_PROPERTY(TColor Color READ Color WRITE SetColorThroughQt)
-    // Frame drawn around the whole control. Default fsLowered.
+    /// Frame drawn around the whole control. Default fsLowered.
     Q_PROPERTY(vorn::vornbase::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyleThroughQt)
-    // Reference point in pixels from the control's left and top edges. Default (10, 10).
+    /// Reference point in pixels from the control's left and top edges. Default (10, 10).
     Q_PROPERTY(int PosX READ PosX WRITE SetTextPosXThroughQt)
     Q_PROPERTY(int PosY READ PosY WRITE SetTextPosYThroughQt)
-    // Angle of the text in whole degrees, counter-clockwise on the screen. Default 0.
+    /// Angle of the text in whole degrees, counter-clockwise on the screen. Default 0.
     Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngleThroughQt)
-    // Leave the background unpainted, so the parent shows through. Default true.
+    /// Leave the background unpainted, so the parent shows through. Default true.
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparentThroughQt)
 
 public:
-    // Text-format flag of the measuring call of DoDrawText.
+    /// Text-format flag of the measuring call of DoDrawText.
     static constexpr unsigned DT_CALCRECT = 0x0400;
 
     explicit TRotLab(QWidget* parent = nullptr);
@@ -76,60 +94,60 @@ public:
     void SetTextAngle(int Value);
     void SetTransparent(bool Value);
 
-    // Copies centring, frame, angle, position and anti-aliasing from another
-    // TRotLab; any other source throws EConvertError.
+    /// Copies centring, frame, angle, position and anti-aliasing from another
+    /// TRotLab; any other source throws EConvertError.
     void Assign(QObject* Source);
-    // Assign of a TRotLab destination with this label as the source; any
-    // other destination throws EConvertError.
+    /// Assign of a TRotLab destination with this label as the source; any
+    /// other destination throws EConvertError.
     void AssignTo(QObject* Dest);
 
-    // The reference point to the control's centre, without repainting.
+    /// The reference point to the control's centre, without repainting.
     void AdjustAutoCenter();
-    // Resize handler: re-centres the reference point of a control with a
-    // parent when AutoCenter is on, and repaints. The label's own resizes
-    // re-centre it before the surface repaints at the new size.
+    /// Resize handler: re-centres the reference point of a control with a
+    /// parent when AutoCenter is on, and repaints. The label's own resizes
+    /// re-centre it before the surface repaints at the new size.
     void ProcessResize(QObject* Sender);
 
-    // The whole picture on a transparent layer: the background unless
-    // transparent, the text, the frame.
+    /// The whole picture on a transparent layer: the background unless
+    /// transparent, the text, the frame.
     void Paint() override;
-    // The natural size: the turned text's bounding box inside the frame,
-    // about the centre under AutoCenter, else from PosX and PosY. The least
-    // is the same, since all of it is the caption.
+    /// The natural size: the turned text's bounding box inside the frame,
+    /// about the centre under AutoCenter, else from PosX and PosY. The least
+    /// is the same, since all of it is the caption.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
-    // Writes Caption as SetCaption does, for connections and Qt's property system:
-    // a value the control refuses is reported (ReportRefusedWrite), not thrown.
+    /// Writes Caption as SetCaption does, for connections and Qt's property system:
+    /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setCaption(const QString& text) { WriteThroughQt([&] { SetCaption(text); }); }
 
 Q_SIGNALS:
-    // Caption changed.
+    /// Caption changed.
     void textChanged(const QString& text);
 
 protected:
-    // The text-drawing hook: draws the turned caption, or only measures
-    // (DT_CALCRECT), which draws nothing and leaves Rect as it is.
+    /// The text-drawing hook: draws the turned caption, or only measures
+    /// (DT_CALCRECT), which draws nothing and leaves Rect as it is.
     virtual void DoDrawText(QRect& Rect, unsigned Flags);
     TCanvas& Canvas() { return FCanvas; }
-    // The device pixel ratio Paint composes at: the widget's.
+    /// The device pixel ratio Paint composes at: the widget's.
     virtual qreal PaintRatio() const { return devicePixelRatioF(); }
 
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Paints at once when opaque; a transparent label is invalidated instead
-    // and painted from the event loop, as a see-through control waits for
-    // its parent's background.
+    /// Paints at once when opaque; a transparent label is invalidated instead
+    /// and painted from the event loop, as a see-through control waits for
+    /// its parent's background.
     void Repaint();
-    // One Paint from the event loop, as an invalidated control gets; several
-    // requests before it runs give one paint.
+    /// One Paint from the event loop, as an invalidated control gets; several
+    /// requests before it runs give one paint.
     void PaintLater();
-    // The common writer under the repaint rule: StoreAndPaint when opaque;
-    // when transparent, stores a changed value and paints later. Returns
-    // whether it changed.
+    /// The common writer under the repaint rule: StoreAndPaint when opaque;
+    /// when transparent, stores a changed value and paints later. Returns
+    /// whether it changed.
     template <class T>
     bool StoreAndRepaint(T& field, const T& value)
     {
@@ -141,8 +159,8 @@ private:
         PaintLater();
         return true;
     }
-    // Re-centres the reference point of a label with a parent when
-    // AutoCenter is on; whether it did.
+    /// Re-centres the reference point of a label with a parent when
+    /// AutoCenter is on; whether it did.
     bool FollowSize();
 
     int FTextAngle = 0;
@@ -157,15 +175,15 @@ private:
     QString FCaption;
     TColor FColor = clBtnFace;
     bool FPaintQueued = false;
-    // The canvas Paint composes on, of the control's size at its ratio: for
-    // a transparent label a layer, transparent where nothing is drawn, so
-    // that the parent's background shows through it on the screen.
+    /// The canvas Paint composes on, of the control's size at its ratio: for
+    /// a transparent label a layer, transparent where nothing is drawn, so
+    /// that the parent's background shows through it on the screen.
     QImage FBitmap;
     TCanvas FCanvas{FBitmap};
 
 private:
-    // The published properties' writers for Qt's property system (see
-    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    /// The published properties' writers for Qt's property system (see
+    /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
     VORN_QT_WRITER(SetAlignment)
     VORN_QT_WRITER(SetAntiAlias)
     VORN_QT_WRITER(SetAutoCenter)

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The application object: start-up steps, the main window, the message loop,
-// and the handler that every exception escaping an event handler reaches.
+/// \file
+/// The application object: start-up steps, the main window, the message loop,
+/// and the handler that every exception escaping an event handler reaches.
 #include <vorn/vorn_export.h>
 #include <QObject>
 #include <QPointer>
@@ -15,22 +16,25 @@
 
 namespace vorn {
 
+/// The application object (vorn::Application): the program's windows and
+/// message loop, and the error report that every exception escaping an
+/// event handler, and every value refused through Qt, reaches.
 class VORN_EXPORT TApplication
 {
 public:
     using ExceptionHandler = std::function<void(QObject* sender, const std::exception& e)>;
 
     void Initialize();
-    // Whether Initialize was called: the program runs on this application
-    // object, and its error report shows what Qt's property system refuses.
+    /// Whether Initialize was called: the program runs on this application
+    /// object, and its error report shows what Qt's property system refuses.
     bool Initialized() const { return FInitialized; }
-    // The main window owns the taskbar button (Qt gives a top-level window
-    // its own entry already, so this only records the wish).
+    /// The main window owns the taskbar button (Qt gives a top-level window
+    /// its own entry already, so this only records the wish).
     bool MainFormOnTaskBar = false;
 
-    // Creates a window; the first one created becomes the main window. The
-    // application owns the windows and destroys them when it ends. A window
-    // deleted earlier drops out; the next one created then becomes main.
+    /// Creates a window; the first one created becomes the main window. The
+    /// application owns the windows and destroys them when it ends. A window
+    /// deleted earlier drops out; the next one created then becomes main.
     template <class T>
     void CreateForm(T*& form)
     {
@@ -42,13 +46,13 @@ public:
     }
     QWidget* MainForm() const { return FMainForm; }
 
-    // Shows the main window and runs the message loop until Terminate or the
-    // main window closes; then destroys every window.
+    /// Shows the main window and runs the message loop until Terminate or the
+    /// main window closes; then destroys every window.
     int Run();
     void Terminate();
 
-    // Hands an exception to OnException when set, else to the default error
-    // report: a modal message box with the exception's message.
+    /// Hands an exception to OnException when set, else to the default error
+    /// report: a modal message box with the exception's message.
     void HandleException(QObject* sender, std::exception_ptr e);
     void ShowException(const std::exception& e);
     ExceptionHandler OnException;
@@ -61,10 +65,11 @@ private:
     std::vector<QPointer<QWidget>> FForms;
 };
 
+/// The one application object of the program.
 extern VORN_EXPORT TApplication* Application;
 
-// Runs `f` at a boundary where Qt calls into our code: an exception does not
-// unwind through Qt but goes to the application's HandleException.
+/// Runs `f` at a boundary where Qt calls into our code: an exception does not
+/// unwind through Qt but goes to the application's HandleException.
 template <class F>
 void GuardedCall(QObject* sender, F&& f)
 {
@@ -75,19 +80,19 @@ void GuardedCall(QObject* sender, F&& f)
     }
 }
 
-// A value a control refused while it was written through Qt: by its
-// property system (QObject::setProperty, QMetaProperty::write, as QUiLoader,
-// uic's code and QDataWidgetMapper write) or through one of its slots. The
-// value stays as it was, and the refusal goes, in this order, to the
-// innermost TWriteRefusals alive on this thread; to the application's
-// HandleException when the program set OnException or called Initialize;
-// else to qWarning.
+/// A value a control refused while it was written through Qt: by its
+/// property system (QObject::setProperty, QMetaProperty::write, as QUiLoader,
+/// uic's code and QDataWidgetMapper write) or through one of its slots. The
+/// value stays as it was, and the refusal goes, in this order, to the
+/// innermost TWriteRefusals alive on this thread; to the application's
+/// HandleException when the program set OnException or called Initialize;
+/// else to qWarning.
 VORN_EXPORT void ReportRefusedWrite(QObject* sender, std::exception_ptr e);
 
-// Collects the refusals of writes through Qt on this thread while it lives,
-// for a caller that writes properties and wants to handle what is refused
-// itself (a form loader reporting the form's faults). Nests: the innermost
-// one collects.
+/// Collects the refusals of writes through Qt on this thread while it lives,
+/// for a caller that writes properties and wants to handle what is refused
+/// itself (a form loader reporting the form's faults). Nests: the innermost
+/// one collects.
 class VORN_EXPORT TWriteRefusals
 {
 public:
@@ -96,9 +101,9 @@ public:
     TWriteRefusals(const TWriteRefusals&) = delete;
     TWriteRefusals& operator=(const TWriteRefusals&) = delete;
 
-    // The first refusal collected, null when there was none.
+    /// The first refusal collected, null when there was none.
     std::exception_ptr First() const { return FFirst; }
-    // Forgets what was collected.
+    /// Forgets what was collected.
     void Clear() { FFirst = nullptr; }
 
 private:
@@ -107,12 +112,12 @@ private:
     std::exception_ptr FFirst;
 };
 
-// Whether Qt has a display to open windows on: a platform is named, or an X
-// or Wayland display is set. Qt aborts with a trace when it finds none, so a
-// program asks first and says it plainly.
+/// Whether Qt has a display to open windows on: a platform is named, or an X
+/// or Wayland display is set. Qt aborts with a trace when it finds none, so a
+/// program asks first and says it plainly.
 VORN_EXPORT bool HasDisplay();
 
-// The simple beep; counted so that tests can see it.
+/// The simple beep; counted so that tests can see it.
 VORN_EXPORT void MessageBeep();
 VORN_EXPORT int BeepCount();
 

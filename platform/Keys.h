@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Virtual-key codes, and the one place where Qt's key events are mapped onto
-// them.
+/// \file
+/// Virtual-key codes, and the one place where Qt's key events are mapped onto
+/// them.
 #include <vorn/vorn_export.h>
 #include <cstdint>
 
@@ -45,18 +46,19 @@ enum : uint16_t {
     KC_DOT = 190,
 };
 
-// The virtual-key code of a key event, 0 for keys without one. Digits and
-// letters give their character code ('0'..'9', 'A'..'Z'), keypad digits
-// VK_NUMPAD0 + n. A shifted symbol counts as the key it is on ("$" is the 4
-// key, "+" the plus key, "_" the minus key, ">" the full stop, "<" the comma).
+/// The virtual-key code of a key event, 0 for keys without one. Digits and
+/// letters give their character code ('0'..'9', 'A'..'Z'), keypad digits
+/// VK_NUMPAD0 + n. A shifted symbol counts as the key it is on ("$" is the 4
+/// key, "+" the plus key, "_" the minus key, ">" the full stop, "<" the comma).
 VORN_EXPORT uint16_t VirtualKeyOf(const QKeyEvent* event);
 
-// Shift, Alt, Control and mouse-button state of a key or mouse event.
+/// Shift, Alt, Control and mouse-button state of a key or mouse event.
 using TShiftState = uint32_t;
 enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 
+/// The state of keyboard modifiers.
 VORN_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
-// The modifiers and the buttons held during a mouse event.
+/// The modifiers and the buttons held during a mouse event.
 VORN_EXPORT TShiftState ShiftStateOf(const QMouseEvent* event);
 
 } // namespace vorn

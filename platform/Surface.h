@@ -1,21 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// A control that composes its whole picture off-screen and shows it at once.
-// Paint() builds the picture and hands it to Present(), which shows it
-// synchronously (QWidget::repaint); paintEvent() only copies the last
-// picture, so a test reads exactly what Paint drew without a screen.
-// Pictures are composed at the widget's device pixel ratio (NewPicture) and
-// composed again when the widget moves to another screen or its ratio
-// changes. A control that is not on screen composes nothing: its picture is
-// marked stale and composed once, on its first show, when it is read, or
-// when Qt paints it off screen (grab() and render() of a hidden window).
-//
-// A control placed in a form designer (SetDesigning) follows the design-time
-// rules instead: Visible false leaves the widget on the form, and each
-// control decides what it shows then (the numeric field and labels paint as
-// usual, the rotated label shows nothing). In a running program nothing of
-// this applies and Visible is the widget's own shown-or-hidden state.
+/// \file
+/// A control that composes its whole picture off-screen and shows it at once.
+/// Paint() builds the picture and hands it to Present(), which shows it
+/// synchronously (QWidget::repaint); paintEvent() only copies the last
+/// picture, so a test reads exactly what Paint drew without a screen.
+/// Pictures are composed at the widget's device pixel ratio (NewPicture) and
+/// composed again when the widget moves to another screen or its ratio
+/// changes. A control that is not on screen composes nothing: its picture is
+/// marked stale and composed once, on its first show, when it is read, or
+/// when Qt paints it off screen (grab() and render() of a hidden window).
+///
+/// A control placed in a form designer (SetDesigning) follows the design-time
+/// rules instead: Visible false leaves the widget on the form, and each
+/// control decides what it shows then (the numeric field and labels paint as
+/// usual, the rotated label shows nothing). In a running program nothing of
+/// this applies and Visible is the widget's own shown-or-hidden state.
 #include <vorn/vorn_export.h>
 #include "Application.h"
 #include "Canvas.h"
@@ -39,41 +40,43 @@ class QPainter;
 
 namespace vorn {
 
+/// The base of the four controls: a widget that composes its whole picture
+/// and shows it at once (see the notes of this file).
 class VORN_EXPORT TSurface : public QWidget
 {
     Q_OBJECT
-    // Shown or hidden; in a form designer only the control's own picture
-    // follows it. Default true.
+    /// Shown or hidden; in a form designer only the control's own picture
+    /// follows it. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisibleThroughQt)
 
 public:
     using QWidget::QWidget;
 
-    // The control's own picture, composed first if a Paint found the control
-    // off screen since the last picture.
+    /// The control's own picture, composed first if a Paint found the control
+    /// off screen since the last picture.
     const QImage& Picture() const;
-    // The control's Visible flag: true unless it was hidden explicitly (at
-    // design time: unless Visible was set to false).
+    /// The control's Visible flag: true unless it was hidden explicitly (at
+    /// design time: unless Visible was set to false).
     bool Visible() const;
-    // Shows or hides the widget; at design time only stores the flag and
-    // paints again.
+    /// Shows or hides the widget; at design time only stores the flag and
+    /// paints again.
     void SetVisible(bool Value);
-    // Whether the control sits in a form designer. A designer plugin sets it
-    // on the controls it creates; programs never do.
+    /// Whether the control sits in a form designer. A designer plugin sets it
+    /// on the controls it creates; programs never do.
     bool Designing() const { return FDesigning; }
     void SetDesigning(bool Value);
-    // How many pictures the control has composed, for tests and benchmarks
-    // that check no work is done twice.
+    /// How many pictures the control has composed, for tests and benchmarks
+    /// that check no work is done twice.
     int Compositions() const { return FCompositions; }
-    // A white picture of the control's size at its device pixel ratio, for
-    // Paint to compose on.
+    /// A white picture of the control's size at its device pixel ratio, for
+    /// Paint to compose on.
     QImage NewPicture() const;
 
     virtual void Paint() = 0;
 
 protected:
-    // Runs a writer for Qt (its property system, a connected slot): a refusal
-    // goes to ReportRefusedWrite instead of leaving by an exception.
+    /// Runs a writer for Qt (its property system, a connected slot): a refusal
+    /// goes to ReportRefusedWrite instead of leaving by an exception.
     template <class F>
     void WriteThroughQt(F&& write)
     {
@@ -84,9 +87,9 @@ protected:
         }
     }
 
-    // The common property writer: stores a changed value and repaints at
-    // once; an equal value changes nothing. Returns whether it changed, for
-    // writers that do more on a change.
+    /// The common property writer: stores a changed value and repaints at
+    /// once; an equal value changes nothing. Returns whether it changed, for
+    /// writers that do more on a change.
     template <class T>
     bool StoreAndPaint(T& field, const T& value)
     {
@@ -97,51 +100,51 @@ protected:
         return true;
     }
 
-    // Asked by Paint before it composes: true when the control is on screen
-    // or its picture is being read. Otherwise the picture is marked stale and
-    // Paint stops there, after the steps that must run on every paint.
+    /// Asked by Paint before it composes: true when the control is on screen
+    /// or its picture is being read. Otherwise the picture is marked stale and
+    /// Paint stops there, after the steps that must run on every paint.
     bool ComposeNow();
-    // The state changed and the picture will be composed later (a queued
-    // paint): until then a paint event composes it first.
+    /// The state changed and the picture will be composed later (a queued
+    /// paint): until then a paint event composes it first.
     void MarkStale() { FStale = true; }
     void Present(QImage picture, TCopyMode mode = cmSrcCopy);
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // A new palette or style changes the system colours: the picture is
-    // composed again at the next paint.
+    /// A new palette or style changes the system colours: the picture is
+    /// composed again at the next paint.
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // Called after the design-time state changed, for a control that stops
-    // or starts something with it.
+    /// Called after the design-time state changed, for a control that stops
+    /// or starts something with it.
     virtual void DesigningChanged() {}
 
 private:
-    // Paints the device pixels at the right and bottom edges that a picture
-    // composed at a fractional ratio leaves uncovered.
+    /// Paints the device pixels at the right and bottom edges that a picture
+    /// composed at a fractional ratio leaves uncovered.
     void CoverEdges(QPainter& p) const;
-    // Paint with the picture wanted now, on screen or not: for Picture() and
-    // paintEvent().
+    /// Paint with the picture wanted now, on screen or not: for Picture() and
+    /// paintEvent().
     void ComposeWanted();
 
     QImage FPicture;
     TCopyMode FCopyMode = cmSrcCopy;
-    // The widget's device pixel ratio when the picture was presented.
+    /// The widget's device pixel ratio when the picture was presented.
     qreal FPictureRatio = 1.0;
     bool FInPaintEvent = false;
     int FCompositions = 0;
-    // A Paint found the control off screen; the picture is out of date.
+    /// A Paint found the control off screen; the picture is out of date.
     bool FStale = false;
-    // Picture() or paintEvent() is composing: the control's picture is
-    // wanted now, on screen or not (grab(), render()).
+    /// Picture() or paintEvent() is composing: the control's picture is
+    /// wanted now, on screen or not (grab(), render()).
     bool FReading = false;
     bool FDesigning = false;
-    // Visible was set to false at design time.
+    /// Visible was set to false at design time.
     bool FDesignHidden = false;
 
 private:
-    // The published properties' writers for Qt's property system (see
-    // VORN_QT_WRITER): a value the control refuses is reported, not thrown.
+    /// The published properties' writers for Qt's property system (see
+    /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
     VORN_QT_WRITER(SetVisible)
 };
 

@@ -41,6 +41,8 @@ if [ "$mode" = test ]; then
     desktop-file-utils           # checks the installed desktop entry
     pkgconf                      # builds the example from the installed pkg-config file
     lintian                      # checks the Debian packages cpack makes
+    doxygen                      # the library's reference documentation (target docs)
+    qt6-documentation-tools      # qhelpgenerator: the documentation as a Qt Help file
     at-spi2-core dbus-daemon     # the desktop accessibility bus, for the screen-reader test
     python3-pyatspi              # reads the program over that bus as a screen reader does
     qt6-tools-dev                # Qt Designer's libraries: the Designer plugin and its test
