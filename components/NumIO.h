@@ -6,11 +6,12 @@
 /// the number as editable text (own caret, selection and key handling,
 /// validated per input format), a right caption, optional spin buttons and an
 /// optional gauge. The field keeps no number: its text is its value.
-#include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "MessageTimer.h"
 #include "Surface.h"
 #include "vornbase.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QKeySequence>
 #include <QObject>

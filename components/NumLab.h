@@ -9,10 +9,11 @@
 /// The label composes its whole picture off-screen on every paint; a setter
 /// that changes a value repaints at once. A transparent label keeps its
 /// parent's pixels outside the box: its picture is ANDed over them.
-#include <vorn/vorn_export.h>
 #include "Keys.h"
 #include "Surface.h"
 #include "vornbase.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QFont>
 #include <QObject>

@@ -6,10 +6,11 @@
 /// of dimmed dots, inside a frame, from a character matrix (the built-in
 /// 7 x 12 font or any font rendered into a matrix at run time), optionally
 /// scrolling on its own timer and wrapping around.
-#include <vorn/vorn_export.h>
 #include "MessageTimer.h"
 #include "Surface.h"
 #include "vornbase.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QFont>
 #include <QObject>

@@ -5,11 +5,12 @@
 /// TRotLab: a caption drawn at any angle about a reference point, plain or
 /// anti-aliased, with an optional frame around the whole control. It takes no
 /// input and never takes the focus.
-#include <vorn/vorn_export.h>
 #include "Canvas.h"
 #include "Colors.h"
 #include "Surface.h"
 #include "vornbase.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QImage>
 #include <QPoint>

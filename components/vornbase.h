@@ -8,10 +8,11 @@
 /// measuring and the line-height probe, the enumerations of separators,
 /// degree formats and alignments, the base class of the library's errors and
 /// the refusal of a copy between classes.
-#include <vorn/vorn_export.h>
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QFontMetrics>
 #include <QObject>
@@ -83,8 +84,8 @@ VORN_EXPORT void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bo
 /// The frame of style fs on the outermost pixels (Left, Top)-(Right, Bottom),
 /// all inclusive. Only the pen colour is set; a style outside 0..5 draws
 /// nothing.
-VORN_EXPORT void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White, TColor Silver,
-               TColor Gray, TColor Black, TColor SimpleFCol);
+VORN_EXPORT void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White,
+                           TColor Silver, TColor Gray, TColor Black, TColor SimpleFCol);
 
 /// The three line colours of a control's frames.
 struct VORN_EXPORT TFrameLines
@@ -162,7 +163,7 @@ void DrawCaptionLook(TCanvas& cv, bool Enabled, TColor Color, int x, int y, Text
 
 /// DrawCaptionLook with the canvas's own text output.
 VORN_EXPORT void DrawCaption(TCanvas& cv, bool Enabled, TColor Color, int x, int y, const QString& s,
-                 const TEngravedLook& Look = {});
+                             const TEngravedLook& Look = {});
 
 /// The three frame line colours a control derives from its colour scheme.
 /// Controls with a ColorScheme property inherit this beside their widget

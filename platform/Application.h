@@ -5,6 +5,7 @@
 /// The application object: start-up steps, the main window, the message loop,
 /// and the handler that every exception escaping an event handler reaches.
 #include <vorn/vorn_export.h>
+
 #include <QObject>
 #include <QPointer>
 #include <QWidget>

@@ -21,8 +21,9 @@
 /// drawn at device resolution; reading a pixel reads its block's top-left
 /// device pixel. Text widths and heights are measured at the image's logical
 /// dots per inch, so they do not depend on r. At r = 1 a block is one pixel.
-#include <vorn/vorn_export.h>
 #include "Colors.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QFont>
 #include <QFontMetrics>

@@ -5,6 +5,7 @@
 /// Colours as the controls store them: 0x00BBGGRR (low byte red), or
 /// 0xFF0000nn for the desktop's system colour nn, resolved only when drawn.
 #include <vorn/vorn_export.h>
+
 #include <QRgb>
 #include <cstdint>
 

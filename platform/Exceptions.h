@@ -6,6 +6,7 @@
 /// floating-point faults that checked arithmetic raises instead of producing
 /// infinities or NaNs, and the faults of conversions and window descriptions.
 #include <vorn/vorn_export.h>
+
 #include <QByteArray>
 #include <QString>
 

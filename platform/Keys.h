@@ -5,6 +5,7 @@
 /// Virtual-key codes, and the one place where Qt's key events are mapped onto
 /// them.
 #include <vorn/vorn_export.h>
+
 #include <cstdint>
 
 #include <Qt>

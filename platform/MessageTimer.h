@@ -7,6 +7,7 @@
 /// GUI thread. An exception escaping the handler goes to the application's
 /// exception handler and no further.
 #include <vorn/vorn_export.h>
+
 #include <QHash>
 #include <QObject>
 

@@ -17,9 +17,10 @@
 /// control decides what it shows then (the numeric field and labels paint as
 /// usual, the rotated label shows nothing). In a running program nothing of
 /// this applies and Visible is the widget's own shown-or-hidden state.
-#include <vorn/vorn_export.h>
 #include "Application.h"
 #include "Canvas.h"
+
+#include <vorn/vorn_export.h>
 
 #include <QImage>
 #include <QWidget>

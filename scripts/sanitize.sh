@@ -6,8 +6,8 @@
 # build-san with clang, AddressSanitizer, UndefinedBehaviorSanitizer and the
 # fuzz targets, and runs its tests, the unit and end-to-end tests under the
 # sanitizers and each fuzz target for a short time over its corpus. The
-# benchmarks, the install tests and the packages are left out: they measure
-# and package, and find nothing the other tests would not.
+# benchmarks, the install tests, the packages and the documentation are left
+# out: they measure, package and document, and find nothing the other tests would not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +27,4 @@ cmake --build build-san
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
-ctest --test-dir build-san --output-on-failure -j 2 -E '^(use_library_|debian_packages$)'
+ctest --test-dir build-san --output-on-failure -j 2 -E '^(use_library_|debian_packages$|docs$)'

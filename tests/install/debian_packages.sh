@@ -59,4 +59,12 @@ dev_files=$(dpkg-deb -c "$(package libvorncontrols-dev)")
 grep -q 'usr/include/vorn/VornVersion.h$' <<<"$dev_files" || fail "libvorncontrols-dev holds no vorn/VornVersion.h"
 depends=$(dpkg-deb -f "$(package korvel-tuning-coil)" Depends)
 grep -q 'libvorncontrols2 (= 2.0.0)' <<<"$depends" || fail "korvel-tuning-coil does not depend on libvorncontrols2"
-echo "four packages, no lintian error"
+# The library's two packages unpacked into an empty root, as dpkg would
+# install them: a program with a Designer form builds against them and runs.
+root=$work/root
+for name in libvorncontrols2 libvorncontrols-dev; do
+    dpkg-deb -x "$(package "$name")" "$root" || fail "unpacking $name"
+done
+LD_LIBRARY_PATH=$(dirname "$(find "$root" -name 'libVornControls.so.2' -print -quit)") \
+    bash "$(dirname "$0")/designer_form.sh" "$root/usr" "$work/designer_form"
+echo "four packages, no lintian error; a program builds against the library's packages"

@@ -127,21 +127,7 @@ fi
 QT_QPA_PLATFORM=offscreen timeout 60 "$work/example/vorn_example" --smoke || fail "the example's smoke run"
 echo "$mode: the example builds and runs"
 
-# A program whose window was drawn in Designer (namespaced classes and enums,
-# stdset="0" properties, a signal-slot connection), compiled by uic against
-# the installed package beside its own global Exception, Round and Format.
+# A program whose window was drawn in Designer, against the same prefix.
 if [ "$mode" = package ]; then
-    "$cmake" -S "$source_dir/tests/install/designer_form" -B "$work/designer_form" "${configure_args[@]}" \
-        -DCMAKE_PREFIX_PATH="$prefix" >/dev/null || fail "configuring the Designer form program"
-    "$cmake" --build "$work/designer_form" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-2}" >"$work/form.log" 2>&1 || {
-        cat "$work/form.log" >&2
-        fail "building the Designer form program"
-    }
-    if grep -q "warning:" "$work/form.log"; then
-        cat "$work/form.log" >&2
-        fail "the Designer form program builds with warnings"
-    fi
-    QT_QPA_PLATFORM=offscreen timeout 60 "$work/designer_form/coil_form" --smoke ||
-        fail "the Designer form program's checks"
-    echo "package: the Designer form program builds and its checks pass"
+    bash "$source_dir/tests/install/designer_form.sh" "$prefix" "$work/designer_form"
 fi
