@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "VornDesigner.h"
 
+#include "BareNames.h"
+
 #include "FormValues.h"
 #include <vorn/NumIO.h>
 #include <vorn/NumLab.h>
@@ -14,7 +16,9 @@
 #include <memory>
 #include <optional>
 
-using namespace vorn;
+using vorn::ColorFromText;
+using vorn::TColor;
+using vorn::TSurface;
 
 namespace {
 
@@ -62,7 +66,8 @@ TVornControlPlugin::TVornControlPlugin(TVornControlEntry entry, QObject* parent)
 
 QString TVornControlPlugin::group() const
 {
-    return QStringLiteral("Vorn Controls");
+    // Designer leaves the group "[invisible]" out of its widget box.
+    return FEntry.InWidgetBox ? QStringLiteral("Vorn Controls") : QStringLiteral("[invisible]");
 }
 
 QString TVornControlPlugin::includeFile() const
@@ -96,18 +101,26 @@ void TVornControlPlugin::initialize(QDesignerFormEditorInterface*)
 
 QString TVornControlPlugin::domXml() const
 {
-    if (!FEntry.InWidgetBox)
-        return {};
     const std::unique_ptr<TSurface> sample(FEntry.Create(nullptr));
     // vorn::TNumIO2 is numbered as numIO21, numIO22, ...
-    QString name = FEntry.ClassName.mid(FEntry.ClassName.lastIndexOf(QLatin1Char(':')) + 2);
+    QString name = FEntry.ClassName.mid(FEntry.ClassName.lastIndexOf(QLatin1Char(':')) + 1);
+    name = name.mid(1);
     name[0] = name[0].toLower();
+    // Each class extends QWidget, as the forms' own <customwidget> entries
+    // say; Designer would otherwise take the bare-name classes for
+    // subclasses of the namespaced ones and question every such form.
     return QStringLiteral(R"(<ui language="c++">
  <widget class="%1" name="%2">
   <property name="geometry">
    <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>
   </property>
  </widget>
+ <customwidgets>
+  <customwidget>
+   <class>%1</class>
+   <extends>QWidget</extends>
+  </customwidget>
+ </customwidgets>
 </ui>
 )")
         .arg(FEntry.ClassName, name)
@@ -119,22 +132,30 @@ TVornDesignerPlugin::TVornDesignerPlugin(QObject* parent) : QObject(parent)
 {
     static const TColorNames colorNames;
     const TVornControlEntry entries[] = {
-        Entry<TNumIO2>("vorn::TNumIO2", "NumIO.h", "numio.svg", "Numeric input field",
+        Entry<vorn::TNumIO2>("vorn::TNumIO2", "NumIO.h", "numio.svg", "Numeric input field",
                        "A field for one number: a caption on each side, the number in a box that validates what "
                        "is typed by its input format, optional spin buttons and an optional gauge."),
-        Entry<TNumLab>("vorn::TNumLab", "NumLab.h", "numlab.svg", "Numeric display label",
+        Entry<vorn::TNumLab>("vorn::TNumLab", "NumLab.h", "numlab.svg", "Numeric display label",
                        "A label that shows a number, a date and time or a state text in a framed box between two "
                        "captions."),
-        Entry<TRasterLab>("vorn::TRasterLab", "RasterLab.h", "rasterlab.svg", "Dot-matrix label",
+        Entry<vorn::TRasterLab>("vorn::TRasterLab", "RasterLab.h", "rasterlab.svg", "Dot-matrix label",
                           "A label that draws its text in the dots of a matrix display, still or scrolling."),
-        Entry<TRotLab>("vorn::TRotLab", "RotLab.h", "rotlab.svg", "Rotated label",
+        Entry<vorn::TRotLab>("vorn::TRotLab", "RotLab.h", "rotlab.svg", "Rotated label",
                        "A label whose caption is turned by any angle about a point of the label."),
     };
     for (const TVornControlEntry& entry : entries)
         FWidgets.append(new TVornControlPlugin(entry, this));
     // The same controls by their bare names, for forms that name them so.
-    for (TVornControlEntry entry : entries) {
-        entry.ClassName.remove(QLatin1String("vorn::"));
+    const TVornControlEntry bare[] = {
+        Entry<::TNumIO2>("TNumIO2", "NumIO.h", "numio.svg", "", ""),
+        Entry<::TNumLab>("TNumLab", "NumLab.h", "numlab.svg", "", ""),
+        Entry<::TRasterLab>("TRasterLab", "RasterLab.h", "rasterlab.svg", "", ""),
+        Entry<::TRotLab>("TRotLab", "RotLab.h", "rotlab.svg", "", ""),
+    };
+    for (size_t i = 0; i < std::size(bare); ++i) {
+        TVornControlEntry entry = bare[i];
+        entry.ToolTip = entries[i].ToolTip;
+        entry.WhatsThis = entries[i].WhatsThis;
         entry.InWidgetBox = false;
         FWidgets.append(new TVornControlPlugin(entry, this));
     }

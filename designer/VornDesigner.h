@@ -42,7 +42,7 @@ struct TVornControlEntry
     QString ToolTip;
     QString WhatsThis;
     std::function<vorn::TSurface*(QWidget* parent)> Create;
-    bool InWidgetBox = true; // false: known to forms, not offered in the box
+    bool InWidgetBox = true; // false: known to forms, not offered in the box (group "[invisible]")
 };
 
 class TVornControlPlugin : public QObject, public QDesignerCustomWidgetInterface
@@ -64,9 +64,8 @@ public:
     QWidget* createWidget(QWidget* parent) override;
     bool isInitialized() const override { return FInitialized; }
     void initialize(QDesignerFormEditorInterface* core) override;
-    // The class, a name to number new controls from, and the size the
-    // control's constructor gives it; empty for an entry that is not in the
-    // widget box (Designer leaves such an entry out of the box).
+    // The class, a name to number new controls from, the size the
+    // control's constructor gives it, and QWidget as the class it extends.
     QString domXml() const override;
 
 private:

@@ -231,10 +231,15 @@ TEST(DesignerPlugin, OffersTheFourControlsMadeWithTheirDefaults)
         const auto alias = entries.find(bare);
         ASSERT_NE(alias, entries.end()) << c.Class;
         EXPECT_EQ(alias->second->includeFile(), c.Include);
-        // Not in the widget box: Designer leaves out an entry without a domXml.
-        EXPECT_TRUE(alias->second->domXml().isEmpty()) << c.Class;
+        // Not in the widget box: Designer leaves out the group "[invisible]".
+        EXPECT_EQ(alias->second->group(), "[invisible]") << c.Class;
+        EXPECT_EQ(DomClassAndSize(alias->second->domXml()), std::make_pair(bare, direct->size()));
+        EXPECT_TRUE(alias->second->domXml().contains(QLatin1String("<extends>QWidget</extends>")));
+        // Designer wants the class it asked for: the control, named as the form names it.
         const std::unique_ptr<QWidget> madeByAlias(alias->second->createWidget(nullptr));
-        EXPECT_STREQ(madeByAlias->metaObject()->className(), c.Class);
+        EXPECT_EQ(QString::fromLatin1(madeByAlias->metaObject()->className()), bare);
+        EXPECT_TRUE(madeByAlias->inherits(c.Class)) << c.Class;
+        EXPECT_EQ(PublishedValues(*madeByAlias), PublishedValues(*direct)) << c.Class;
     }
 }
 
@@ -243,26 +248,26 @@ TEST(DesignerPlugin, UiLoaderReadsTheWindowsWithTheRealControls)
     const std::unique_ptr<QWidget> main = LoadWithUiLoader(FormFile("u_frmMain.ui"));
     ASSERT_TRUE(main);
     ExpectDescribed(*main, {
-        {"nioFreq", "vorn::TNumIO2", {8, 27, 177, 25},
+        {"nioFreq", "TNumIO2", {8, 27, 177, 25},
          {{"LeftText", "Frequency"}, {"RightText", "MHz"}, {"LeftSpace", 65}, {"FixPointDecPlaces", 3},
           {"ButHeight", 25}, {"RangeLow", 0.1}, {"RangeHigh", 1500.0}, {"Text", "7.100"}}},
-        {"nioL", "vorn::TNumIO2", {8, 58, 177, 25},
+        {"nioL", "TNumIO2", {8, 58, 177, 25},
          {{"LeftText", "Required L"}, {"RightText", "uH"}, {"LeftSpace", 65}, {"FixPointDecPlaces", 3},
           {"RangeLow", 0.1}, {"RangeHigh", 1500.0}, {"Text", "3.700"}}},
-        {"nioXL", "vorn::TNumIO2", {191, 58, 137, 25},
+        {"nioXL", "TNumIO2", {191, 58, 137, 25},
          {{"LeftText", "XL"}, {"RightText", "ohm"}, {"LeftSpace", 25}, {"FixPointDecPlaces", 1},
           {"RangeLow", 100.0}, {"Text", "377.0"}}},
-        {"nlC", "vorn::TNumLab", {8, 89, 177, 25},
+        {"nlC", "TNumLab", {8, 89, 177, 25},
          {{"LeftText", "Required C"}, {"RightText", "pF"}, {"LeftSpace", 65}, {"Precision", 3}}},
     });
 
     const std::unique_ptr<QWidget> info = LoadWithUiLoader(FormFile("u_frmInfo.ui"));
     ASSERT_TRUE(info);
     ExpectDescribed(*info, {
-        {"RotLab1", "vorn::TRotLab", {8, 16, 346, 146},
+        {"RotLab1", "TRotLab", {8, 16, 346, 146},
          {{"Caption", "Program made by"}, {"Alignment", QVariant::fromValue(taCenter)},
           {"FrameStyle", QVariant::fromValue(fsNone)}, {"PosX", 173}, {"PosY", 73}, {"TextAngle", 30}}},
-        {"RasterLab1", "vorn::TRasterLab", {8, 168, 345, 46},
+        {"RasterLab1", "TRasterLab", {8, 168, 345, 46},
          {{"ColorLabBakG", uint(clBlack)}, {"ColorDotOn", uint(clLime)}, {"ColorDotOff", 0x404040u},
           {"AutoHeight", false}, {"Proportional", true}, {"Text", "Tuning team"}}},
     });
