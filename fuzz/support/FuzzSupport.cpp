@@ -17,6 +17,8 @@
 #include <cstring>
 #include <limits>
 
+using namespace vorn;
+
 void StartQt()
 {
     // Never destroyed: at the fuzzer's exit Qt's own globals are gone
