@@ -25,8 +25,6 @@
 #endif
 #ifdef CHAOS_SANITIZER
 #include <sanitizer/common_interface_defs.h>
-
-using namespace vorn;
 #endif
 
 namespace chaos {
