@@ -150,7 +150,13 @@ public:
         QTest::keyClick(&FField, Qt::Key_Home);
     }
     // The field paints each key itself.
-    void Step(int i) { QTest::keyClick(&FField, i == 0 ? Qt::Key_5 : Qt::Key_Backspace); }
+    // The field composes when Qt paints it: the key, then the paint, as
+    // the stock side does.
+    void Step(int i)
+    {
+        QTest::keyClick(&FField, i == 0 ? Qt::Key_5 : Qt::Key_Backspace);
+        FField.repaint();
+    }
     QString Shown() const { return FField.Text(); }
     int Paints() const { return FPaints->Count(); }
 
@@ -208,10 +214,11 @@ public:
         FLab.SetLabValue(LabelValues[1]);
         Show(FLab);
     }
-    // The label paints a changed value itself.
+    // The new value, then the paint that composes it.
     void Step(int)
     {
         FLab.SetLabValue(LabelValues[FNext]);
+        FLab.repaint();
         FNext ^= 1;
     }
     QString Shown() const { return FLab.DisplayText(); }
@@ -251,6 +258,105 @@ private:
     int FNext = 0;
 };
 
+// --- 100 labels: each given a new value, then one pass of the event loop -----
+
+constexpr int TickLabels = 100;
+
+// A window of TickLabels labels of type Label in ten columns, shown.
+template <class Label>
+class TTickWindow
+{
+public:
+    template <class Setup>
+    explicit TTickWindow(Setup setup)
+    {
+        FWindow.resize(10 * 180, (TickLabels / 10) * 27);
+        for (int i = 0; i < TickLabels; ++i) {
+            auto* l = new Label(&FWindow);
+            l->setGeometry((i % 10) * 180, (i / 10) * 27, 177, 25);
+            setup(*l);
+            FLabels.push_back(l);
+            FPaints.push_back(new TPaintCounter(l));
+        }
+        Show(FWindow);
+    }
+    const std::vector<Label*>& Labels() const { return FLabels; }
+    int Paints() const
+    {
+        int n = 0;
+        for (const TPaintCounter* p : FPaints)
+            n += p->Count();
+        return n;
+    }
+
+private:
+    QWidget FWindow;
+    std::vector<Label*> FLabels;
+    std::vector<TPaintCounter*> FPaints;
+};
+
+class TTickProject
+{
+public:
+    static constexpr int Steps = 1;
+
+    void Step(int)
+    {
+        for (TNumLab* l : FWindow.Labels())
+            l->SetLabValue(LabelValues[FNext]);
+        FNext ^= 1;
+        QCoreApplication::processEvents();
+    }
+    QString Shown() const
+    {
+        QString all;
+        for (const TNumLab* l : FWindow.Labels())
+            all += l->DisplayText() + QLatin1Char(' ');
+        return all;
+    }
+    int Paints() const { return FWindow.Paints(); }
+
+private:
+    TTickWindow<TNumLab> FWindow{[](TNumLab& l) {
+        l.SetLeftSpace(0);
+        l.SetLabWidth(177);
+        l.SetDisplayType(dtFixP);
+        l.SetDecP(3);
+        l.SetLabValue(LabelValues[1]);
+    }};
+    int FNext = 0;
+};
+
+class TTickStock
+{
+public:
+    static constexpr int Steps = 1;
+
+    void Step(int)
+    {
+        for (QLabel* l : FWindow.Labels())
+            l->setNum(LabelValues[FNext]);
+        FNext ^= 1;
+        QCoreApplication::processEvents();
+    }
+    QString Shown() const
+    {
+        QString all;
+        for (const QLabel* l : FWindow.Labels())
+            all += l->text() + QLatin1Char(' ');
+        return all;
+    }
+    int Paints() const { return FWindow.Paints(); }
+
+private:
+    TTickWindow<QLabel> FWindow{[](QLabel& l) {
+        l.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l.setAlignment(Qt::AlignCenter);
+        l.setNum(LabelValues[1]);
+    }};
+    int FNext = 0;
+};
+
 // --- dot-matrix: "Tuning team" painted -------------------------------------
 
 const QString TeamText = QStringLiteral("Tuning team");
@@ -287,7 +393,11 @@ public:
         FLab.SetLabText(TeamText);
         Show(FLab);
     }
-    void Step(int) { FLab.Paint(); }
+    void Step(int)
+    {
+        FLab.Paint();
+        FLab.repaint();
+    }
     QString Shown() const { return FLab.Text(); }
     int Paints() const { return FPaints->Count(); }
 
@@ -467,7 +577,11 @@ public:
     }
     // Composes the picture again and shows it, as any change of the label
     // does; a plain repaint() would only copy the last picture.
-    void Step(int) { FLab->Paint(); }
+    void Step(int)
+    {
+        FLab->Paint();
+        FLab->repaint();
+    }
     QString Shown() const { return FLab->Caption(); }
     int Paints() const { return FPaints->Count(); }
 
@@ -685,6 +799,7 @@ constexpr TPair MakePair(const char* name, double goal)
 const TPair Pairs[] = {
     MakePair<TKeystrokeProject, TKeystrokeStock, 1>("keystroke", 0.3),
     MakePair<TLabelProject, TLabelStock, 1>("numeric label", 1.0),
+    MakePair<TTickProject, TTickStock, TickLabels>("100 labels", 1.2),
     MakePair<TDotMatrixProject, TDotMatrixStock, 1>("dot-matrix", 2.0),
     MakePair<TBitFontProject, TBitFontStock, 0>("bit font", 1.5),
     MakePair<TRotatedProject, TRotatedStock, 1>("rotated label", 1.2),

@@ -303,6 +303,8 @@ private:
     /// composed nothing and did not build the text.
     QString FShown;
     bool FShownKnown = false;
+    // FShown was made by a paint whose picture is still to be composed.
+    bool FShownPending = false;
     bool FEnabled = true;
     TColor FColorLabBakG = clBtnFace;
     TColor FColorLabText = clBlack;

@@ -24,17 +24,22 @@ void TNumLab::Paint()
     if (!Visible() && !Designing())
         return;
     if (!ComposeNow()) {
-        // The text hook belongs to every paint, also one that composes
-        // nothing because the label is off screen; so does telling a
-        // screen reader the new text.
+        // The text hook belongs to every paint, also one whose picture is
+        // composed later (when Qt paints the label, or off screen when it is
+        // read); so does telling a screen reader the new text. The picture
+        // then shows the text this paint made, without a second hook call.
         const bool hook = OnBeforeDisplay || isSignalConnected(QMetaMethod::fromSignal(&TNumLab::beforeDisplay));
-        if ((!FEmpty && hook) || vornaccess::Listening())
+        if ((!FEmpty && hook) || vornaccess::Listening()) {
             NoteShown(DisplayText());
-        else
+            FShownPending = true;
+        } else {
             FShownKnown = false;
+            FShownPending = false;
+        }
         return;
     }
-    const QString text = FEmpty ? QString() : DisplayText();
+    const QString text = FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : DisplayText());
+    FShownPending = false;
     NoteShown(text);
     QImage bitmap = NewPicture();
     if (bitmap.isNull()) {

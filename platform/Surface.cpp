@@ -59,8 +59,17 @@ void TSurface::ComposeWanted()
 
 bool TSurface::ComposeNow()
 {
-    FStale = !isVisible() && !FReading;
-    return !FStale;
+    // The picture is composed when it is wanted: when Qt paints the control
+    // (any number of changes before that make one picture and one flush) or
+    // when it is read.
+    if (FReading) {
+        FStale = false;
+        return true;
+    }
+    FStale = true;
+    if (isVisible())
+        update();
+    return false;
 }
 
 void TSurface::Present(QImage picture, TCopyMode mode)

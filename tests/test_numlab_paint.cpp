@@ -340,7 +340,9 @@ TEST(NumLabPaint, TransparentRepaintsOnScreenMatchTheParentsRendering)
     parent.show();
     QCoreApplication::processEvents();
     lab->SetLabValue(2.5);
+    QCoreApplication::processEvents();
     lab->SetLabValue(3.5);
+    QCoreApplication::processEvents();
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(parent.winId()).toImage();
     const QImage rendered = parent.grab().toImage();
     ASSERT_EQ(screen.size(), rendered.size());

@@ -349,6 +349,7 @@ TEST(RotLab, DrawsWithTheChosenGlyphQualityAndKeepsItsOwnFont)
     Shown s("Abc", 30, taCenter);
     EXPECT_EQ(s.lab.Canvas().Font().styleStrategy(), QFont::PreferAntialias);
     s.lab.SetAntiAlias(false);
+    QCoreApplication::processEvents();
     EXPECT_EQ(s.lab.Canvas().Font().styleStrategy(), QFont::PreferDefault);
     EXPECT_EQ(s.lab.Canvas().Font().family(), "Arial");
     EXPECT_EQ(s.lab.font().styleStrategy(), QFont::PreferDefault);
