@@ -280,8 +280,11 @@ void TRotLab::Paint()
                   clBlack);
     }
     // Laid over the parent's pixels on the screen: the layer's transparent
-    // pixels leave them as they are.
+    // pixels leave them as they are. The label keeps no picture of its own
+    // once it is presented.
     Present(FBitmap);
+    FCanvas.Detach();
+    FBitmap = QImage();
 }
 
 void TRotLab::DoDrawText(QRect&, unsigned Flags)

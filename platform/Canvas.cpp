@@ -165,6 +165,13 @@ void TCanvas::Sync()
         Attach();
 }
 
+void TCanvas::Detach()
+{
+    EndText();
+    FView = TView();
+    FKey = 0;
+}
+
 void TCanvas::Attach()
 {
     // A premultiplied ARGB image is kept as it is: a control can then draw

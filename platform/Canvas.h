@@ -119,6 +119,10 @@ public:
     /// top-left device pixel.
     void Draw(int x, int y, const QImage& bitmap, TCopyMode mode = cmSrcCopy);
 
+    /// Ends drawing text and lets go of the image's rows, so that the image
+    /// may be released; the next drawing call takes the rows again.
+    void Detach();
+
 private:
     /// The image's rows as the canvas writes them, with the ratio mapping.
     struct TView

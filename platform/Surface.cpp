@@ -45,6 +45,9 @@ QImage TSurface::NewPicture() const
 
 const QImage& TSurface::Picture() const
 {
+    // A control whose picture is read keeps it from then on; the others
+    // keep none between paints.
+    FKeepPicture = true;
     if (FStale && !FReading)
         const_cast<TSurface*>(this)->ComposeWanted();
     return FPicture;
@@ -91,7 +94,7 @@ bool TSurface::event(QEvent* event)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     compose = compose || event->type() == QEvent::DevicePixelRatioChange;
 #endif
-    if (compose && !FPicture.isNull())
+    if (compose && FCompositions > 0)
         GuardedCall(this, [this] { Paint(); });
     return QWidget::event(event);
 }
@@ -113,6 +116,14 @@ void TSurface::paintEvent(QPaintEvent*)
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     p.drawImage(QPointF(0, 0), FPicture);
     CoverEdges(p);
+    // The picture is in the window's backing store now. Like Qt's own
+    // widgets, the control keeps no picture between paints (its memory is
+    // its state): the next paint composes again.
+    if (!FKeepPicture) {
+        p.end();
+        FPicture = QImage();
+        FStale = true;
+    }
 }
 
 void TSurface::CoverEdges(QPainter& p) const
@@ -149,7 +160,7 @@ void TSurface::changeEvent(QEvent* event)
 void TSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!FInPaintEvent && !FPicture.isNull())
+    if (!FInPaintEvent && FCompositions > 0)
         GuardedCall(this, [this] { Paint(); });
 }
 

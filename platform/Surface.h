@@ -140,6 +140,8 @@ private:
     /// wanted now, on screen or not (grab(), render()).
     bool FReading = false;
     bool FDesigning = false;
+    // Picture() was called: the picture is kept between paints for readers.
+    mutable bool FKeepPicture = false;
     /// Visible was set to false at design time.
     bool FDesignHidden = false;
 

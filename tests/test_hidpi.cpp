@@ -141,11 +141,12 @@ TEST(ComposeOnlyWhatIsSeen, AnOffScreenLabelComposesOnItsFirstShow)
     EXPECT_EQ(read.Compositions(), 1);
     EXPECT_EQ(read.Picture(), shown.Picture());
     EXPECT_EQ(read.Compositions(), 1);
+    const int before = shown.Compositions();
     for (double v : {2.5, 3.5, 4.5})
         shown.SetLabValue(v);
-    EXPECT_EQ(shown.Compositions(), 1);
+    EXPECT_EQ(shown.Compositions(), before);
     QCoreApplication::processEvents();
-    EXPECT_EQ(shown.Compositions(), 2);
+    EXPECT_EQ(shown.Compositions(), before + 1);
     read.SetLabValue(4.5);
     EXPECT_EQ(read.Picture(), shown.Picture());
 }

@@ -437,7 +437,9 @@ TEST(RotLab, TransparentLabelShowsTheParentBehindItsFrame)
 TEST(RotLab, MeasuringCallDrawsNothingAndKeepsTheRectangle)
 {
     Shown s("Program made by", 30, taCenter);
+    // The label keeps no picture between paints: its canvas is given one.
     QImage& canvas = s.lab.Canvas().Image();
+    canvas = NewBitmap(s.lab.width(), s.lab.height());
     canvas.fill(Qt::white);
     const QImage before = canvas.copy();
 
