@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace vorn {
 
@@ -20,6 +22,34 @@ namespace {
 
 constexpr int DefaultHeight = 68;
 constexpr int TimerId = 1;
+
+// The matrices made from fonts, shared by every label of the same font and
+// colour: a label holds a reference instead of its own 33 KB copy. The few
+// made last are kept (bench_memory: 300 labels of one font then cost one
+// matrix); the others live as long as a label uses them.
+std::shared_ptr<const TRDCharMatrix> SharedBitFont(const QFont& font, TColor color)
+{
+    struct TEntry
+    {
+        QString Key;
+        TColor Color;
+        std::shared_ptr<const TRDCharMatrix> Matrix;
+    };
+    constexpr size_t Kept = 4;
+    static std::vector<TEntry> made; // the most recent first
+    const QString key = font.key();
+    const auto it = std::find_if(made.begin(), made.end(),
+                                 [&](const TEntry& e) { return e.Color == color && e.Key == key; });
+    if (it != made.end()) {
+        std::rotate(made.begin(), it, it + 1);
+        return made.front().Matrix;
+    }
+    auto matrix = std::make_shared<const TRDCharMatrix>(TRasterLab::CreateBitFont(&font, color));
+    made.insert(made.begin(), {key, color, matrix});
+    if (made.size() > Kept)
+        made.pop_back();
+    return matrix;
+}
 
 } // namespace
 
@@ -31,7 +61,7 @@ TRasterLab::TRasterLab(QWidget* parent) : TSurface(parent)
     // The font is the control's own from the start: set before the change
     // hook is in place, so it does not count as a change.
     setFont(QFont(QStringLiteral("default"), 8));
-    FCMat = CreateBitFont(&font(), FontColor());
+    FCMat = SharedBitFont(font(), FontColor());
     FFontHooked = true;
     vornaccess::Attach(this);
 }
@@ -77,7 +107,7 @@ void TRasterLab::AssignTo(QObject* Dest)
 // A matrix is not compared: every write stores and repaints.
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 {
-    FCMat = Value;
+    FCMat = std::make_shared<const TRDCharMatrix>(Value);
     Paint();
     updateGeometry();
 }
@@ -89,7 +119,7 @@ TColor TRasterLab::FontColor() const
 
 void TRasterLab::FontChanged(QObject* /*Sender*/)
 {
-    FCMat = CreateBitFont(&font(), FontColor());
+    FCMat = SharedBitFont(font(), FontColor());
     if (FAutoHeight)
         AdjustAutoHeight();
     if (FAutoCenter)
@@ -121,7 +151,7 @@ int TRasterLab::FrameAllowance() const
 
 void TRasterLab::AdjustAutoHeight()
 {
-    const int64_t h = FrameAllowance() + (int64_t(FDotSize) + FDotSpacing) * FCMat.FontHeight;
+    const int64_t h = FrameAllowance() + (int64_t(FDotSize) + FDotSpacing) * FCMat->FontHeight;
     resize(width(), int(std::clamp<int64_t>(h, 0, QWIDGETSIZE_MAX)));
 }
 
@@ -334,7 +364,7 @@ void TRasterLab::UpdateTimer()
 void TRasterLab::ScrollTimerEvent(QObject* /*Sender*/)
 {
     const int64_t pitch = int64_t(FDotSize) + FDotSpacing;
-    const int64_t textHeight = pitch * FCMat.FontHeight;
+    const int64_t textHeight = pitch * FCMat->FontHeight;
     switch (FScrollMode) {
     case rdsmOff:
         FScrTimerEnabled = false;

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace vorn {
 
@@ -134,7 +135,7 @@ public:
 
     /// The character matrix in use; setting it repaints but neither resizes
     /// nor re-centres. The next font change replaces it.
-    TRDCharMatrix CharMatrix() const { return FCMat; }
+    TRDCharMatrix CharMatrix() const { return *FCMat; }
     void SetCharMatrix(const TRDCharMatrix& Value);
 
     bool AutoHeight() const { return FAutoHeight; }
@@ -257,13 +258,15 @@ private:
         bool operator==(const TRasterKey&) const = default;
     };
     TRasterKey RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const;
-    const QImage& Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0);
+    QImage Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0);
 
     void PaintFill(TCanvas& cv, int W, int H);
     void PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0);
     void PaintFrame(TCanvas& cv, int W, int H);
 
-    TRDCharMatrix FCMat;
+    // The matrix, shared with the other labels of the same font and colour
+    // (SharedBitFont) or made for this label by SetCharMatrix.
+    std::shared_ptr<const TRDCharMatrix> FCMat;
     TFrameStyle FFrameStyle = fsLowered;
     TRDScrollMode FScrollMode = rdsmOff;
     int FScrollPosX = 0;
@@ -291,8 +294,6 @@ private:
     /// Font changes are followed only after construction has set the font.
     bool FFontHooked = false;
 
-    TRasterKey FRasterKey;
-    QImage FRaster;
 
 private:
     /// The published properties' writers for Qt's property system (see

@@ -172,8 +172,8 @@ int TRasterLab::CalcTextBitLength(const QString& txt) const
     for (const QChar ch : txt) {
         const int code = CodeOf(ch);
         const int64_t cols = FProportional
-                                 ? std::max<int64_t>(int64_t(FCMat.RightMostBit[code]) - FCMat.LeftMostBit[code] + 1, 0)
-                                 : int64_t(FCMat.FontWidth);
+                                 ? std::max<int64_t>(int64_t(FCMat->RightMostBit[code]) - FCMat->LeftMostBit[code] + 1, 0)
+                                 : int64_t(FCMat->FontWidth);
         len += (cols + 1) * pitch;
     }
     return ClampToInt(len);

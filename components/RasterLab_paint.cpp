@@ -6,7 +6,9 @@
 
 #include "Saturate.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace vorn {
 
@@ -62,7 +64,7 @@ QImage TRasterLab::Compose(qreal Ratio)
     // Shares the cached raster's rows until the canvas takes them: one copy.
     QImage picture = Raster(W, H, Ratio, X0, Y0);
     TCanvas cv(picture, palette());
-    PaintString(cv, FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
+    PaintString(cv, *FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
                 FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
     return picture;
@@ -92,20 +94,37 @@ TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t 
 }
 
 // The fill and the raster on a new white picture of the control's size at
-// Ratio (what NewPicture gives at the widget's ratio), composed when the key
-// changes and reused by every paint until then.
-const QImage& TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
+// Ratio (what NewPicture gives at the widget's ratio), composed when no
+// label has one of that key and reused until then. The rasters are shared by
+// all labels and the last few kept: the dot-matrix pair of bench_pairs shows
+// the reuse halves a paint, and labels alike (same size, colours and dots)
+// share one picture instead of holding one each (bench_memory).
+QImage TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
 {
+    struct TEntry
+    {
+        TRasterKey Key;
+        QImage Raster;
+    };
+    constexpr size_t Kept = 8;
+    static std::vector<TEntry> made; // the most recent first
     const TRasterKey key = RasterKey(W, H, Ratio, X0, Y0);
-    if (key == FRasterKey)
-        return FRaster;
-    FRaster = NewBitmap(W, H, Ratio);
-    TCanvas cv(FRaster, palette());
-    PaintFill(cv, W, H);
-    if (FCharBlockMode != rdbmOff)
-        PaintRaster(cv, W, H, X0, Y0);
-    FRasterKey = key;
-    return FRaster;
+    const auto it = std::find_if(made.begin(), made.end(), [&](const TEntry& e) { return e.Key == key; });
+    if (it != made.end()) {
+        std::rotate(made.begin(), it, it + 1);
+        return made.front().Raster;
+    }
+    QImage raster = NewBitmap(W, H, Ratio);
+    {
+        TCanvas cv(raster, palette());
+        PaintFill(cv, W, H);
+        if (FCharBlockMode != rdbmOff)
+            PaintRaster(cv, W, H, X0, Y0);
+    }
+    made.insert(made.begin(), {key, raster});
+    if (made.size() > Kept)
+        made.pop_back();
+    return raster;
 }
 
 // The whole inside in the dimmed-dot colour (the background without a raster);
