@@ -9,11 +9,33 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 
 #include <cstdio>
 #include <exception>
 
 using namespace vorn;
+
+namespace {
+
+// The icon's pictures, raw premultiplied ARGB pixels in the resources
+// (app/tools/RenderIcon.cpp), taken as they are.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        const QResource pixels(QStringLiteral(":/icons/icon-%1.argb").arg(size));
+        if (pixels.size() != qint64(size) * size * 4 || pixels.compressionAlgorithm() != QResource::NoCompression)
+            continue;
+        const QImage image(pixels.data(), size, size, size * 4, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,8 +47,10 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     UseDesignedLook();
-    // Every window shows the program's icon (drawn by Qt's SVG plugin when it is installed).
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvel-tuning-coil.svg")));
+    // Every window shows the program's icon, from pixels rendered from its
+    // drawing when the program was built (rendering the SVG here would cost
+    // a noticeable part of the start).
+    QApplication::setWindowIcon(ProgramIcon());
     try {
         Application->Initialize();
         Application->MainFormOnTaskBar = true;
