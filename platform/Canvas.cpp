@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Canvas.h"
 
+#include "CanvasFill.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -40,16 +42,24 @@ int LogicalExtent(int dev, qreal r)
     return int(std::min<int64_t>(n, INT_MAX));
 }
 
+// n pixels from p on set to rgb: a long run by the vectorised loop, a short
+// one (a dot, a frame line's end) directly.
+inline void FillRun(QRgb* p, int n, QRgb rgb)
+{
+    if (n > 16) {
+        FillPixels(p, n, rgb);
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        p[i] = rgb;
+}
+
 // Device columns [From, To) of a row, clipped to the image's width once.
 struct TSpan
 {
     int From, To;
     TSpan(int x0, int x1, int width) : From(std::max(x0, 0)), To(std::min(x1, width)) {}
-    void Fill(QRgb* row, QRgb rgb) const
-    {
-        if (From < To)
-            std::fill(row + From, row + To, rgb);
-    }
+    void Fill(QRgb* row, QRgb rgb) const { FillRun(row + From, To - From, rgb); }
 };
 
 // ResolveColor with the plain colours, by far the most common, inline.
@@ -207,7 +217,7 @@ void TCanvas::FillDevice(int x0, int y0, int x1, int y1, QRgb rgb)
     if (x0 >= x1)
         return;
     for (int y = y0; y < y1; ++y)
-        std::fill(FView.Row(y) + x0, FView.Row(y) + x1, rgb);
+        FillRun(FView.Row(y) + x0, x1 - x0, rgb);
 }
 
 void TCanvas::Fill(int64_t l, int64_t t, int64_t r, int64_t b, QRgb rgb)
