@@ -3,14 +3,16 @@
 #pragma once
 /// \file
 /// A control that composes its whole picture off-screen and shows it at once.
-/// Paint() builds the picture and hands it to Present(), which shows it
-/// synchronously (QWidget::repaint); paintEvent() only copies the last
-/// picture, so a test reads exactly what Paint drew without a screen.
-/// Pictures are composed at the widget's device pixel ratio (NewPicture) and
-/// composed again when the widget moves to another screen or its ratio
-/// changes. A control that is not on screen composes nothing: its picture is
-/// marked stale and composed once, on its first show, when it is read, or
-/// when Qt paints it off screen (grab() and render() of a hidden window).
+/// Paint() is what a change of the control runs: it does the steps every
+/// paint does (hooks, measures) and then, through ComposeNow(), asks Qt for
+/// an update. The picture itself is composed when it is wanted: when Qt
+/// paints the control (paintEvent(), which draws it into the window's
+/// backing store), so that any number of changes before a frame make one
+/// picture and one flush, or when it is read (Picture(), which a test reads
+/// exactly as Paint draws it). Like Qt's own widgets, a control keeps no
+/// picture between paints, unless its Picture() has been read. Pictures are
+/// composed at the widget's device pixel ratio (NewPicture). grab() and
+/// render() of a control whose window is not shown see it as it is now.
 ///
 /// A control placed in a form designer (SetDesigning) follows the design-time
 /// rules instead: Visible false leaves the widget on the form, and each
@@ -88,8 +90,8 @@ protected:
         }
     }
 
-    /// The common property writer: stores a changed value and repaints at
-    /// once; an equal value changes nothing. Returns whether it changed, for
+    /// The common property writer: stores a changed value and paints (see
+    /// Paint()); an equal value changes nothing. Returns whether it changed, for
     /// writers that do more on a change.
     template <class T>
     bool StoreAndPaint(T& field, const T& value)
@@ -101,9 +103,11 @@ protected:
         return true;
     }
 
-    /// Asked by Paint before it composes: true when the control is on screen
-    /// or its picture is being read. Otherwise the picture is marked stale and
-    /// Paint stops there, after the steps that must run on every paint.
+    /// Asked by Paint before it composes: true when the picture is wanted now
+    /// (Qt paints the control, or its picture is read). Otherwise the picture
+    /// is marked stale, an update is asked for when the control is on
+    /// screen, and Paint stops there, after the steps that must run on every
+    /// paint.
     bool ComposeNow();
     /// The state changed and the picture will be composed later (a queued
     /// paint): until then a paint event composes it first.
