@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace vorn {
@@ -27,13 +26,13 @@ constexpr int TimerId = 1;
 // colour: a label holds a reference instead of its own 33 KB copy. The few
 // made last are kept (bench_memory: 300 labels of one font then cost one
 // matrix); the others live as long as a label uses them.
-std::shared_ptr<const TRDCharMatrix> SharedBitFont(const QFont& font, TColor color)
+QExplicitlySharedDataPointer<TRDSharedMatrix> SharedBitFont(const QFont& font, TColor color)
 {
     struct TEntry
     {
         QString Key;
         TColor Color;
-        std::shared_ptr<const TRDCharMatrix> Matrix;
+        QExplicitlySharedDataPointer<TRDSharedMatrix> Matrix;
     };
     constexpr size_t Kept = 4;
     static std::vector<TEntry> made; // the most recent first
@@ -44,7 +43,8 @@ std::shared_ptr<const TRDCharMatrix> SharedBitFont(const QFont& font, TColor col
         std::rotate(made.begin(), it, it + 1);
         return made.front().Matrix;
     }
-    auto matrix = std::make_shared<const TRDCharMatrix>(TRasterLab::CreateBitFont(&font, color));
+    QExplicitlySharedDataPointer<TRDSharedMatrix> matrix(new TRDSharedMatrix);
+    matrix->Matrix = TRasterLab::CreateBitFont(&font, color);
     made.insert(made.begin(), {key, color, matrix});
     if (made.size() > Kept)
         made.pop_back();
@@ -107,7 +107,8 @@ void TRasterLab::AssignTo(QObject* Dest)
 // A matrix is not compared: every write stores and repaints.
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 {
-    FCMat = std::make_shared<const TRDCharMatrix>(Value);
+    FCMat = new TRDSharedMatrix;
+    FCMat->Matrix = Value;
     Paint();
     updateGeometry();
 }
@@ -151,7 +152,7 @@ int TRasterLab::FrameAllowance() const
 
 void TRasterLab::AdjustAutoHeight()
 {
-    const int64_t h = FrameAllowance() + (int64_t(FDotSize) + FDotSpacing) * FCMat->FontHeight;
+    const int64_t h = FrameAllowance() + (int64_t(FDotSize) + FDotSpacing) * FCMat->Matrix.FontHeight;
     resize(width(), int(std::clamp<int64_t>(h, 0, QWIDGETSIZE_MAX)));
 }
 
@@ -364,7 +365,7 @@ void TRasterLab::UpdateTimer()
 void TRasterLab::ScrollTimerEvent(QObject* /*Sender*/)
 {
     const int64_t pitch = int64_t(FDotSize) + FDotSpacing;
-    const int64_t textHeight = pitch * FCMat->FontHeight;
+    const int64_t textHeight = pitch * FCMat->Matrix.FontHeight;
     switch (FScrollMode) {
     case rdsmOff:
         FScrTimerEnabled = false;

@@ -12,13 +12,14 @@
 
 #include <vorn/vorn_export.h>
 
+#include <QExplicitlySharedDataPointer>
 #include <QFont>
+#include <QSharedData>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 namespace vorn {
 
@@ -54,6 +55,12 @@ struct VORN_EXPORT TRDCharMatrix
     uint8_t LeftMostBit[256] = {};
     uint8_t RightMostBit[256] = {};
     uint32_t BitData[256][32] = {};
+};
+
+/// A character matrix that labels share (internal).
+struct TRDSharedMatrix : QSharedData
+{
+    TRDCharMatrix Matrix;
 };
 
 class VORN_EXPORT EVornRasterLabError : public EVornError
@@ -135,7 +142,7 @@ public:
 
     /// The character matrix in use; setting it repaints but neither resizes
     /// nor re-centres. The next font change replaces it.
-    TRDCharMatrix CharMatrix() const { return *FCMat; }
+    TRDCharMatrix CharMatrix() const { return FCMat->Matrix; }
     void SetCharMatrix(const TRDCharMatrix& Value);
 
     bool AutoHeight() const { return FAutoHeight; }
@@ -265,8 +272,9 @@ private:
     void PaintFrame(TCanvas& cv, int W, int H);
 
     // The matrix, shared with the other labels of the same font and colour
-    // (SharedBitFont) or made for this label by SetCharMatrix.
-    std::shared_ptr<const TRDCharMatrix> FCMat;
+    // (SharedBitFont) or made for this label by SetCharMatrix; never changed
+    // once made.
+    QExplicitlySharedDataPointer<TRDSharedMatrix> FCMat;
     TFrameStyle FFrameStyle = fsLowered;
     TRDScrollMode FScrollMode = rdsmOff;
     int FScrollPosX = 0;

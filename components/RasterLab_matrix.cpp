@@ -169,11 +169,12 @@ int TRasterLab::CalcTextBitLength(const QString& txt) const
 {
     const int64_t pitch = int64_t(FDotSize) + FDotSpacing;
     int64_t len = 0;
+    const TRDCharMatrix& m = FCMat->Matrix;
     for (const QChar ch : txt) {
         const int code = CodeOf(ch);
         const int64_t cols = FProportional
-                                 ? std::max<int64_t>(int64_t(FCMat->RightMostBit[code]) - FCMat->LeftMostBit[code] + 1, 0)
-                                 : int64_t(FCMat->FontWidth);
+                                 ? std::max<int64_t>(int64_t(m.RightMostBit[code]) - m.LeftMostBit[code] + 1, 0)
+                                 : int64_t(m.FontWidth);
         len += (cols + 1) * pitch;
     }
     return ClampToInt(len);

@@ -64,8 +64,8 @@ QImage TRasterLab::Compose(qreal Ratio)
     // Shares the cached raster's rows until the canvas takes them: one copy.
     QImage picture = Raster(W, H, Ratio, X0, Y0);
     TCanvas cv(picture, palette());
-    PaintString(cv, *FCMat, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn, FColorDotOff,
-                FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
+    PaintString(cv, FCMat->Matrix, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn,
+                FColorDotOff, FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
     return picture;
 }

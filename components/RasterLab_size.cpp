@@ -38,7 +38,7 @@ QSize TRasterLab::sizeHint() const
     const int64_t fa = FrameAllowance(), fw = FrameWidth(FFrameStyle);
     const int64_t pitch = int64_t(FDotSize) + FDotSpacing;
     const int64_t length = CalcTextBitLength(FLabText);
-    const int64_t rows = pitch * FCMat->FontHeight;
+    const int64_t rows = pitch * FCMat->Matrix.FontHeight;
     const int64_t w = FAutoCenter ? length + 2 * (fa + fw + 1) : std::max(FXPos, 0) + length + fw;
     const int64_t h = FAutoHeight ? fa + rows : std::max(FYPos, 0) + rows - FDotSpacing + fw;
     return Clamped(w, h);
@@ -50,7 +50,7 @@ QSize TRasterLab::minimumSizeHint() const
 {
     QSize s = sizeHint();
     if (FScrollMode == rdsmLeft || FScrollMode == rdsmRight) {
-        const int64_t cell = (int64_t(FDotSize) + FDotSpacing) * FCMat->FontWidth;
+        const int64_t cell = (int64_t(FDotSize) + FDotSpacing) * FCMat->Matrix.FontWidth;
         s.setWidth(std::min(s.width(), Clamped(2 * FrameWidth(FFrameStyle) + cell, 0).width()));
     }
     return s;
