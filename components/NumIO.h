@@ -105,7 +105,7 @@ class FieldAccess;
 ///
 /// Value is the USER property (item views, QDataWidgetMapper); textChanged()
 /// and valueChanged() tell every change, setValue() and setText() are its
-/// slots. The Parts' writers (SetNioValue(), SetInFormatType(), ...) throw
+/// slots. The field's own writers (SetNioValue(), SetInFormatType(), ...) throw
 /// vorn::Exception for a value they refuse; through Qt's property system or a
 /// slot a refusal is reported instead (ReportRefusedWrite()).
 ///
