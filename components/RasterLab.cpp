@@ -6,6 +6,7 @@
 
 #include "Accessible.h"
 #include "Application.h"
+#include "RecentCache.h"
 #include "Saturate.h"
 
 #include <QEvent>
@@ -28,27 +29,12 @@ constexpr int TimerId = 1;
 // matrix); the others live as long as a label uses them.
 QExplicitlySharedDataPointer<TRDSharedMatrix> SharedBitFont(const QFont& font, TColor color)
 {
-    struct TEntry
-    {
-        QString Key;
-        TColor Color;
-        QExplicitlySharedDataPointer<TRDSharedMatrix> Matrix;
-    };
-    constexpr size_t Kept = 4;
-    static std::vector<TEntry> made; // the most recent first
-    const QString key = font.key();
-    const auto it = std::find_if(made.begin(), made.end(),
-                                 [&](const TEntry& e) { return e.Color == color && e.Key == key; });
-    if (it != made.end()) {
-        std::rotate(made.begin(), it, it + 1);
-        return made.front().Matrix;
-    }
-    QExplicitlySharedDataPointer<TRDSharedMatrix> matrix(new TRDSharedMatrix);
-    matrix->Matrix = TRasterLab::CreateBitFont(&font, color);
-    made.insert(made.begin(), {key, color, matrix});
-    if (made.size() > Kept)
-        made.pop_back();
-    return matrix;
+    static TRecentCache<std::pair<QString, TColor>, QExplicitlySharedDataPointer<TRDSharedMatrix>, 4> made;
+    return made.Get({font.key(), color}, [&] {
+        QExplicitlySharedDataPointer<TRDSharedMatrix> matrix(new TRDSharedMatrix);
+        matrix->Matrix = TRasterLab::CreateBitFont(&font, color);
+        return matrix;
+    });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // composed off-screen and shown in one step.
 #include "RasterLab.h"
 
+#include "RecentCache.h"
 #include "Saturate.h"
 
 #include <algorithm>
@@ -101,30 +102,17 @@ TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t 
 // share one picture instead of holding one each (bench_memory).
 QImage TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
 {
-    struct TEntry
-    {
-        TRasterKey Key;
-        QImage Raster;
-    };
-    constexpr size_t Kept = 8;
-    static std::vector<TEntry> made; // the most recent first
-    const TRasterKey key = RasterKey(W, H, Ratio, X0, Y0);
-    const auto it = std::find_if(made.begin(), made.end(), [&](const TEntry& e) { return e.Key == key; });
-    if (it != made.end()) {
-        std::rotate(made.begin(), it, it + 1);
-        return made.front().Raster;
-    }
-    QImage raster = NewBitmap(W, H, Ratio);
-    {
-        TCanvas cv(raster, palette());
-        PaintFill(cv, W, H);
-        if (FCharBlockMode != rdbmOff)
-            PaintRaster(cv, W, H, X0, Y0);
-    }
-    made.insert(made.begin(), {key, raster});
-    if (made.size() > Kept)
-        made.pop_back();
-    return raster;
+    static TRecentCache<TRasterKey, QImage, 8> made;
+    return made.Get(RasterKey(W, H, Ratio, X0, Y0), [&] {
+        QImage raster = NewBitmap(W, H, Ratio);
+        {
+            TCanvas cv(raster, palette());
+            PaintFill(cv, W, H);
+            if (FCharBlockMode != rdbmOff)
+                PaintRaster(cv, W, H, X0, Y0);
+        }
+        return raster;
+    });
 }
 
 // The whole inside in the dimmed-dot colour (the background without a raster);
