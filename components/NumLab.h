@@ -273,6 +273,7 @@ protected:
 private:
     QString ValueText() const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx = 1);
+    void PaintBackground(TCanvas& cv, TColor background);
     void PaintCaptions(TCanvas& cv, int Y0);
     /// The framed value box, also the middle zone of MouseAreaCode.
     TValueBox Box() const;

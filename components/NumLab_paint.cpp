@@ -41,7 +41,9 @@ void TNumLab::Paint()
     const QString text = FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : DisplayText());
     FShownPending = false;
     NoteShown(text);
-    QImage bitmap = NewPicture();
+    // Every pixel is painted below, once: the picture's old pixels need no
+    // clearing.
+    QImage bitmap = ReusedPicture();
     if (bitmap.isNull()) {
         Present(bitmap);
         return;
@@ -53,15 +55,31 @@ void TNumLab::Paint()
     // A transparent label's white background leaves the parent's pixels as
     // they are under the AND copy.
     const TColor background = FTransParent ? clWhite : FColorOutBakG;
-    cv.SetPenColor(background);
-    cv.SetBrushColor(background);
-    cv.Rectangle(0, 0, width(), height());
+    PaintBackground(cv, background);
 
     PaintCaptions(cv, Y0);
     PaintBox(cv);
     if (!FEmpty)
         PaintValue(cv, Y0, text);
     Present(std::move(bitmap), FTransParent ? cmSrcAnd : cmSrcCopy);
+}
+
+// The background everywhere but inside the value box, which the box fills.
+void TNumLab::PaintBackground(TCanvas& cv, TColor background)
+{
+    const int W = width(), H = height();
+    cv.SetPenColor(background);
+    cv.SetBrushColor(background);
+    const QRect in = Box().Inside(FFrameStyle);
+    if (in.isEmpty()) {
+        cv.Rectangle(0, 0, W, H);
+        return;
+    }
+    const int l = in.left(), t = in.top(), r = in.right() + 1, b = in.bottom() + 1;
+    cv.FillRect(0, 0, W, t);
+    cv.FillRect(0, t, l, b);
+    cv.FillRect(r, t, W, b);
+    cv.FillRect(0, b, W, H);
 }
 
 // Enabled: one pass in ColorOutText on the background brush. Disabled: the
@@ -108,7 +126,9 @@ void TNumLab::PaintValue(TCanvas& cv, int Y0, const QString& text)
 {
     // The disabled value is plain gray, without a white copy.
     cv.SetFontColor(FEnabled ? FColorLabText : clGray);
-    // The brush still holds ColorLabBakG from the box.
+    // The inside of the box holds ColorLabBakG already: the text goes on it
+    // without filling its place again.
+    cv.SetBrushStyle(bsClear);
     Box().DrawText(cv, FAlignment, Y0, text, cv.TextWidth(text));
 }
 

@@ -108,6 +108,15 @@ void TValueBox::Draw(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, TCol
     DrawBevel(cv, fs, lines, Left, 0, right - 1, Height - 2);
 }
 
+QRect TValueBox::Inside(TFrameStyle fs) const
+{
+    // The ring of Draw: columns Left .. Left + Width + 1, rows 0 .. bottom.
+    const int bottom = (fs == fsNone || fs == fsSimple ? Height : Height - 1) - 1;
+    if (Width < 1 || bottom < 2)
+        return {};
+    return QRect(QPoint(Left + 1, 1), QPoint(Left + Width, bottom - 1));
+}
+
 int TValueBox::TextX(TAlignment al, int tw) const
 {
     switch (al) {

@@ -119,6 +119,10 @@ struct VORN_EXPORT TValueBox
     /// rows 0 .. Height - 2 and their bevel lines, the outer one on row
     /// Height - 1 and column Left + Width + 2. The brush keeps the fill.
     void Draw(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, TColor fill) const;
+    /// The inside of the ring Draw draws in style fs, which it fills with the
+    /// fill colour and draws nothing else on but the bevel styles' inner line
+    /// (left column and top row): empty when the ring has no inside.
+    QRect Inside(TFrameStyle fs) const;
     /// x of a text tw wide by alignment; the caret line of position 0 lies one
     /// pixel left of it.
     int TextX(TAlignment al, int tw) const;

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include "CanvasFill.h"
+#include "CanvasShape.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -83,14 +84,21 @@ namespace {
 
 // An image of w x h logical pixels at `ratio`, floor(w*ratio) x
 // floor(h*ratio) device pixels at 96 pixels per inch, filled with `fill`.
+qreal UsableRatio(qreal ratio)
+{
+    return ratio > 0 ? ratio : 1.0;
+}
+
+// The device pixels of n logical pixels at `ratio`.
+int DeviceExtent(int n, qreal ratio)
+{
+    return int(std::clamp<int64_t>(DeviceOf(std::max(n, 0), ratio), 0, INT_MAX));
+}
+
 QImage NewImage(int w, int h, qreal ratio, QImage::Format format, uint fill)
 {
-    if (!(ratio > 0))
-        ratio = 1.0;
-    const auto extent = [ratio](int n) {
-        return int(std::clamp<int64_t>(DeviceOf(std::max(n, 0), ratio), 0, INT_MAX));
-    };
-    QImage img(extent(w), extent(h), format);
+    ratio = UsableRatio(ratio);
+    QImage img(DeviceExtent(w, ratio), DeviceExtent(h, ratio), format);
     img.setDotsPerMeterX(DotsPerMeter96Dpi);
     img.setDotsPerMeterY(DotsPerMeter96Dpi);
     img.setDevicePixelRatio(ratio);
@@ -103,6 +111,14 @@ QImage NewImage(int w, int h, qreal ratio, QImage::Format format, uint fill)
 QImage NewBitmap(int w, int h, qreal ratio)
 {
     return NewImage(w, h, ratio, QImage::Format_RGB32, 0xFFFFFFFFu);
+}
+
+bool IsBitmapShape(const QImage& image, int w, int h, qreal ratio)
+{
+    ratio = UsableRatio(ratio);
+    return image.format() == QImage::Format_RGB32 && image.devicePixelRatio() == ratio &&
+           image.width() == DeviceExtent(w, ratio) && image.height() == DeviceExtent(h, ratio) &&
+           image.dotsPerMeterX() == DotsPerMeter96Dpi && image.dotsPerMeterY() == DotsPerMeter96Dpi;
 }
 
 QImage NewLayer(int w, int h, qreal ratio)

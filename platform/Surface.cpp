@@ -3,9 +3,12 @@
 #include "Surface.h"
 
 #include "Application.h"
+#include "CanvasShape.h"
 
 #include <QEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace vorn {
 
@@ -38,9 +41,41 @@ void TSurface::SetDesigning(bool Value)
     Paint();
 }
 
+namespace {
+
+// The last picture a paint event drew and let go of, kept for the next
+// composition of the same size: many controls of one size (a column of
+// labels) then compose on the same pixels, with no allocation per paint.
+// One picture at most, and only a small one, so what it keeps is bounded.
+// Widgets live on the GUI thread only.
+constexpr qsizetype SpareLimit = 256 * 1024;
+
+QImage& Spare()
+{
+    static QImage spare;
+    return spare;
+}
+
+void KeepSpare(QImage&& picture)
+{
+    if (picture.isDetached() && picture.sizeInBytes() <= SpareLimit)
+        Spare() = std::move(picture);
+    picture = QImage();
+}
+
+} // namespace
+
 QImage TSurface::NewPicture() const
 {
     return NewBitmap(width(), height(), devicePixelRatioF());
+}
+
+QImage TSurface::ReusedPicture() const
+{
+    QImage& spare = Spare();
+    if (spare.isDetached() && IsBitmapShape(spare, width(), height(), devicePixelRatioF()))
+        return std::exchange(spare, QImage());
+    return NewPicture();
 }
 
 const QImage& TSurface::Picture() const
@@ -121,7 +156,7 @@ void TSurface::paintEvent(QPaintEvent*)
     // its state): the next paint composes again.
     if (!FKeepPicture) {
         p.end();
-        FPicture = QImage();
+        KeepSpare(std::move(FPicture));
         FStale = true;
     }
 }

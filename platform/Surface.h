@@ -74,6 +74,11 @@ public:
     /// A white picture of the control's size at its device pixel ratio, for
     /// Paint to compose on.
     QImage NewPicture() const;
+    /// A picture of the control's size at its device pixel ratio whose pixels
+    /// are left as they were, for a Paint that covers every pixel: pictures
+    /// of the same size are used again from one paint to the next (of this
+    /// control or of any other), so a paint allocates none.
+    QImage ReusedPicture() const;
 
     virtual void Paint() = 0;
 

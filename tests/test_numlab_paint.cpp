@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -47,9 +48,10 @@ void PrintTo(const FrameCase& c, std::ostream* os)
 class FrameStyles : public ::testing::TestWithParam<FrameCase>
 {};
 
-TEST_P(FrameStyles, EveryPixelOfAnEmptyLabel)
+// Checks every pixel of an empty label of style c.style in the fixture's
+// colours, composed by reading its picture.
+void ExpectEveryPixelOfAnEmptyLabel(const FrameCase& c)
 {
-    const FrameCase c = GetParam();
     TNumLab lab;
     lab.SetColorOutBakG(OutBakG);
     lab.SetColorLabBakG(LabBakG);
@@ -69,6 +71,43 @@ TEST_P(FrameStyles, EveryPixelOfAnEmptyLabel)
                 ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << At(pic, x, y) << ", expected "
                               << FramePixel(look, x, y);
     EXPECT_EQ(wrong, 0);
+}
+
+TEST_P(FrameStyles, EveryPixelOfAnEmptyLabel)
+{
+    ExpectEveryPixelOfAnEmptyLabel(GetParam());
+}
+
+// Gives a protected member to the test.
+struct TReusingLabel : TNumLab
+{
+    using TSurface::ReusedPicture;
+};
+
+// A label composes on the pixels another label of its size left when it was
+// painted on screen: each of them is painted again.
+TEST_P(FrameStyles, EveryPixelOnAPictureUsedAgain)
+{
+    const auto paintOnScreen = [](TColor colour) {
+        TNumLab other;
+        other.SetColorOutBakG(colour);
+        other.SetColorLabBakG(colour);
+        other.SetColorLabText(colour);
+        other.SetFrameStyle(fsNone);
+        other.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+        QCoreApplication::processEvents();
+    };
+    // The pixels left are the other label's.
+    paintOnScreen(0x123456);
+    {
+        TReusingLabel probe;
+        const QImage left = probe.ReusedPicture();
+        ASSERT_EQ(left.size(), QSize(W, H));
+        ASSERT_EQ(At(left, W / 2, H / 2), TColor(0x123456));
+    }
+    paintOnScreen(0x123456);
+    ExpectEveryPixelOfAnEmptyLabel(GetParam());
 }
 
 // The numeric field draws its box with the same painter: with the label's

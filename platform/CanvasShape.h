@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
+#pragma once
+/// \file
+/// Whether an image has the shape NewBitmap gives, for code that uses an
+/// image again instead of making a new one.
+#include <QImage>
+
+namespace vorn {
+
+/// True when `image` is what NewBitmap(w, h, ratio) makes but for its pixels:
+/// the same device size, ratio, format and resolution.
+bool IsBitmapShape(const QImage& image, int w, int h, qreal ratio);
+
+} // namespace vorn
