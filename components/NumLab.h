@@ -272,13 +272,16 @@ protected:
 
 private:
     QString ValueText() const;
+    /// DisplayText(), and in `width` the text's width in the label's font as
+    /// the fit check measured it (-1 when it measured none).
+    QString MeasuredDisplayText(int* width) const;
     void PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx = 1);
     void PaintBackground(TCanvas& cv, TColor background);
     void PaintCaptions(TCanvas& cv, int Y0);
     /// The framed value box, also the middle zone of MouseAreaCode.
     TValueBox Box() const;
     void PaintBox(TCanvas& cv);
-    void PaintValue(TCanvas& cv, int Y0, const QString& text);
+    void PaintValue(TCanvas& cv, int Y0, const QString& text, int width);
     /// Records the text a paint shows and tells a screen reader when it
     /// changed.
     void NoteShown(const QString& text);

@@ -38,7 +38,11 @@ void TNumLab::Paint()
         }
         return;
     }
-    const QString text = FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : DisplayText());
+    // The fit check measures the text as the picture's canvas does (the
+    // label's font at 96 dots per inch, whatever the ratio): its width
+    // places the text without shaping it once more.
+    int width = -1;
+    const QString text = FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : MeasuredDisplayText(&width));
     FShownPending = false;
     NoteShown(text);
     // Every pixel is painted below, once: the picture's old pixels need no
@@ -60,7 +64,7 @@ void TNumLab::Paint()
     PaintCaptions(cv, Y0);
     PaintBox(cv);
     if (!FEmpty)
-        PaintValue(cv, Y0, text);
+        PaintValue(cv, Y0, text, width);
     Present(std::move(bitmap), FTransParent ? cmSrcAnd : cmSrcCopy);
 }
 
@@ -122,14 +126,15 @@ void TNumLab::PaintBox(TCanvas& cv)
     Box().Draw(cv, FFrameStyle, FrameLines(), FColorLabBakG);
 }
 
-void TNumLab::PaintValue(TCanvas& cv, int Y0, const QString& text)
+// `width` is the text's width when it is known, else -1.
+void TNumLab::PaintValue(TCanvas& cv, int Y0, const QString& text, int width)
 {
     // The disabled value is plain gray, without a white copy.
     cv.SetFontColor(FEnabled ? FColorLabText : clGray);
     // The inside of the box holds ColorLabBakG already: the text goes on it
     // without filling its place again.
     cv.SetBrushStyle(bsClear);
-    Box().DrawText(cv, FAlignment, Y0, text, cv.TextWidth(text));
+    Box().DrawText(cv, FAlignment, Y0, text, width >= 0 ? width : cv.TextWidth(text));
 }
 
 void TNumLab::paintEvent(QPaintEvent* event)

@@ -128,6 +128,13 @@ QString TNumLab::ValueText() const
 
 QString TNumLab::DisplayText() const
 {
+    return MeasuredDisplayText(nullptr);
+}
+
+QString TNumLab::MeasuredDisplayText(int* width) const
+{
+    if (width)
+        *width = -1;
     if (FEmpty)
         return QString();
     QString text = ValueText();
@@ -145,8 +152,13 @@ QString TNumLab::DisplayText() const
     if (OnBeforeDisplay)
         OnBeforeDisplay(self, text);
     Q_EMIT self->beforeDisplay(text);
-    if (FDisplayType != dtState && MeasuringMetrics(font()).horizontalAdvance(text) > FLabWidth - 6)
-        text = FOverFlowIndi;
+    if (FDisplayType != dtState) {
+        const int advance = MeasuringMetrics(font()).horizontalAdvance(text);
+        if (advance > FLabWidth - 6)
+            text = FOverFlowIndi;
+        else if (width)
+            *width = advance;
+    }
     return text;
 }
 
