@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace vorn {
@@ -376,9 +377,25 @@ int TCanvas::TextHeight(const QString& s) const
     return Metrics().height();
 }
 
+namespace {
+
+// The last text target a canvas let go of. A canvas over the same rows (a
+// picture used again from one paint to the next) takes it back, and with it
+// the paint engine Qt made for it, instead of a new one each paint. It is
+// only a view: the rows are the canvas's own.
+QImage& SpareTextTarget()
+{
+    static QImage spare;
+    return spare;
+}
+
+} // namespace
+
 void TCanvas::EndText()
 {
     FPainter.reset();
+    if (!FTextTarget.isNull())
+        SpareTextTarget() = std::move(FTextTarget);
     FTextTarget = QImage();
 }
 
@@ -388,9 +405,16 @@ void TCanvas::EndText()
 QPainter& TCanvas::TextPainter()
 {
     if (!FPainter) {
-        FTextTarget = QImage(FView.Bits, FView.DevW, FView.DevH, FView.Stride, FView.Format);
-        FTextTarget.setDotsPerMeterX(FView.DpmX);
-        FTextTarget.setDotsPerMeterY(FView.DpmY);
+        QImage& spare = SpareTextTarget();
+        if (!spare.isNull() && spare.constBits() == FView.Bits && spare.width() == FView.DevW &&
+            spare.height() == FView.DevH && spare.bytesPerLine() == FView.Stride && spare.format() == FView.Format &&
+            spare.dotsPerMeterX() == FView.DpmX && spare.dotsPerMeterY() == FView.DpmY) {
+            FTextTarget = std::exchange(spare, QImage());
+        } else {
+            FTextTarget = QImage(FView.Bits, FView.DevW, FView.DevH, FView.Stride, FView.Format);
+            FTextTarget.setDotsPerMeterX(FView.DpmX);
+            FTextTarget.setDotsPerMeterY(FView.DpmY);
+        }
         FPainter = std::make_unique<QPainter>(&FTextTarget);
         FPainterFontSet = false;
         FPainterPen = Resolve(FFontColor, FPalette);
