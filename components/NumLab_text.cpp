@@ -9,8 +9,11 @@
 #include "FloatCheck.h"
 #include "Format.h"
 #include "NumDigits.h"
+#include "RecentCache.h"
 #include "Str.h"
 #include "math1.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +45,21 @@ long double Snap(long double x)
 {
     const int64_t whole = Round(x);
     return std::fabs(x - static_cast<long double>(whole)) < MAXPRECVAL ? static_cast<long double>(whole) : x;
+}
+
+// The width of `text` in `font` as the controls measure it. The widths of
+// the last texts measured are kept: a label painted again with its text
+// unchanged (uncovered, resized, re-coloured) and labels showing the same
+// text do not shape it again. Forgotten when the fonts installed change.
+int MeasuredAdvance(const QFont& font, const QString& text)
+{
+    static TRecentCache<std::pair<QString, QFont>, int, 16> advances;
+    [[maybe_unused]] static const bool watched = [] {
+        if (qGuiApp)
+            QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] { advances.Clear(); });
+        return true;
+    }();
+    return advances.Get({text, font}, [&] { return MeasuringMetrics(font).horizontalAdvance(text); });
 }
 
 // The bit and digit conversions take the low 32 bits of a rounded value.
@@ -153,7 +171,7 @@ QString TNumLab::MeasuredDisplayText(int* width) const
         OnBeforeDisplay(self, text);
     Q_EMIT self->beforeDisplay(text);
     if (FDisplayType != dtState) {
-        const int advance = MeasuringMetrics(font()).horizontalAdvance(text);
+        const int advance = MeasuredAdvance(font(), text);
         if (advance > FLabWidth - 6)
             text = FOverFlowIndi;
         else if (width)

@@ -3,7 +3,8 @@
 #pragma once
 /// \file
 /// A small cache of the values made last, most recent first, for values the
-/// controls share (the dot-matrix label's matrices and rasters): a hit moves
+/// controls share (the dot-matrix label's matrices and rasters, the numeric
+/// label's text widths): a hit moves
 /// its entry to the front, a new value drops the oldest beyond Kept.
 #include <algorithm>
 #include <cstddef>
@@ -32,6 +33,9 @@ public:
             FEntries.pop_back();
         return value;
     }
+
+    /// Forgets every value.
+    void Clear() { FEntries.clear(); }
 
 private:
     std::vector<std::pair<Key, Value>> FEntries;
