@@ -41,8 +41,9 @@ void TNumLab::Paint()
     // The fit check measures the text as the picture's canvas does (the
     // label's font at 96 dots per inch, whatever the ratio): its width
     // places the text without shaping it once more.
-    int width = -1;
-    const QString text = FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : MeasuredDisplayText(&width));
+    int textWidth = -1;
+    const QString text =
+        FEmpty ? QString() : (FShownPending && FShownKnown ? FShown : MeasuredDisplayText(&textWidth));
     FShownPending = false;
     NoteShown(text);
     // Every pixel is painted below, once: the picture's old pixels need no
@@ -64,7 +65,7 @@ void TNumLab::Paint()
     PaintCaptions(cv, Y0);
     PaintBox(cv);
     if (!FEmpty)
-        PaintValue(cv, Y0, text, width);
+        PaintValue(cv, Y0, text, textWidth);
     Present(std::move(bitmap), FTransParent ? cmSrcAnd : cmSrcCopy);
 }
 
