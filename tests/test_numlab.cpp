@@ -250,6 +250,16 @@ TEST(NumLab, FitCheckReplacesTextWiderThanTheBoxButNeverAStateText)
     lab.SetLabWidth(tw + 5);
     EXPECT_EQ(lab.DisplayText(), QString::fromLatin1(Indicator));
 
+    // A width measured before belongs to its font: the same text in a
+    // larger font no longer fits.
+    lab.SetLabWidth(tw + 6);
+    EXPECT_EQ(lab.DisplayText(), wide);
+    QFont larger = lab.font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() * 2);
+    lab.setFont(larger);
+    EXPECT_EQ(lab.DisplayText(), QString::fromLatin1(Indicator));
+    lab.setFont(QFont());
+
     // A hook's text is checked too; a state text never is.
     lab.SetLabWidth(80);
     lab.SetLabValue(1);
