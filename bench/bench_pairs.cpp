@@ -21,6 +21,7 @@
 #include "NumLab.h"
 #include "RasterLab.h"
 #include "RotLab.h"
+#include "StockMainWindow.h"
 #include "u_frmMain.h"
 
 #include <QApplication>
@@ -29,11 +30,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -672,38 +669,8 @@ private:
     QString FShown;
 };
 
-// The stock window: three line edits, a label, a button and the menu bar,
-// where the main window has them, showing what it shows at start.
-struct TStockMainWindow : QMainWindow
-{
-    QLineEdit* Freq = new QLineEdit(QStringLiteral("7.100"));
-    QLineEdit* L = new QLineEdit(QStringLiteral("8.451"));
-    QLineEdit* XL = new QLineEdit(QStringLiteral("377.0"));
-    QLabel* C = new QLabel(QStringLiteral("59.459"));
-    QPushButton* Exit = new QPushButton(QStringLiteral("Exit"));
-
-    TStockMainWindow()
-    {
-        setWindowTitle(QStringLiteral("Korvel Tuning Coil Calculator"));
-        menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Exit"));
-        menuBar()->addAction(QStringLiteral("Info"));
-        auto* central = new QWidget;
-        const std::pair<QWidget*, QRect> places[] = {
-            {Freq, {8, 27, 177, 25}}, {L, {8, 58, 177, 25}},     {XL, {191, 58, 137, 25}},
-            {C, {8, 89, 177, 25}},    {Exit, {253, 120, 75, 25}},
-        };
-        for (const auto& [w, r] : places) {
-            w->setParent(central);
-            w->setGeometry(r);
-        }
-        C->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        C->setAlignment(Qt::AlignCenter);
-        setCentralWidget(central);
-        // Not resizable, like the main window.
-        setFixedSize(337, 153 + menuBar()->sizeHint().height());
-    }
-};
-
+// The stock main window (StockMainWindow.h), built, shown until painted and
+// deleted as the project's is.
 class TStartupStock
 {
 public:
