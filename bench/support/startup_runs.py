@@ -62,8 +62,8 @@ def run_once(program, env, server_pid, timeout):
     ns = after_ns - before_ns if before_ns is not None and after_ns is not None else None
     line = next((l for l in done.stdout.splitlines() if l.startswith("first-frame ")), None)
     if done.returncode != 0 or line is None:
-        return (f"{program}: ended with status {done.returncode} without reaching its first frame\n"
-                + done.stderr.strip())
+        how = f"killed by signal {-done.returncode}" if done.returncode < 0 else f"ended with status {done.returncode}"
+        return f"{program}: {how} without reaching its first frame\n" + done.stderr.strip()
     values = dict(item.split("=", 1) for item in line.split()[1:])
     wall_ms = (int(values["steady_ns"]) - start) / 1e6
     return wall_ms, int(values["cpu_ns"]) / 1e6, ticks, ns
@@ -84,6 +84,8 @@ def main():
     parser.add_argument("project")
     parser.add_argument("stock")
     args = parser.parse_args()
+    if args.runs < 2:
+        parser.error("--runs: at least 2, for quartiles")
 
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     sides = {"project": args.project, "stock": args.stock}
