@@ -27,6 +27,7 @@ filter=${2:-^100_labels/}
 shift $(($# >= 2 ? 2 : 1))
 [[ -x $pairs ]] || { echo "$pairs is missing: build bench_pairs" >&2; exit 2; }
 
+# shellcheck source=support/xvfb.sh
 source "$here/support/xvfb.sh"
 start_xvfb
 echo "Xvfb $XVFB_DISPLAY (process $XVFB_PID); $(xdpyinfo -display "$XVFB_DISPLAY" 2>/dev/null | grep -c MIT-SHM || true) MIT-SHM extension"

@@ -40,6 +40,7 @@ for program in "$project" "$stock"; do
   [[ -x $program ]] || { echo "$program is missing: build bench_startup_program and bench_startup_stock" >&2; exit 2; }
 done
 
+# shellcheck source=support/xvfb.sh
 source "$here/support/xvfb.sh"
 start_xvfb
 echo "Xvfb $XVFB_DISPLAY (process $XVFB_PID); $(xdpyinfo -display "$XVFB_DISPLAY" 2>/dev/null | grep -c MIT-SHM || true) MIT-SHM extension"

@@ -1,8 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 # SPDX-License-Identifier: MIT
-"""Runs two programs that end at their first frame (bench/startup/
-FirstFrameProbe.cpp) one after the other on an X server already started, and
-prints what each took and the ratios project / stock. Called by
+"""Starts two programs alternately on a running X server and compares their
+time to the first frame.
+
+Both end at their first frame (bench/startup/FirstFrameProbe.cpp); what each
+took is printed with the ratios project / stock. Called by
 bench/startup_on_x.sh; Python's standard library only.
 
 Per run: the wall time from just before the process is started to its first
@@ -76,7 +78,7 @@ def spread(values):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser = argparse.ArgumentParser(description=" ".join(__doc__.split("\n\n")[0].split()))
     parser.add_argument("--runs", type=int, default=30)
     parser.add_argument("--warmup", type=int, default=1, help="starts per side before the counted ones")
     parser.add_argument("--server-pid", type=int, required=True)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 # SPDX-License-Identifier: MIT
 # Sourced by the benchmark scripts that run on a virtual X server
@@ -31,6 +32,7 @@ start_xvfb() {
     for ((i = 0; i < 100; ++i)); do
       if [[ -s $XVFB_READY ]]; then
         XVFB_PID=$pid
+        # shellcheck disable=SC2034 # for the script that sourced this file
         XVFB_DISPLAY=:$n
         return 0
       fi
