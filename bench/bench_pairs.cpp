@@ -15,12 +15,19 @@
 // Step(i) for i < Steps makes one iteration, whose Shown() is what it shows
 // as text and whose Paints() counts the paint events of the widget that
 // shows it.
+//
+// On X, with BENCH_X_SERVER_PID naming the X server's process
+// (bench/pairs_on_x.sh), each side also counts the server's CPU time per
+// iteration ("x_server_us"), and the ratios are given again with it added to
+// the program's own.
 #include "Application.h"
 #include "BenchMain.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
 #include "RotLab.h"
+#include "StockMainWindow.h"
+#include "XServer.h"
 #include "u_frmMain.h"
 
 #include <QApplication>
@@ -29,11 +36,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -44,6 +47,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -672,38 +676,8 @@ private:
     QString FShown;
 };
 
-// The stock window: three line edits, a label, a button and the menu bar,
-// where the main window has them, showing what it shows at start.
-struct TStockMainWindow : QMainWindow
-{
-    QLineEdit* Freq = new QLineEdit(QStringLiteral("7.100"));
-    QLineEdit* L = new QLineEdit(QStringLiteral("8.451"));
-    QLineEdit* XL = new QLineEdit(QStringLiteral("377.0"));
-    QLabel* C = new QLabel(QStringLiteral("59.459"));
-    QPushButton* Exit = new QPushButton(QStringLiteral("Exit"));
-
-    TStockMainWindow()
-    {
-        setWindowTitle(QStringLiteral("Korvel Tuning Coil Calculator"));
-        menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Exit"));
-        menuBar()->addAction(QStringLiteral("Info"));
-        auto* central = new QWidget;
-        const std::pair<QWidget*, QRect> places[] = {
-            {Freq, {8, 27, 177, 25}}, {L, {8, 58, 177, 25}},     {XL, {191, 58, 137, 25}},
-            {C, {8, 89, 177, 25}},    {Exit, {253, 120, 75, 25}},
-        };
-        for (const auto& [w, r] : places) {
-            w->setParent(central);
-            w->setGeometry(r);
-        }
-        C->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        C->setAlignment(Qt::AlignCenter);
-        setCentralWidget(central);
-        // Not resizable, like the main window.
-        setFixedSize(337, 153 + menuBar()->sizeHint().height());
-    }
-};
-
+// The stock main window (StockMainWindow.h), built, shown until painted and
+// deleted as the project's is.
 class TStartupStock
 {
 public:
@@ -772,13 +746,44 @@ QString CheckPair(int paintsPerStep)
     return {};
 }
 
+// The X server's process, when BENCH_X_SERVER_PID names one whose CPU time
+// can be read.
+std::optional<pid_t> XServerPid()
+{
+    static const std::optional<pid_t> pid = []() -> std::optional<pid_t> {
+        bool ok = false;
+        const int value = qEnvironmentVariableIntValue("BENCH_X_SERVER_PID", &ok);
+        if (!ok || value <= 0 || !ProcessCpuSeconds(value))
+            return std::nullopt;
+        return value;
+    }();
+    return pid;
+}
+
+const char* const XServerCounter = "x_server_us";
+
+// Times Side's steps. With an X server to watch, its CPU time is read before
+// and after the loop, each time once it has handled all the program sent, so
+// that its work for the last iterations is not left out (nor that of
+// building the side counted).
 template <class Side>
 void TimeSide(benchmark::State& state)
 {
     Side side;
+    std::optional<double> serverBefore;
+    if (const std::optional<pid_t> server = XServerPid()) {
+        WaitForXServer();
+        serverBefore = ProcessCpuSeconds(*server);
+    }
     for (auto _ : state)
         for (int i = 0; i < Side::Steps; ++i)
             side.Step(i);
+    if (serverBefore) {
+        WaitForXServer();
+        if (const std::optional<double> after = ProcessCpuSeconds(*XServerPid()))
+            state.counters[XServerCounter] =
+                benchmark::Counter((*after - *serverBefore) * 1e6, benchmark::Counter::kAvgIterations);
+    }
 }
 
 struct TPair
@@ -813,29 +818,20 @@ std::string BenchName(const TPair& pair, const char* side)
     return name + "/" + side;
 }
 
-// The console report, and the median CPU time of every benchmark: the
-// "median" aggregate when there are repetitions, else the median of the runs.
-class TPairReporter : public benchmark::ConsoleReporter
+// One measure of every benchmark: the "median" aggregate when there are
+// repetitions, else the median of the runs.
+class TMedians
 {
 public:
-    TPairReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Color : OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
+    void Add(const std::string& name, bool isMedian, double value)
     {
-        for (const Run& r : runs) {
-            if (r.error_occurred)
-                continue;
-            const double seconds = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-            const std::string& name = r.run_name.function_name;
-            if (r.run_type == Run::RT_Iteration)
-                FSamples[name].push_back(seconds);
-            else if (r.aggregate_name == "median")
-                FMedians[name] = seconds;
-        }
-        ConsoleReporter::ReportRuns(runs);
+        if (isMedian)
+            FMedians[name] = value;
+        else
+            FSamples[name].push_back(value);
     }
 
-    // Seconds per iteration; NaN for a benchmark that did not run.
+    // NaN for a benchmark that did not report the measure.
     double Median(const std::string& name) const
     {
         if (const auto m = FMedians.find(name); m != FMedians.end())
@@ -854,6 +850,39 @@ private:
     std::map<std::string, double> FMedians;
 };
 
+// The console report, and the median CPU time of every benchmark, with the X
+// server's where it was counted.
+class TPairReporter : public benchmark::ConsoleReporter
+{
+public:
+    TPairReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Color : OO_None) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs) {
+            if (r.error_occurred)
+                continue;
+            const bool isMedian = r.run_type != Run::RT_Iteration;
+            if (isMedian && r.aggregate_name != "median")
+                continue;
+            const std::string& name = r.run_name.function_name;
+            FCpu.Add(name, isMedian, r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit));
+            if (const auto x = r.counters.find(XServerCounter); x != r.counters.end())
+                FXServer.Add(name, isMedian, x->second.value * 1e-6);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Seconds per iteration; NaN for a benchmark that did not run.
+    double Median(const std::string& name) const { return FCpu.Median(name); }
+    // The X server's seconds per iteration; NaN where they were not counted.
+    double XServerMedian(const std::string& name) const { return FXServer.Median(name); }
+
+private:
+    TMedians FCpu;
+    TMedians FXServer;
+};
+
 void PrintRatios(const TPairReporter& reporter)
 {
     std::printf("\nMedian CPU time of one iteration, project / stock Qt:\n");
@@ -869,6 +898,22 @@ void PrintRatios(const TPairReporter& reporter)
         std::printf("%-14s %9.1f us %9.1f us %7.2f  <= %.1f  %s\n", p.Name, project * 1e6, stock * 1e6, ratio, p.Goal,
                     ratio <= p.Goal ? "met" : "missed");
     }
+    if (!XServerPid())
+        return;
+    // The sums of the two medians: with aggregates only, the repetitions
+    // themselves are not reported.
+    std::printf("\nMedian CPU time of one iteration, the program's + the X server's, project / stock Qt:\n");
+    std::printf("%-14s %22s %22s %7s %8s\n", "pair", "project", "stock", "ratio", "goal");
+    for (const TPair& p : Pairs) {
+        const std::string projectName = BenchName(p, "project"), stockName = BenchName(p, "stock");
+        const double project = reporter.Median(projectName), projectX = reporter.XServerMedian(projectName);
+        const double stock = reporter.Median(stockName), stockX = reporter.XServerMedian(stockName);
+        if (std::isnan(project + projectX + stock + stockX))
+            continue;
+        const double ratio = (project + projectX) / (stock + stockX);
+        std::printf("%-14s %8.1f + %8.1f us %8.1f + %8.1f us %7.2f  <= %.1f  %s\n", p.Name, project * 1e6,
+                    projectX * 1e6, stock * 1e6, stockX * 1e6, ratio, p.Goal, ratio <= p.Goal ? "met" : "missed");
+    }
 }
 
 // Checks every pair, then times them and prints the ratios. Non-zero when a
@@ -881,6 +926,13 @@ int RunPairs()
         ++Faults();
         std::fprintf(stderr, "error reported by a control: %s\n", e.what());
     };
+    if (!qEnvironmentVariableIsEmpty("BENCH_X_SERVER_PID")) {
+        if (const std::optional<pid_t> server = XServerPid())
+            std::printf("X server: process %d, its CPU time counted%s\n", int(*server),
+                        CanWaitForXServer() ? ", read after a round trip" : " without waiting for it (not on xcb)");
+        else
+            std::fprintf(stderr, "BENCH_X_SERVER_PID: no process whose CPU time can be read; not counted\n");
+    }
     bool same = true;
     for (const TPair& p : Pairs) {
         const QString fault = p.Check();
