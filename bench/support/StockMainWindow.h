@@ -5,6 +5,7 @@
 // benchmarks that compare the program's start with a stock one: bench_pairs'
 // start-up pair and the stock program timed on a virtual X server
 // (bench/startup_on_x.sh).
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -28,6 +29,10 @@ struct TStockMainWindow : QMainWindow
     TStockMainWindow()
     {
         setWindowTitle(QStringLiteral("Korvel Tuning Coil Calculator"));
+        // The window's font, as its description (app/u_frmMain.ui) sets it:
+        // finding it (or its stand-in where it is not installed) is part of
+        // showing this window, whatever its widgets are.
+        setFont(QFont(QStringLiteral("Tahoma"), 8));
         menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Exit"));
         menuBar()->addAction(QStringLiteral("Info"));
         auto* central = new QWidget;
