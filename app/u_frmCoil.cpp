@@ -16,6 +16,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 using namespace vorn;
 
@@ -27,6 +30,24 @@ namespace {
 QString LimitText(double v)
 {
     return QString::number(v, 'g', 10).replace(QLatin1Char('.'), DecimalSeparator());
+}
+
+// Puts the window beside the main window, right of it where the screen has
+// room, else left of it, so that both stay in view; within the screen.
+void PlaceBeside(QWidget* window, const QWidget* main)
+{
+    const QScreen* screen = main->screen();
+    if (!screen)
+        return;
+    const QRect avail = screen->availableGeometry();
+    const QRect beside = main->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    int x = beside.right() + 1 + 8;
+    if (x + size.width() > avail.right() + 1)
+        x = beside.left() - 8 - size.width();
+    x = std::max(std::min(x, avail.right() + 1 - size.width()), avail.left());
+    const int y = std::max(std::min(beside.top(), avail.bottom() + 1 - size.height()), avail.top());
+    window->move(x, y);
 }
 
 } // namespace
@@ -182,8 +203,10 @@ QAction* AddCoilWindingItem(TfrmMain* main)
     main->File1->insertAction(main->Exit1, item);
     QObject::connect(item, &QAction::triggered, item, [main, item] {
         GuardedCall(item, [main] {
-            if (!frmCoil)
+            if (!frmCoil) {
                 frmCoil = new TfrmCoil(main);
+                PlaceBeside(frmCoil, main);
+            }
             frmCoil->show();
             frmCoil->raise();
             frmCoil->activateWindow();

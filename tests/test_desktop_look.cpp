@@ -122,7 +122,7 @@ TEST_F(DarkDesktop, TheCoilWindowKeepsItsLightLookToo)
     frmCoil->nioFormer->SetNioValue(0); // a message in the status line
     frmCoil->InputChange(frmCoil->nioFormer);
     const QImage coil = frmCoil->grab().toImage();
-    const QRect caption(0, 0, 82, 25);
+    const QRect caption(0, 0, 82, 25); // the fields' caption; wider on the read-outs
     for (QWidget* w : std::vector<QWidget*>{frmCoil->nioFormer, frmCoil->nlTurns, frmCoil->cbFollow,
                                             frmCoil->lblStatus, frmCoil->btnClose}) {
         const QRect part = w == frmCoil->nioFormer || w == frmCoil->nlTurns ? caption : w->rect();
