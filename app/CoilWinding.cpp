@@ -60,11 +60,10 @@ double NagaokaK(double lengthOverDiameter)
     return 4 / (3 * std::numbers::pi * kp) * (first + e - k);
 }
 
-// E. B. Rosa, "The self and mutual inductances of linear conductors",
-// Bull. Bureau of Standards 4 (1908) 301, and Rosa and Grover, "Formulas and
-// tables for the calculation of mutual and self-inductance", Sci. Paper 169
-// (1916) p. 122 (their A): a round wire of diameter d against its strip of
-// current sheet of width p.
+// E. B. Rosa, Bull. Bureau of Standards 2 (1906), and Rosa and Grover,
+// "Formulas and tables for the calculation of mutual and self-inductance",
+// Sci. Paper 169 (1916) p. 122 (their A): a round wire of diameter d
+// against its strip of current sheet of width p.
 double RosaKs(double pitch, double bare)
 {
     return 1.25 - std::log(2 * pitch / bare);
@@ -94,7 +93,7 @@ double SheetInductance(double diameter, double length, double turns)
     return Mu0 * std::numbers::pi * radius * radius * turns * turns / length * NagaokaK(length / diameter);
 }
 
-// Rosa (1906, 1908): L = Ls - mu0 (D/2) N (ks + km), the current sheet of
+// Rosa (1906): L = Ls - mu0 (D/2) N (ks + km), the current sheet of
 // the same diameter and length N p, less the round-wire corrections.
 double CoilInductance(const TCoilShape& shape, double turns)
 {
