@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "DesignedLook.h"
 #include "Exceptions.h"
+#include "u_frmCoil.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
         Application->MainFormOnTaskBar = true;
         Application->CreateForm(frmMain);
         Application->CreateForm(frmInfo);
+        // The winding window is made when the menu first opens it.
+        AddCoilWindingItem(frmMain);
     } catch (const std::exception& e) {
         // A window that cannot be built from its description: report it and stop.
         const auto* own = dynamic_cast<const Exception*>(&e);

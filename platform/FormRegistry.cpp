@@ -5,6 +5,7 @@
 #include "Application.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,6 +40,8 @@ std::map<QString, TControlClass>& Registry()
 {
     static std::map<QString, TControlClass> registry{
         {QStringLiteral("QPushButton"), {CreatePushButton, {{QStringLiteral("OnClick"), BindClick}}, {}}},
+        {QStringLiteral("QCheckBox"), {[](QWidget* parent) -> QWidget* { return new QCheckBox(parent); },
+                                       {{QStringLiteral("OnClick"), BindClick}}, {}}},
         {QStringLiteral("QLabel"), {[](QWidget* parent) -> QWidget* { return new QLabel(parent); }, {}, {}}},
         {QStringLiteral("QWidget"), {[](QWidget* parent) { return new QWidget(parent); }, {}, {}}},
     };

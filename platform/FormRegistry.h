@@ -4,8 +4,8 @@
 // The registry of control classes for window descriptions: how a control is
 // created from its class name, how each of its events is bound to a handler,
 // and how the properties it has beyond its meta-object ones are written.
-// QPushButton (with OnClick), QLabel and QWidget are known from the start;
-// the application registers its own controls.
+// QPushButton and QCheckBox (with OnClick), QLabel and QWidget are known
+// from the start; the application registers its own controls.
 #include "UiTree.h"
 
 #include <QString>

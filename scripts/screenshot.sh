@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 # SPDX-License-Identifier: MIT
-# Takes a picture of the main window, or with --info of the info window
-# opened from the main window's Info menu item, under a virtual X server:
+# Takes a picture of the main window, with --info of the info window
+# opened from the main window's Info menu item, or with --coil of the coil
+# winding window opened with the key of its File menu item (Alt+W), under a
+# virtual X server:
 #   scripts/screenshot.sh build/app/Tuning_Coil docs/main-window.png
 #   scripts/screenshot.sh --info build/app/Tuning_Coil docs/info-window.png
+#   scripts/screenshot.sh --coil build/app/Tuning_Coil docs/coil-window.png
 #   QT_SCALE_FACTOR=2 scripts/screenshot.sh build/app/Tuning_Coil docs/main-window@2x.png
 # Needs ImageMagick's `import` (apt-get install imagemagick); nothing else
 # in the project depends on it.
 set -euo pipefail
 info=
-if [ "${1:-}" = --info ]; then
-    info=--info
+if [ "${1:-}" = --info ] || [ "${1:-}" = --coil ]; then
+    info=$1
     shift
 fi
 prog=${1:?program}
@@ -37,7 +40,13 @@ find_window() {
 
 wid=$(find_window "Korvel Tuning Coil Calculator")
 sleep 0.5 # let the first paint reach the screen
-if [ -n "$info" ]; then
+if [ "$info" = --coil ]; then
+    xdotool windowfocus --sync "$wid"
+    xdotool key alt+w
+    wid=$(find_window "Coil winding")
+    xdotool mousemove 0 0
+    sleep 0.5
+elif [ -n "$info" ]; then
     # Info is the second item of the menu bar, right of File; under
     # QT_SCALE_FACTOR the menu bar is scaled with everything else.
     eval "$(xdotool getwindowgeometry --shell "$wid")"

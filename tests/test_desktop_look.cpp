@@ -8,8 +8,11 @@
 #include "DesignedLook.h"
 #include "NumIO.h"
 #include "NumLab.h"
+#include "u_frmCoil.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -110,6 +113,23 @@ TEST_F(DarkDesktop, TheInfoWindowKeepsItsLightLookToo)
     const QImage info = frmInfo->grab().toImage();
     EXPECT_GE(TextContrast(info, frmInfo->Label1->geometry()), 4.5);
     EXPECT_GE(TextContrast(info, frmInfo->Button1->geometry()), 4.5);
+}
+
+TEST_F(DarkDesktop, TheCoilWindowKeepsItsLightLookToo)
+{
+    AddCoilWindingItem(frmMain)->trigger();
+    ASSERT_NE(frmCoil, nullptr);
+    frmCoil->nioFormer->SetNioValue(0); // a message in the status line
+    frmCoil->InputChange(frmCoil->nioFormer);
+    const QImage coil = frmCoil->grab().toImage();
+    const QRect caption(0, 0, 82, 25); // the fields' caption; wider on the read-outs
+    for (QWidget* w : std::vector<QWidget*>{frmCoil->nioFormer, frmCoil->nlTurns, frmCoil->cbFollow,
+                                            frmCoil->lblStatus, frmCoil->btnClose}) {
+        const QRect part = w == frmCoil->nioFormer || w == frmCoil->nlTurns ? caption : w->rect();
+        EXPECT_GE(TextContrast(coil, QRect(w->mapTo(frmCoil, part.topLeft()), part.size())), 4.5)
+            << w->objectName().toStdString();
+    }
+    EXPECT_GE(frmCoil->palette().color(QPalette::Button).lightness(), 200);
 }
 
 } // namespace

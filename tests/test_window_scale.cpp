@@ -6,6 +6,9 @@
 // fractional device position.
 #include "AppWindows.h"
 #include "NumIO.h"
+#include "u_frmCoil.h"
+
+#include <QAction>
 
 #include <QImage>
 #include <QPainter>
@@ -52,6 +55,17 @@ TEST_F(WindowScale, EveryDevicePixelOfBothWindowsIsPainted)
     ASSERT_EQ(frmMain->devicePixelRatioF(), r);
     for (QWidget* w : {static_cast<QWidget*>(frmMain), static_cast<QWidget*>(frmInfo)})
         EXPECT_EQ(UnpaintedPixels(Rendered(w)), "") << w->objectName().toStdString() << " at " << r;
+}
+
+// The coil winding window, opened from its menu item.
+TEST_F(WindowScale, EveryDevicePixelOfTheCoilWindowIsPainted)
+{
+    const qreal r = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    AddCoilWindingItem(frmMain)->trigger();
+    ASSERT_NE(frmCoil, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frmCoil));
+    ASSERT_EQ(frmCoil->devicePixelRatioF(), r);
+    EXPECT_EQ(UnpaintedPixels(Rendered(frmCoil)), "") << "frmCoil at " << r;
 }
 
 } // namespace

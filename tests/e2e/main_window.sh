@@ -76,14 +76,15 @@ xl_after=$(import -window "$wid" -crop "137x25+191+$((menu + 58))" txt:- | md5su
 [ "$xl_before" != "$xl_after" ] || fail "XL did not follow the L typed after Alt+2"
 echo "L typed from the keyboard, no error report"
 
-# File > Exit ends the program.
+# File > Exit ends the program. Exit is the last item of File: Up goes
+# there from the freshly opened menu.
 xdotool windowfocus --sync "$wid"
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 before=$(windows)
 menu_open() { [ "$(windows)" -gt "$before" ]; }
 xdotool mousemove --window "$wid" 15 $((menu / 2)) click 1
 wait_for menu_open || fail "File did not open its menu"
-xdotool key Down Return
+xdotool key Up Return
 for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
