@@ -113,6 +113,20 @@ const TCase Cases[] = {
          auto* c = new QLabel(QStringLiteral("Coil %1").arg(i), w);
          Place(c, i, 125, 85);
      }},
+    // The info window's caption: its size, angle and text, at the label's
+    // own font.
+    {"TRotLab/info",
+     [](QWidget* w, int i) {
+         auto* c = new TRotLab(w);
+         c->SetCaption(QStringLiteral("Program made by"));
+         c->SetTextAngle(30);
+         Place(c, i, 346, 146);
+     }},
+    {"QLabel/info",
+     [](QWidget* w, int i) {
+         auto* c = new QLabel(QStringLiteral("Program made by"), w);
+         Place(c, i, 346, 146);
+     }},
 };
 
 struct TPair
@@ -126,6 +140,7 @@ const TPair Pairs[] = {
     {"TNumLab", "QLabel/number", 2.0},
     {"TRasterLab", "QLabel/dot-matrix", 4.0},
     {"TRotLab", "QLabel/rotated", 2.0},
+    {"TRotLab/info", "QLabel/info", 2.0},
 };
 
 // Children made after their window was shown wait for their own show().

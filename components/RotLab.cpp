@@ -265,9 +265,13 @@ void TRotLab::Paint()
     if (!Visible() || !ComposeNow())
         return;
     // Composed at the device pixel ratio: an opaque label on a picture of its
-    // own, a transparent one on a transparent layer.
+    // own, a transparent one on a transparent layer. Either is the one the
+    // last paint let go of when it has this shape (a label's next paint, or
+    // any label of the same size): a paint then allocates nothing, and many
+    // labels shown at once leave no freed pictures behind in the heap. An
+    // opaque label fills every pixel of its picture.
     const qreal ratio = PaintRatio();
-    FBitmap = FTransparent ? NewLayer(width(), height(), ratio) : NewBitmap(width(), height(), ratio);
+    FBitmap = FTransparent ? ReusedLayer(ratio) : ReusedPicture(ratio);
     FCanvas.SetPalette(palette());
     if (!FBitmap.isNull()) {
         if (!FTransparent) {

@@ -114,12 +114,26 @@ QImage NewBitmap(int w, int h, qreal ratio)
     return NewImage(w, h, ratio, QImage::Format_RGB32, 0xFFFFFFFFu);
 }
 
-bool IsBitmapShape(const QImage& image, int w, int h, qreal ratio)
+namespace {
+
+bool IsImageShape(const QImage& image, int w, int h, qreal ratio, QImage::Format format)
 {
     ratio = UsableRatio(ratio);
-    return image.format() == QImage::Format_RGB32 && image.devicePixelRatio() == ratio &&
-           image.width() == DeviceExtent(w, ratio) && image.height() == DeviceExtent(h, ratio) &&
-           image.dotsPerMeterX() == DotsPerMeter96Dpi && image.dotsPerMeterY() == DotsPerMeter96Dpi;
+    return image.format() == format && image.devicePixelRatio() == ratio && image.width() == DeviceExtent(w, ratio) &&
+           image.height() == DeviceExtent(h, ratio) && image.dotsPerMeterX() == DotsPerMeter96Dpi &&
+           image.dotsPerMeterY() == DotsPerMeter96Dpi;
+}
+
+} // namespace
+
+bool IsBitmapShape(const QImage& image, int w, int h, qreal ratio)
+{
+    return IsImageShape(image, w, h, ratio, QImage::Format_RGB32);
+}
+
+bool IsLayerShape(const QImage& image, int w, int h, qreal ratio)
+{
+    return IsImageShape(image, w, h, ratio, QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage NewLayer(int w, int h, qreal ratio)

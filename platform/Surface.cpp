@@ -72,10 +72,26 @@ QImage TSurface::NewPicture() const
 
 QImage TSurface::ReusedPicture() const
 {
+    return ReusedPicture(devicePixelRatioF());
+}
+
+QImage TSurface::ReusedPicture(qreal ratio) const
+{
     QImage& spare = Spare();
-    if (spare.isDetached() && IsBitmapShape(spare, width(), height(), devicePixelRatioF()))
+    if (spare.isDetached() && IsBitmapShape(spare, width(), height(), ratio))
         return std::exchange(spare, QImage());
-    return NewPicture();
+    return NewBitmap(width(), height(), ratio);
+}
+
+QImage TSurface::ReusedLayer(qreal ratio) const
+{
+    QImage& spare = Spare();
+    if (spare.isDetached() && IsLayerShape(spare, width(), height(), ratio)) {
+        QImage layer = std::exchange(spare, QImage());
+        layer.fill(0);
+        return layer;
+    }
+    return NewLayer(width(), height(), ratio);
 }
 
 const QImage& TSurface::Picture() const

@@ -79,6 +79,12 @@ public:
     /// of the same size are used again from one paint to the next (of this
     /// control or of any other), so a paint allocates none.
     QImage ReusedPicture() const;
+    /// The same at device pixel ratio `ratio`.
+    QImage ReusedPicture(qreal ratio) const;
+    /// A transparent layer of the control's size at `ratio`, as NewLayer
+    /// makes it (cleared): the one a paint let go of, when it has that shape,
+    /// is used again, so a paint allocates none.
+    QImage ReusedLayer(qreal ratio) const;
 
     virtual void Paint() = 0;
 

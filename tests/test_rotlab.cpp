@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMetaProperty>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -433,6 +434,48 @@ TEST(RotLab, TransparentLabelShowsTheParentBehindItsFrame)
     EXPECT_EQ(At(img, 11, 11), clBlack);
     EXPECT_EQ(At(img, 69, 69), clWhite);
 }
+
+// A label composes on the picture a label of its size let go of when it was
+// painted on screen, so that many labels shown at once make no picture each;
+// nothing of the other label's picture shows. Transparent and opaque.
+class PictureUsedAgain : public ::testing::TestWithParam<bool>
+{};
+
+TEST_P(PictureUsedAgain, ByALabelOfItsSizeShowsNothingOfTheOther)
+{
+    const bool transparent = GetParam();
+    const auto make = [transparent](QWidget* parent, const QString& caption, int angle) {
+        auto* lab = new TRotLab(parent);
+        lab->setGeometry(0, 0, 120, 80);
+        lab->SetTransparent(transparent);
+        lab->SetColor(Back);
+        lab->SetFrameStyle(fsNone);
+        lab->SetTextAngle(angle);
+        lab->SetCaption(caption);
+        return lab;
+    };
+    {
+        QWidget form;
+        form.resize(200, 200);
+        make(&form, "HHHHHHHH", 30);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+    }
+    // Images made from here on have higher serial numbers.
+    const qint64 made = QImage(1, 1, QImage::Format_RGB32).cacheKey() >> 32;
+    QWidget form;
+    // Read pictures are kept by their labels: the second one gets a new one.
+    const QImage& used = make(&form, "ii", -60)->Picture();
+    const QImage& own = make(&form, "ii", -60)->Picture();
+    EXPECT_LT(used.cacheKey() >> 32, made);
+    EXPECT_GT(own.cacheKey() >> 32, made);
+    EXPECT_EQ(used.format(), own.format());
+    EXPECT_EQ(used, own);
+}
+
+INSTANTIATE_TEST_SUITE_P(RotLab, PictureUsedAgain, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& i) { return i.param ? "Transparent" : "Opaque"; });
 
 TEST(RotLab, MeasuringCallDrawsNothingAndKeepsTheRectangle)
 {
