@@ -125,13 +125,13 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     // The framework's own properties, which a window description sets first.
 
     /// Object name; the field's error messages name it. Default empty.
-    Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt)
+    Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt DESIGNABLE false)
     /// x of the left edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt)
+    Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt DESIGNABLE false)
     /// y of the top edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt)
+    Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt DESIGNABLE false)
     /// Width of the whole field, captions included, in pixels. Default 160.
-    Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt)
+    Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt DESIGNABLE false)
 
     // The field's published properties, in the order they are applied.
 
@@ -172,7 +172,7 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     /// Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
     Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSepThroughQt)
     /// Takes keys and clicks; when false the field is drawn grayed. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt DESIGNABLE false)
     /// Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
     Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecPThroughQt)
     /// Frame of the box. Default fsLowered.
@@ -196,7 +196,7 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     /// Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
     Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidthThroughQt)
     /// Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
-    Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt)
+    Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt DESIGNABLE false)
     /// Selection hidden while the field has no focus. Default true.
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelThroughQt)
     /// How the text is written, read and checked. Default itFloat.

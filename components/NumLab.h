@@ -109,9 +109,9 @@ class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
     /// The box drawn without any value text. Default false.
     Q_PROPERTY(bool Empty READ Empty WRITE SetEmptyThroughQt)
     /// Enabled look: captions and value engraved and gray when false. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt DESIGNABLE false)
     /// Font of captions and value. Default the parent's font.
-    Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt)
+    Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt DESIGNABLE false)
     /// "+" before positive values. Default false.
     Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSignThroughQt)
     /// Frame of the box. Default fsLowered.
