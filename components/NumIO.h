@@ -125,13 +125,13 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     // The framework's own properties, which a window description sets first.
 
     /// Object name; the field's error messages name it. Default empty.
-    Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt)
+    Q_PROPERTY(QString Name READ Name WRITE SetNameThroughQt DESIGNABLE false)
     /// x of the left edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt)
+    Q_PROPERTY(int Left READ Left WRITE SetLeftThroughQt DESIGNABLE false)
     /// y of the top edge in the parent, in pixels. Default 0.
-    Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt)
+    Q_PROPERTY(int Top READ Top WRITE SetTopThroughQt DESIGNABLE false)
     /// Width of the whole field, captions included, in pixels. Default 160.
-    Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt)
+    Q_PROPERTY(int Width READ Width WRITE SetWidthThroughQt DESIGNABLE false)
 
     // The field's published properties, in the order they are applied.
 
@@ -172,7 +172,7 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     /// Decimal separator the text may carry: the locale's, ".", "," or both. Default dsBoth.
     Q_PROPERTY(vorn::vornbase::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecSepThroughQt)
     /// Takes keys and clicks; when false the field is drawn grayed. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt DESIGNABLE false)
     /// Decimals written in itFloat and itFixPoint, 1 .. 15. Default 2.
     Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetDecPThroughQt)
     /// Frame of the box. Default fsLowered.
@@ -196,7 +196,7 @@ class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
     /// Width of the gauge, 10 .. Width - GaugeLeftMargin. Default 82.
     Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidthThroughQt)
     /// Height of the whole field, at least 18; pulls ButHeight down with it. Default 28.
-    Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt)
+    Q_PROPERTY(int Height READ Height WRITE SetHeightThroughQt DESIGNABLE false)
     /// Selection hidden while the field has no focus. Default true.
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelThroughQt)
     /// How the text is written, read and checked. Default itFloat.
@@ -422,10 +422,10 @@ public:
 public Q_SLOTS:
     /// Writes Text as SetNioText does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
-    void setText(const QString& text) { WriteThroughQt([&] { SetNioText(text); }); }
+    void setText(const QString& text) { WriteThroughQt("Text", text, [&] { SetNioText(text); }); }
     /// Writes Value as SetNioValue does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
-    void setValue(double value) { WriteThroughQt([&] { SetNioValue(value); }); }
+    void setValue(double value) { WriteThroughQt("Value", value, [&] { SetNioValue(value); }); }
 
 Q_SIGNALS:
     /// Text and Value changed, by a writer, an edit, a spin or the gauge:
@@ -590,54 +590,54 @@ private:
 private:
     /// The published properties' writers for Qt's property system (see
     /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
-    VORN_QT_WRITER(SetName)
-    VORN_QT_WRITER(SetLeft)
-    VORN_QT_WRITER(SetTop)
-    VORN_QT_WRITER(SetWidth)
-    VORN_QT_WRITER(SetAlignment)
-    VORN_QT_WRITER(SetAutoSize)
-    VORN_QT_WRITER(SetBeep)
-    VORN_QT_WRITER(SetButVis)
-    VORN_QT_WRITER(SetBut3D)
-    VORN_QT_WRITER(SetButHeight)
-    VORN_QT_WRITER(SetButWidth)
-    VORN_QT_WRITER(SetButIncrement)
-    VORN_QT_WRITER(SetButSpace)
-    VORN_QT_WRITER(SetButColor)
-    VORN_QT_WRITER(SetColorBoxBG)
-    VORN_QT_WRITER(SetColorBoxText)
-    VORN_QT_WRITER(SetColorOutBG)
-    VORN_QT_WRITER(SetColorOutText)
-    VORN_QT_WRITER(SetColorScheme)
-    VORN_QT_WRITER(SetColorWarnBG)
-    VORN_QT_WRITER(SetColorWarnBoxText)
-    VORN_QT_WRITER(SetDecSep)
-    VORN_QT_WRITER(SetEnabled)
-    VORN_QT_WRITER(SetDecP)
-    VORN_QT_WRITER(SetFrameStyle)
-    VORN_QT_WRITER(SetGaugeColor)
-    VORN_QT_WRITER(SetGaugeColorBg)
-    VORN_QT_WRITER(SetGaugeColorFrm)
-    VORN_QT_WRITER(SetGaugeHeight)
-    VORN_QT_WRITER(SetGaugeFrameStyle)
-    VORN_QT_WRITER(SetGaugeLeftMarg)
-    VORN_QT_WRITER(SetGaugeTopMarg)
-    VORN_QT_WRITER(SetGaugeVisib)
-    VORN_QT_WRITER(SetGaugeWidth)
-    VORN_QT_WRITER(SetHeight)
-    VORN_QT_WRITER(SetHideSel)
-    VORN_QT_WRITER(SetInFormatType)
-    VORN_QT_WRITER(SetLeftSpace)
-    VORN_QT_WRITER(SetLeftText)
-    VORN_QT_WRITER(SetLeftTextAlignment)
-    VORN_QT_WRITER(SetRangeHigh)
-    VORN_QT_WRITER(SetRangeLow)
-    VORN_QT_WRITER(SetReadonly)
-    VORN_QT_WRITER(SetRightText)
-    VORN_QT_WRITER(SetRightTextAlignment)
-    VORN_QT_WRITER(SetSigDig)
-    VORN_QT_WRITER(SetTextBoxWidth)
-    VORN_QT_WRITER(SetTabStop)
+    VORN_QT_WRITER(Name, SetName)
+    VORN_QT_WRITER(Left, SetLeft)
+    VORN_QT_WRITER(Top, SetTop)
+    VORN_QT_WRITER(Width, SetWidth)
+    VORN_QT_WRITER(Alignment, SetAlignment)
+    VORN_QT_WRITER(AutoSize, SetAutoSize)
+    VORN_QT_WRITER(Beep, SetBeep)
+    VORN_QT_WRITER(ButVisible, SetButVis)
+    VORN_QT_WRITER(But3D, SetBut3D)
+    VORN_QT_WRITER(ButHeight, SetButHeight)
+    VORN_QT_WRITER(ButWidth, SetButWidth)
+    VORN_QT_WRITER(ButIncrem, SetButIncrement)
+    VORN_QT_WRITER(ButSpace, SetButSpace)
+    VORN_QT_WRITER(ButColor, SetButColor)
+    VORN_QT_WRITER(ColorBoxBG, SetColorBoxBG)
+    VORN_QT_WRITER(ColorBoxText, SetColorBoxText)
+    VORN_QT_WRITER(ColorOutBG, SetColorOutBG)
+    VORN_QT_WRITER(ColorOutText, SetColorOutText)
+    VORN_QT_WRITER(ColorScheme, SetColorScheme)
+    VORN_QT_WRITER(ColorWarnBG, SetColorWarnBG)
+    VORN_QT_WRITER(ColorWarnText, SetColorWarnBoxText)
+    VORN_QT_WRITER(DecPlaceSep, SetDecSep)
+    VORN_QT_WRITER(Enabled, SetEnabled)
+    VORN_QT_WRITER(FixPointDecPlaces, SetDecP)
+    VORN_QT_WRITER(FrameStyle, SetFrameStyle)
+    VORN_QT_WRITER(GaugeColor, SetGaugeColor)
+    VORN_QT_WRITER(GaugeColorBg, SetGaugeColorBg)
+    VORN_QT_WRITER(GaugeColorFrame, SetGaugeColorFrm)
+    VORN_QT_WRITER(GaugeHeight, SetGaugeHeight)
+    VORN_QT_WRITER(GaugeFrameStyle, SetGaugeFrameStyle)
+    VORN_QT_WRITER(GaugeLeftMargin, SetGaugeLeftMarg)
+    VORN_QT_WRITER(GaugeTopMargin, SetGaugeTopMarg)
+    VORN_QT_WRITER(GaugeVisible, SetGaugeVisib)
+    VORN_QT_WRITER(GaugeWidth, SetGaugeWidth)
+    VORN_QT_WRITER(Height, SetHeight)
+    VORN_QT_WRITER(HideSelection, SetHideSel)
+    VORN_QT_WRITER(InputFormat, SetInFormatType)
+    VORN_QT_WRITER(LeftSpace, SetLeftSpace)
+    VORN_QT_WRITER(LeftText, SetLeftText)
+    VORN_QT_WRITER(LeftTextAlignment, SetLeftTextAlignment)
+    VORN_QT_WRITER(RangeHigh, SetRangeHigh)
+    VORN_QT_WRITER(RangeLow, SetRangeLow)
+    VORN_QT_WRITER(ReadOnly, SetReadonly)
+    VORN_QT_WRITER(RightText, SetRightText)
+    VORN_QT_WRITER(RightTextAlignment, SetRightTextAlignment)
+    VORN_QT_WRITER(SignificantDigits, SetSigDig)
+    VORN_QT_WRITER(TextBoxWidth, SetTextBoxWidth)
+    VORN_QT_WRITER(TabStop, SetTabStop)
 };
 
 } // namespace vorn

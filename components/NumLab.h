@@ -109,9 +109,9 @@ class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
     /// The box drawn without any value text. Default false.
     Q_PROPERTY(bool Empty READ Empty WRITE SetEmptyThroughQt)
     /// Enabled look: captions and value engraved and gray when false. Default true.
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabledThroughQt DESIGNABLE false)
     /// Font of captions and value. Default the parent's font.
-    Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt)
+    Q_PROPERTY(QFont Font READ font WRITE setFontThroughQt DESIGNABLE false)
     /// "+" before positive values. Default false.
     Q_PROPERTY(bool ForcePlusSign READ ForcePlusSign WRITE SetFPlusSignThroughQt)
     /// Frame of the box. Default fsLowered.
@@ -243,7 +243,7 @@ public:
 public Q_SLOTS:
     /// Writes Value as SetLabValue does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
-    void setValue(double value) { WriteThroughQt([&] { SetLabValue(value); }); }
+    void setValue(double value) { WriteThroughQt("Value", value, [&] { SetLabValue(value); }); }
 
 Q_SIGNALS:
     /// Value changed, by its writer or a copy.
@@ -320,31 +320,31 @@ private:
 private:
     /// The published properties' writers for Qt's property system (see
     /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
-    VORN_QT_WRITER(SetAlignment)
-    VORN_QT_WRITER(SetColorLabBakG)
-    VORN_QT_WRITER(SetColorLabText)
-    VORN_QT_WRITER(SetColorOutBakG)
-    VORN_QT_WRITER(SetColorOutText)
-    VORN_QT_WRITER(SetColorScheme)
-    VORN_QT_WRITER(SetFComma)
-    VORN_QT_WRITER(SetDisplayType)
-    VORN_QT_WRITER(SetDtFormat)
-    VORN_QT_WRITER(SetEmpty)
-    VORN_QT_WRITER(SetEnabled)
-    VORN_QT_WRITER(setFont)
-    VORN_QT_WRITER(SetFPlusSign)
-    VORN_QT_WRITER(SetFrameStyle)
-    VORN_QT_WRITER(SetLabWidth)
-    VORN_QT_WRITER(SetLeftSpace)
-    VORN_QT_WRITER(SetLeftText)
-    VORN_QT_WRITER(SetLTAlignment)
-    VORN_QT_WRITER(SetOverFlowIndi)
-    VORN_QT_WRITER(SetDecP)
-    VORN_QT_WRITER(SetRightText)
-    VORN_QT_WRITER(SetRTAlignment)
-    VORN_QT_WRITER(SetStateText)
-    VORN_QT_WRITER(SetTransparent)
-    VORN_QT_WRITER(SetVisible)
+    VORN_QT_WRITER(Alignment, SetAlignment)
+    VORN_QT_WRITER(ColorLabBakG, SetColorLabBakG)
+    VORN_QT_WRITER(ColorLabText, SetColorLabText)
+    VORN_QT_WRITER(ColorOutBakG, SetColorOutBakG)
+    VORN_QT_WRITER(ColorOutText, SetColorOutText)
+    VORN_QT_WRITER(ColorScheme, SetColorScheme)
+    VORN_QT_WRITER(Comma, SetFComma)
+    VORN_QT_WRITER(DisplayType, SetDisplayType)
+    VORN_QT_WRITER(DTFormat, SetDtFormat)
+    VORN_QT_WRITER(Empty, SetEmpty)
+    VORN_QT_WRITER(Enabled, SetEnabled)
+    VORN_QT_WRITER(Font, setFont)
+    VORN_QT_WRITER(ForcePlusSign, SetFPlusSign)
+    VORN_QT_WRITER(FrameStyle, SetFrameStyle)
+    VORN_QT_WRITER(LabelWidth, SetLabWidth)
+    VORN_QT_WRITER(LeftSpace, SetLeftSpace)
+    VORN_QT_WRITER(LeftText, SetLeftText)
+    VORN_QT_WRITER(LeftTextAlignment, SetLTAlignment)
+    VORN_QT_WRITER(OverflowIndicator, SetOverFlowIndi)
+    VORN_QT_WRITER(Precision, SetDecP)
+    VORN_QT_WRITER(RightText, SetRightText)
+    VORN_QT_WRITER(RightTextAlignment, SetRTAlignment)
+    VORN_QT_WRITER(StateText, SetStateText)
+    VORN_QT_WRITER(Transparent, SetTransparent)
+    VORN_QT_WRITER(Visible, SetVisible)
 };
 
 } // namespace vorn

@@ -204,7 +204,7 @@ public:
 public Q_SLOTS:
     /// Writes Text as SetLabText does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
-    void setText(const QString& text) { WriteThroughQt([&] { SetLabText(text); }); }
+    void setText(const QString& text) { WriteThroughQt("Text", text, [&] { SetLabText(text); }); }
 
 Q_SIGNALS:
     /// Text changed, by its writer or a copy.
@@ -306,23 +306,23 @@ private:
 private:
     /// The published properties' writers for Qt's property system (see
     /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
-    VORN_QT_WRITER(SetAutoHeight)
-    VORN_QT_WRITER(SetAutoCenter)
-    VORN_QT_WRITER(SetColorLabBakG)
-    VORN_QT_WRITER(SetColorDotOn)
-    VORN_QT_WRITER(SetColorDotOff)
-    VORN_QT_WRITER(SetColorScheme)
-    VORN_QT_WRITER(SetDotSpacing)
-    VORN_QT_WRITER(SetDotSize)
-    VORN_QT_WRITER(SetFrameStyle)
-    VORN_QT_WRITER(SetXPos)
-    VORN_QT_WRITER(SetYPos)
-    VORN_QT_WRITER(SetProportional)
-    VORN_QT_WRITER(SetScrollMode)
-    VORN_QT_WRITER(SetScrollIv)
-    VORN_QT_WRITER(SetScrollInc)
-    VORN_QT_WRITER(SetScrollLoop)
-    VORN_QT_WRITER(SetCharBlockMode)
+    VORN_QT_WRITER(AutoHeight, SetAutoHeight)
+    VORN_QT_WRITER(AutoCenter, SetAutoCenter)
+    VORN_QT_WRITER(ColorLabBakG, SetColorLabBakG)
+    VORN_QT_WRITER(ColorDotOn, SetColorDotOn)
+    VORN_QT_WRITER(ColorDotOff, SetColorDotOff)
+    VORN_QT_WRITER(ColorScheme, SetColorScheme)
+    VORN_QT_WRITER(DotSpacing, SetDotSpacing)
+    VORN_QT_WRITER(DotSize, SetDotSize)
+    VORN_QT_WRITER(FrameStyle, SetFrameStyle)
+    VORN_QT_WRITER(PosX, SetXPos)
+    VORN_QT_WRITER(PosY, SetYPos)
+    VORN_QT_WRITER(Proportional, SetProportional)
+    VORN_QT_WRITER(ScrollMode, SetScrollMode)
+    VORN_QT_WRITER(ScrollInterval, SetScrollIv)
+    VORN_QT_WRITER(ScrollIncrement, SetScrollInc)
+    VORN_QT_WRITER(ScrollLoop, SetScrollLoop)
+    VORN_QT_WRITER(CharBlockMode, SetCharBlockMode)
 };
 
 } // namespace vorn

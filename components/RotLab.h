@@ -121,7 +121,7 @@ public:
 public Q_SLOTS:
     /// Writes Caption as SetCaption does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
-    void setCaption(const QString& text) { WriteThroughQt([&] { SetCaption(text); }); }
+    void setCaption(const QString& text) { WriteThroughQt("Caption", text, [&] { SetCaption(text); }); }
 
 Q_SIGNALS:
     /// Caption changed.
@@ -185,15 +185,15 @@ private:
 private:
     /// The published properties' writers for Qt's property system (see
     /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
-    VORN_QT_WRITER(SetAlignment)
-    VORN_QT_WRITER(SetAntiAlias)
-    VORN_QT_WRITER(SetAutoCenter)
-    VORN_QT_WRITER(SetColor)
-    VORN_QT_WRITER(SetFrameStyle)
-    VORN_QT_WRITER(SetTextPosX)
-    VORN_QT_WRITER(SetTextPosY)
-    VORN_QT_WRITER(SetTextAngle)
-    VORN_QT_WRITER(SetTransparent)
+    VORN_QT_WRITER(Alignment, SetAlignment)
+    VORN_QT_WRITER(AntiAlias, SetAntiAlias)
+    VORN_QT_WRITER(AutoCenter, SetAutoCenter)
+    VORN_QT_WRITER(Color, SetColor)
+    VORN_QT_WRITER(FrameStyle, SetFrameStyle)
+    VORN_QT_WRITER(PosX, SetTextPosX)
+    VORN_QT_WRITER(PosY, SetTextPosY)
+    VORN_QT_WRITER(TextAngle, SetTextAngle)
+    VORN_QT_WRITER(Transparent, SetTransparent)
 };
 
 } // namespace vorn

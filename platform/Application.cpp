@@ -5,6 +5,8 @@
 #include "Exceptions.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace vorn {
@@ -35,7 +37,60 @@ TWriteRefusals::~TWriteRefusals()
     InnermostRefusals = FOuter;
 }
 
-void ReportRefusedWrite(QObject* sender, std::exception_ptr e)
+namespace {
+
+// The category of the warnings about refused writes, so that a program can
+// silence them ("vorn.properties.warning=false") or route them by name.
+Q_LOGGING_CATEGORY(lcProperties, "vorn.properties")
+
+// How much of a long text value a warning quotes.
+constexpr qsizetype QuotedLength = 60;
+
+// The value written, as a warning shows it: a text quoted and escaped (and
+// cut when long), an enumerator by its name, anything else as Qt converts it
+// to text.
+QString ValueText(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<QString>()) {
+        const QString text = value.toString();
+        QString quoted;
+        QDebug(&quoted).nospace() << text.left(QuotedLength);
+        return text.size() > QuotedLength ? quoted + QStringLiteral("...") : quoted;
+    }
+    if (value.canConvert<QString>())
+        return value.toString();
+    QString shown;
+    QDebug(&shown).nospace() << value;
+    return shown;
+}
+
+// "vorn::TNumIO2 "nioFreq"", or the class alone when the object has no name.
+QString ObjectText(const QObject* object)
+{
+    if (!object)
+        return QStringLiteral("(no object)");
+    const QString cls = QString::fromLatin1(object->metaObject()->className());
+    if (object->objectName().isEmpty())
+        return cls + QStringLiteral(" (no object name)");
+    return QStringLiteral("%1 \"%2\"").arg(cls, object->objectName());
+}
+
+QString MessageOf(std::exception_ptr e)
+{
+    try {
+        std::rethrow_exception(e);
+    } catch (const Exception& ex) {
+        return ex.Message();
+    } catch (const std::exception& ex) {
+        return QString::fromUtf8(ex.what());
+    } catch (...) {
+        return QStringLiteral("Unknown exception");
+    }
+}
+
+} // namespace
+
+void ReportRefusedWrite(QObject* sender, const char* property, const QVariant& value, std::exception_ptr e)
 {
     if (TWriteRefusals* refusals = InnermostRefusals) {
         if (!refusals->FFirst)
@@ -46,15 +101,15 @@ void ReportRefusedWrite(QObject* sender, std::exception_ptr e)
         Application->HandleException(sender, e);
         return;
     }
-    try {
-        std::rethrow_exception(e);
-    } catch (const Exception& ex) {
-        qWarning("%s", qUtf8Printable(ex.Message()));
-    } catch (const std::exception& ex) {
-        qWarning("%s", ex.what());
-    } catch (...) {
-        qWarning("Unknown exception");
-    }
+    const QString written = property ? QStringLiteral("%1 = %2").arg(QString::fromLatin1(property), ValueText(value))
+                                     : QStringLiteral("a property");
+    qCWarning(lcProperties).noquote() << QStringLiteral("%1 refused %2: %3")
+                                             .arg(ObjectText(sender), written, MessageOf(e));
+}
+
+void ReportRefusedWrite(QObject* sender, std::exception_ptr e)
+{
+    ReportRefusedWrite(sender, nullptr, QVariant(), e);
 }
 
 int TApplication::Run()

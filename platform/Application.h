@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -87,7 +88,14 @@ void GuardedCall(QObject* sender, F&& f)
 /// value stays as it was, and the refusal goes, in this order, to the
 /// innermost TWriteRefusals alive on this thread; to the application's
 /// HandleException when the program set OnException or called Initialize;
-/// else to qWarning.
+/// else to a warning in the logging category "vorn.properties" that names the
+/// control's class, its object name, the property and the value written,
+/// with the refusal's message. A program silences or redirects that warning
+/// by the category's name (QLoggingCategory::setFilterRules,
+/// qInstallMessageHandler).
+VORN_EXPORT void ReportRefusedWrite(QObject* sender, const char* property, const QVariant& value,
+                                    std::exception_ptr e);
+/// The same, for a writer that does not know the property's name.
 VORN_EXPORT void ReportRefusedWrite(QObject* sender, std::exception_ptr e);
 
 /// Collects the refusals of writes through Qt on this thread while it lives,
@@ -108,7 +116,8 @@ public:
     void Clear() { FFirst = nullptr; }
 
 private:
-    friend void ReportRefusedWrite(QObject* sender, std::exception_ptr e);
+    friend void ReportRefusedWrite(QObject* sender, const char* property, const QVariant& value,
+                                   std::exception_ptr e);
     TWriteRefusals* FOuter;
     std::exception_ptr FFirst;
 };

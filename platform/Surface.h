@@ -29,16 +29,17 @@
 
 class QPainter;
 
-// Declares the writer that Qt's property system calls for a published
-// property whose own writer is Writer: Writer##ThroughQt calls Writer and
-// hands a value Writer refuses (by throwing) to ReportRefusedWrite, since an
+// Declares the writer that Qt's property system calls for the published
+// property Property whose own writer is Writer: Writer##ThroughQt calls
+// Writer and hands a value Writer refuses (by throwing) to
+// ReportRefusedWrite with the property's name and the value, since an
 // exception must not pass through Qt's code. Called from C++, Writer itself
 // still throws.
-#define VORN_QT_WRITER(Writer)                                                                                         \
+#define VORN_QT_WRITER(Property, Writer)                                                                               \
     template <class V>                                                                                                 \
     void Writer##ThroughQt(const V& value)                                                                             \
     {                                                                                                                  \
-        WriteThroughQt([&] { Writer(value); });                                                                        \
+        WriteThroughQt(#Property, value, [&] { Writer(value); });                                                      \
     }
 
 namespace vorn {
@@ -89,15 +90,16 @@ public:
     virtual void Paint() = 0;
 
 protected:
-    /// Runs a writer for Qt (its property system, a connected slot): a refusal
-    /// goes to ReportRefusedWrite instead of leaving by an exception.
-    template <class F>
-    void WriteThroughQt(F&& write)
+    /// Runs a writer for Qt (its property system, a connected slot) of the
+    /// published property `property` with `value`: a refusal goes to
+    /// ReportRefusedWrite instead of leaving by an exception.
+    template <class V, class F>
+    void WriteThroughQt(const char* property, const V& value, F&& write)
     {
         try {
             write();
         } catch (...) {
-            ReportRefusedWrite(this, std::current_exception());
+            ReportRefusedWrite(this, property, QVariant::fromValue(value), std::current_exception());
         }
     }
 
@@ -163,7 +165,7 @@ private:
 private:
     /// The published properties' writers for Qt's property system (see
     /// VORN_QT_WRITER): a value the control refuses is reported, not thrown.
-    VORN_QT_WRITER(SetVisible)
+    VORN_QT_WRITER(Visible, SetVisible)
 };
 
 } // namespace vorn

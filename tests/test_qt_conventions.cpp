@@ -6,6 +6,7 @@
 // control refuses stays unwritten and is reported instead.
 #include "Application.h"
 #include "Exceptions.h"
+#include "MessageTimer.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
@@ -13,6 +14,7 @@
 #include "TestSupport.h"
 
 #include <QDataWidgetMapper>
+#include <QLoggingCategory>
 #include <QMetaProperty>
 #include <QStandardItemModel>
 
@@ -25,11 +27,16 @@ using namespace vorn;
 
 namespace {
 
-// Captures qWarning output while alive.
+// Captures qWarning output, and the logging category of each line, while
+// alive.
 class WarningLog
 {
 public:
-    WarningLog() : FPrevious(qInstallMessageHandler(&WarningLog::Handle)) { Lines().clear(); }
+    WarningLog() : FPrevious(qInstallMessageHandler(&WarningLog::Handle))
+    {
+        Lines().clear();
+        Categories().clear();
+    }
     ~WarningLog() { qInstallMessageHandler(FPrevious); }
     WarningLog(const WarningLog&) = delete;
     WarningLog& operator=(const WarningLog&) = delete;
@@ -38,12 +45,19 @@ public:
         static std::vector<QString> lines;
         return lines;
     }
+    static std::vector<QString>& Categories()
+    {
+        static std::vector<QString> categories;
+        return categories;
+    }
 
 private:
-    static void Handle(QtMsgType type, const QMessageLogContext&, const QString& message)
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
-        if (type == QtWarningMsg)
+        if (type == QtWarningMsg) {
             Lines().push_back(message);
+            Categories().push_back(QString::fromLatin1(context.category ? context.category : ""));
+        }
     }
     QtMessageHandler FPrevious;
 };
@@ -57,6 +71,14 @@ QString ThrownBy(const std::function<void()>& write)
         return e.Message();
     }
     return QString();
+}
+
+// "vorn::TNumIO2 "nioFreq"" or "vorn::TNumIO2 (no object name)".
+QString Identified(const QWidget& control)
+{
+    const QString cls = QString::fromLatin1(control.metaObject()->className());
+    return control.objectName().isEmpty() ? cls + QStringLiteral(" (no object name)")
+                                          : QStringLiteral("%1 \"%2\"").arg(cls, control.objectName());
 }
 
 } // namespace
@@ -171,7 +193,11 @@ TEST(QtConventions, ARefusalWithoutAHandlerIsAWarningAndACollectorTakesItFirst)
         {
             const WarningLog log;
             control->setProperty(r.Property, r.Value);
-            EXPECT_EQ(WarningLog::Lines(), std::vector<QString>{expected}) << r.Name;
+            ASSERT_EQ(WarningLog::Lines().size(), 1u) << r.Name;
+            const QString line = WarningLog::Lines().front();
+            EXPECT_TRUE(line.startsWith(QStringLiteral("%1 refused %2 = ").arg(Identified(*control), QString::fromLatin1(r.Property))))
+                << r.Name << ": " << line.toStdString();
+            EXPECT_TRUE(line.endsWith(QStringLiteral(": ") + expected)) << r.Name << ": " << line.toStdString();
         }
         {
             const WarningLog log;
@@ -183,6 +209,162 @@ TEST(QtConventions, ARefusalWithoutAHandlerIsAWarningAndACollectorTakesItFirst)
         }
     }
     Application->OnException = handler;
+}
+
+// Every write through Qt that a control can refuse, each control's in turn
+// (the numeric and the rotated label refuse none): with the value written
+// as the warning shows it.
+struct ContextRefusal
+{
+    const char* Name;
+    std::function<std::unique_ptr<QWidget>()> Make;
+    const char* Property;
+    QVariant Value;
+    const char* ValueText;
+    std::function<void(QWidget*)> WriteInCpp;
+    // The write fails for want of a timer (after storing the value, as the
+    // C++ writer does); any other refusal leaves the property as it was.
+    bool NoTimer = false;
+};
+
+template <class T>
+std::function<std::unique_ptr<QWidget>()> Named(const char* name, std::function<void(T&)> setUp)
+{
+    return [=] {
+        auto control = std::make_unique<T>();
+        control->setObjectName(QString::fromLatin1(name));
+        setUp(*control);
+        return std::unique_ptr<QWidget>(std::move(control));
+    };
+}
+
+std::vector<ContextRefusal> ContextRefusals()
+{
+    const auto scrolling = Named<TRasterLab>("RasterLab1", [](TRasterLab& l) { l.SetScrollMode(rdsmLeft); });
+    return {
+        {"a format the value does not fit", Named<TNumIO2>("nioFreq", [](TNumIO2& f) { f.SetNioValue(1e300); }),
+         "InputFormat", QVariant::fromValue(itInt), "itInt",
+         [](QWidget* w) { static_cast<TNumIO2*>(w)->SetInFormatType(itInt); }},
+        {"a value an integer field cannot hold, unnamed",
+         Named<TNumIO2>("", [](TNumIO2& f) { f.SetInFormatType(itInt); }), "Value", 9.3e18, "9.3e+18",
+         [](QWidget* w) { static_cast<TNumIO2*>(w)->SetNioValue(9.3e18); }},
+        {"an editable field without a caret timer", Named<TNumIO2>("nioL", [](TNumIO2& f) { f.SetReadonly(true); }),
+         "ReadOnly", false, "false", [](QWidget* w) { static_cast<TNumIO2*>(w)->SetReadonly(false); }, true},
+        {"a scroll mode without a timer", Named<TRasterLab>("RasterLab1", [](TRasterLab&) {}), "ScrollMode",
+         QVariant::fromValue(rdsmUp), "rdsmUp", [](QWidget* w) { static_cast<TRasterLab*>(w)->SetScrollMode(rdsmUp); },
+         true},
+        {"a scroll interval without a timer", scrolling, "ScrollInterval", 250, "250",
+         [](QWidget* w) { static_cast<TRasterLab*>(w)->SetScrollIv(250); }, true},
+        {"a scroll step without a timer", scrolling, "ScrollIncrement", 3, "3",
+         [](QWidget* w) { static_cast<TRasterLab*>(w)->SetScrollInc(3); }, true},
+    };
+}
+
+// Leaves the error report, the logging rules and the timers as a test found
+// them, however it ends.
+class RefusalScene
+{
+public:
+    RefusalScene() : FHandler(Application->OnException) {}
+    ~RefusalScene()
+    {
+        Application->OnException = FHandler;
+        QLoggingCategory::setFilterRules(QString());
+        TMessageTimer::SetRefuseTimers(false);
+    }
+    RefusalScene(const RefusalScene&) = delete;
+    RefusalScene& operator=(const RefusalScene&) = delete;
+    const TApplication::ExceptionHandler& Handler() const { return FHandler; }
+
+    // Writes through Qt's property system, without timers when the case
+    // wants it.
+    static void Write(const ContextRefusal& r, QWidget& control)
+    {
+        TMessageTimer::SetRefuseTimers(r.NoTimer);
+        control.setProperty(r.Property, r.Value);
+        TMessageTimer::SetRefuseTimers(false);
+    }
+
+private:
+    TApplication::ExceptionHandler FHandler;
+};
+
+TEST(QtConventions, ARefusalWarningNamesTheClassObjectPropertyAndValueInTheLibrarysCategory)
+{
+    const RefusalScene scene;
+    for (const ContextRefusal& r : ContextRefusals()) {
+        const std::unique_ptr<QWidget> direct = r.Make();
+        TMessageTimer::SetRefuseTimers(r.NoTimer);
+        const QString message = ThrownBy([&] { r.WriteInCpp(direct.get()); });
+        TMessageTimer::SetRefuseTimers(false);
+        ASSERT_FALSE(message.isEmpty()) << r.Name << ": the C++ writer throws";
+
+        // With a handler the report is the exception's own message, as before.
+        Application->OnException = scene.Handler();
+        ClearReports();
+        const std::unique_ptr<QWidget> handled = r.Make();
+        {
+            const WarningLog log;
+            RefusalScene::Write(r, *handled);
+            EXPECT_TRUE(WarningLog::Lines().empty()) << r.Name;
+        }
+        EXPECT_EQ(Reports(), std::vector<QString>{message}) << r.Name;
+
+        // Without one it is a warning with the whole context.
+        Application->OnException = nullptr;
+        const std::unique_ptr<QWidget> unhandled = r.Make();
+        const QVariant before = unhandled->property(r.Property);
+        {
+            const WarningLog log;
+            RefusalScene::Write(r, *unhandled);
+            const QString expected = QStringLiteral("%1 refused %2 = %3: %4")
+                                         .arg(Identified(*unhandled), QString::fromLatin1(r.Property),
+                                              QString::fromLatin1(r.ValueText), message);
+            EXPECT_EQ(WarningLog::Lines(), std::vector<QString>{expected}) << r.Name;
+            EXPECT_EQ(WarningLog::Categories(), std::vector<QString>{QStringLiteral("vorn.properties")}) << r.Name;
+        }
+        if (!r.NoTimer) {
+            EXPECT_EQ(unhandled->property(r.Property), before) << r.Name;
+        }
+    }
+}
+
+TEST(QtConventions, AProgramSilencesRefusalWarningsByTheCategorysName)
+{
+    const RefusalScene scene;
+    Application->OnException = nullptr;
+    QLoggingCategory::setFilterRules(QStringLiteral("vorn.properties.warning=false"));
+    for (const ContextRefusal& r : ContextRefusals()) {
+        const std::unique_ptr<QWidget> control = r.Make();
+        const QVariant before = control->property(r.Property);
+        {
+            const WarningLog log;
+            RefusalScene::Write(r, *control);
+            EXPECT_TRUE(WarningLog::Lines().empty()) << r.Name;
+        }
+        if (!r.NoTimer) {
+            EXPECT_EQ(control->property(r.Property), before) << r.Name;
+        }
+    }
+}
+
+// A text written is quoted with its escapes, and a long one is cut.
+TEST(QtConventions, ARefusalWarningQuotesAndCutsATextValue)
+{
+    const RefusalScene scene;
+    Application->OnException = nullptr;
+    TRotLab label;
+    label.setObjectName(QStringLiteral("RotLab1"));
+    const auto refuse = [&](const QString& text) {
+        const WarningLog log;
+        ReportRefusedWrite(&label, "Caption", text, std::make_exception_ptr(Exception(QStringLiteral("no"))));
+        return WarningLog::Lines();
+    };
+    EXPECT_EQ(refuse(QStringLiteral("a \"b\"\n")),
+              std::vector<QString>{QStringLiteral(R"(vorn::TRotLab "RotLab1" refused Caption = "a \"b\"\n": no)")});
+    EXPECT_EQ(refuse(QString(100000, QLatin1Char('x'))),
+              std::vector<QString>{QStringLiteral("vorn::TRotLab \"RotLab1\" refused Caption = \"%1\"...: no")
+                                       .arg(QString(60, QLatin1Char('x')))});
 }
 
 TEST(QtConventions, ARefusingSlotReportsInsteadOfThrowingThroughTheSignal)

@@ -34,6 +34,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 
 using namespace vorn;
@@ -341,6 +342,132 @@ TEST(DesignerPlugin, SavedFormLoadsInTheProgramsLoader)
             EXPECT_EQ(loaded->geometry(), control->geometry());
         }
     }
+}
+
+// Designer's property editor shows a control's designable properties beside
+// QWidget's. A published property that only reads and writes what a QWidget
+// property Designer already shows is hidden there (Name is objectName, Left,
+// Top, Width and Height are geometry, ...); every other one is shown. Visible
+// stays: QWidget's visible is not in the editor, and Visible false has its
+// design-time meaning. So does TabStop: focusPolicy has more states than it.
+TEST(DesignerPlugin, HidesOnlyThePublishedPropertiesThatRepeatAShownQWidgetProperty)
+{
+    const std::map<QByteArray, const char*> qwidgetTwin = {
+        {"Name", "objectName"}, {"Left", "geometry"},   {"Top", "geometry"}, {"Width", "geometry"},
+        {"Height", "geometry"}, {"Enabled", "enabled"}, {"Font", "font"},
+    };
+    const struct {
+        const QMetaObject* Meta;
+        std::set<QByteArray> Hidden;
+    } cases[] = {
+        {&TNumIO2::staticMetaObject, {"Name", "Left", "Top", "Width", "Height", "Enabled"}},
+        {&TNumLab::staticMetaObject, {"Enabled", "Font"}},
+        {&TRasterLab::staticMetaObject, {}},
+        {&TRotLab::staticMetaObject, {}},
+    };
+    const QMetaObject& widget = QWidget::staticMetaObject;
+    for (const auto& c : cases) {
+        for (int i = TSurface::staticMetaObject.propertyOffset(); i < c.Meta->propertyCount(); ++i) {
+            const QMetaProperty p = c.Meta->property(i);
+            const bool hidden = c.Hidden.count(p.name()) > 0;
+            EXPECT_EQ(p.isDesignable(), !hidden) << c.Meta->className() << "::" << p.name();
+            const auto twin = qwidgetTwin.find(p.name());
+            if (hidden) {
+                ASSERT_NE(twin, qwidgetTwin.end()) << p.name();
+                const int index = widget.indexOfProperty(twin->second);
+                ASSERT_GE(index, 0) << twin->second;
+                EXPECT_TRUE(widget.property(index).isDesignable()) << twin->second;
+            }
+        }
+        for (const QByteArray& name : c.Hidden)
+            EXPECT_GE(c.Meta->indexOfProperty(name.constData()), 0) << c.Meta->className() << "::" << name.constData();
+    }
+    const int visible = widget.indexOfProperty("visible");
+    ASSERT_GE(visible, 0);
+    EXPECT_FALSE(widget.property(visible).isDesignable());
+}
+
+// A form that gives the hidden properties (a hand-written one, or one saved
+// before they were hidden) still sets them: the program's loader in the
+// control's published order, QUiLoader as written.
+TEST(DesignerPlugin, AFormWithTheHiddenPropertiesStillSetsThem)
+{
+    RegisterControlClasses();
+    // In the file's order Height comes before ButHeight; in the published
+    // order ButHeight is set first and Height then pulls it down to 20.
+    const QByteArray xml = QByteArrayLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>TdlgTest</class>
+ <widget class="QDialog" name="dlgTest">
+  <widget class="TNumIO2" name="nio1">
+   <property name="Height" stdset="0"><number>20</number></property>
+   <property name="Enabled" stdset="0"><bool>false</bool></property>
+   <property name="Top" stdset="0"><number>6</number></property>
+   <property name="Left" stdset="0"><number>5</number></property>
+   <property name="Width" stdset="0"><number>190</number></property>
+   <property name="ButHeight" stdset="0"><number>30</number></property>
+   <property name="ButVisible" stdset="0"><bool>true</bool></property>
+  </widget>
+  <widget class="TNumLab" name="nl1">
+   <property name="Enabled" stdset="0"><bool>false</bool></property>
+  </widget>
+ </widget>
+</ui>)");
+    QDialog form;
+    const TFormObjects objects = LoadFormFromXml(&form, xml, {});
+    auto* field = qobject_cast<TNumIO2*>(objects.value(QStringLiteral("nio1")));
+    auto* label = qobject_cast<TNumLab*>(objects.value(QStringLiteral("nl1")));
+    ASSERT_TRUE(field && label);
+    EXPECT_EQ(field->geometry(), QRect(5, 6, 190, 20));
+    EXPECT_EQ(field->ButHeight(), 20);
+    EXPECT_FALSE(field->Enabled());
+    EXPECT_FALSE(field->isEnabled());
+    EXPECT_FALSE(label->Enabled());
+
+    QBuffer buffer;
+    buffer.setData(xml);
+    buffer.open(QIODevice::ReadOnly);
+    const std::unique_ptr<QWidget> viaUiLoader = LoadWithUiLoader(buffer);
+    ASSERT_TRUE(viaUiLoader);
+    auto* uiField = viaUiLoader->findChild<TNumIO2*>(QStringLiteral("nio1"));
+    auto* uiLabel = viaUiLoader->findChild<TNumLab*>(QStringLiteral("nl1"));
+    ASSERT_TRUE(uiField && uiLabel);
+    EXPECT_EQ(uiField->geometry(), QRect(5, 6, 190, 20));
+    EXPECT_FALSE(uiField->Enabled());
+    EXPECT_FALSE(uiLabel->Enabled());
+}
+
+// What a designer sets through QWidget's own properties (enabled, font,
+// geometry), saved as Designer saves, reaches the published
+// properties when the program loads the form.
+TEST(DesignerPlugin, QWidgetPropertiesSavedByDesignerSetThePublishedOnes)
+{
+    RegisterControlClasses();
+    QDialog designed;
+    designed.setObjectName(QStringLiteral("dlgTest"));
+    auto* field = new TNumIO2(&designed);
+    field->setObjectName(QStringLiteral("nio1"));
+    field->setEnabled(false);
+    field->setGeometry(7, 8, 150, 30);
+    auto* label = new TNumLab(&designed);
+    label->setObjectName(QStringLiteral("nl1"));
+    label->setEnabled(false);
+    label->setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+    QBuffer saved;
+    saved.open(QIODevice::WriteOnly);
+    DesignerLikeBuilder(QFileInfo(PluginFile).absolutePath()).save(&saved, &designed);
+    for (const char* hidden : {"\"Enabled\"", "\"Font\"", "\"Width\"", "\"Name\""})
+        EXPECT_FALSE(saved.data().contains(hidden)) << hidden << " saved:\n" << saved.data().toStdString();
+
+    QDialog form;
+    const TFormObjects objects = LoadFormFromXml(&form, saved.data(), {});
+    auto* loadedField = qobject_cast<TNumIO2*>(objects.value(QStringLiteral("nio1")));
+    auto* loadedLabel = qobject_cast<TNumLab*>(objects.value(QStringLiteral("nl1")));
+    ASSERT_TRUE(loadedField && loadedLabel) << saved.data().toStdString();
+    EXPECT_EQ(PublishedValues(*loadedField), PublishedValues(*field));
+    EXPECT_EQ(PublishedValues(*loadedLabel, false), PublishedValues(*label, false));
+    EXPECT_FALSE(loadedField->Enabled());
+    EXPECT_FALSE(loadedLabel->Enabled());
+    EXPECT_EQ(loadedLabel->font().family(), QStringLiteral("DejaVu Sans"));
 }
 
 // The design-time rules. Initializing the plugin's entries, as Designer does,
