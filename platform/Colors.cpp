@@ -16,12 +16,16 @@ QRgb ResolveColor(TColor c, const QPalette& pal)
 {
     if (!IsSystemColor(c))
         return RgbFromColor(c & 0xFFFFFFu);
+    // The active group whatever the palette's current one: a disabled
+    // widget's palette answers from its disabled group, but a system colour
+    // is one colour, and the controls draw their own disabled look.
+    const auto color = [&pal](QPalette::ColorRole role) { return pal.color(QPalette::Active, role).rgb(); };
     switch (c & 0xFFu) {
-    case 0x08: return pal.color(QPalette::WindowText).rgb();
-    case 0x0F: return pal.color(QPalette::Button).rgb();
-    case 0x10: return pal.color(QPalette::Dark).rgb();
-    case 0x14: return pal.color(QPalette::Light).rgb();
-    default: return pal.color(QPalette::Window).rgb();
+    case 0x08: return color(QPalette::WindowText);
+    case 0x0F: return color(QPalette::Button);
+    case 0x10: return color(QPalette::Dark);
+    case 0x14: return color(QPalette::Light);
+    default: return color(QPalette::Window);
     }
 }
 

@@ -38,8 +38,9 @@ constexpr TColor clBtnHighlight = 0xFF000014;
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
 
-/// The colour as the screen shows it. System colours come from the palette
-/// (button face, dark, light, window text): a widget's own palette when it
+/// The colour as the screen shows it. System colours come from the palette's
+/// active group (button face, dark, light, window text), whatever the
+/// widget's state: a widget's own palette when it
 /// draws, the application's without one; any other value is taken by its low
 /// three bytes, so a stray top byte is ignored.
 VORN_EXPORT QRgb ResolveColor(TColor c, const QPalette& palette);
