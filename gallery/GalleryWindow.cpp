@@ -28,6 +28,7 @@ TfrmGallery::TfrmGallery(QWidget* parent) : QMainWindow(parent), FTabs(new QTabW
     AddPage(new TRasterLabPage);
     AddPage(new TRotLabPage);
     AddPage(new TFramesPage);
+    AddPage(new TColoursPage);
     // Every page whole where the screen allows, else as much as it holds.
     QSize size(1226, 640);
     if (const QScreen* s = screen())

@@ -7,6 +7,9 @@
 #include "RasterLab.h"
 #include "RotLab.h"
 
+#include <QGroupBox>
+#include <QPalette>
+
 #include <cmath>
 
 using namespace vorn;
@@ -91,4 +94,40 @@ void TRotLabPage::AngleChange(QObject* Sender)
 TFramesPage::TFramesPage(QWidget* parent) : TGalleryPage(QStringLiteral("Frames and colours"), parent)
 {
     Load(QStringLiteral("frames"));
+}
+
+// ---- System colours ---------------------------------------------------------------
+
+namespace {
+
+// The dark palette Qt programs commonly give the Fusion style.
+QPalette DarkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35), base(0x2A, 0x2A, 0x2A), accent(0x2A, 0x82, 0xDA);
+    QPalette pal(window); // Light, Midlight, Dark, Mid and Shadow from the window's grey
+    pal.setColor(QPalette::Window, window);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Base, base);
+    pal.setColor(QPalette::AlternateBase, window);
+    pal.setColor(QPalette::Text, Qt::white);
+    pal.setColor(QPalette::Button, window);
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    pal.setColor(QPalette::BrightText, Qt::red);
+    pal.setColor(QPalette::Highlight, accent);
+    pal.setColor(QPalette::HighlightedText, Qt::black);
+    pal.setColor(QPalette::Link, accent);
+    pal.setColor(QPalette::ToolTipBase, QColor(0x19, 0x19, 0x19));
+    pal.setColor(QPalette::ToolTipText, Qt::white);
+    pal.setColor(QPalette::PlaceholderText, QColor(0xFF, 0xFF, 0xFF, 0x80));
+    return pal;
+}
+
+} // namespace
+
+TColoursPage::TColoursPage(QWidget* parent) : TGalleryPage(QStringLiteral("System colours"), parent)
+{
+    Load(QStringLiteral("colours"));
+    auto* dark = Member<QGroupBox>(QStringLiteral("grpDark"));
+    dark->setPalette(DarkPalette());
+    dark->setAutoFillBackground(true);
 }

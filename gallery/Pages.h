@@ -66,3 +66,11 @@ class TFramesPage : public TGalleryPage
 public:
     explicit TFramesPage(QWidget* parent = nullptr);
 };
+
+// The same fields and labels set to system colours, under the desktop's
+// palette and under a dark one.
+class TColoursPage : public TGalleryPage
+{
+public:
+    explicit TColoursPage(QWidget* parent = nullptr);
+};

@@ -101,6 +101,9 @@ TEST_F(FormLoader, ReadsColoursByNameOrNumberAndEnumerationsWithOrWithoutScope)
         {"<string>clLime</string>", "<enum>fsLowered</enum>", clLime, fsLowered},
         {"<number>4210752</number>", "<enum>vornbase::fsEngraved</enum>", 0x404040, fsEngraved},
         {"<string>clBtnFace</string>", "<enum>fsNone</enum>", clBtnFace, fsNone},
+        {"<string>clWindow</string>", "<enum>fsSimple</enum>", clWindow, fsSimple},
+        {"<string>clGrayText</string>", "<enum>fsRaised</enum>", clGrayText, fsRaised},
+        {"<string>clMenuBar</string>", "<enum>fsEmbossed</enum>", clMenuBar, fsEmbossed},
     };
     for (const auto& c : cases) {
         QDialog fresh;

@@ -5,7 +5,10 @@
 #include "NumIO.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QPalette>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -273,6 +276,66 @@ TEST(NumIOPaint, WarningAndDisabledColours)
     for (int y = 0; y < 25; ++y)
         for (int x = 150; x < 177; ++x)
             ASSERT_EQ(p.pixel(x, y), expected.pixel(x, y)) << x << "," << y;
+}
+
+// A palette whose disabled and inactive groups are its active one.
+QPalette ActiveEverywhere(QPalette pal)
+{
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = QPalette::ColorRole(r);
+        const QBrush b = pal.brush(QPalette::Active, role);
+        pal.setBrush(QPalette::Disabled, role, b);
+        pal.setBrush(QPalette::Inactive, role, b);
+    }
+    return pal;
+}
+
+// A disabled field of the system scheme under the style's own palette, whose
+// disabled group has other greys: its frame takes the palette's active
+// shadow and highlight (the outer line of the lowered box is the active dark
+// grey, 159 in Fusion's palette), and the whole picture is the one drawn
+// when every group is the active one.
+TEST(NumIOPaint, DisabledSystemSchemeDrawsThePalettesActiveColours)
+{
+    const QPalette pal = QApplication::style()->standardPalette();
+    ASSERT_NE(pal.color(QPalette::Active, QPalette::Dark), pal.color(QPalette::Disabled, QPalette::Dark));
+    const TColor G = ColorFromRgb(pal.color(QPalette::Active, QPalette::Dark).rgb());
+    const TColor W = ColorFromRgb(pal.color(QPalette::Active, QPalette::Light).rgb());
+    const TColor B = clBlack;
+    constexpr TColor None = 0xFFFFFFFF; // not a frame pixel
+    struct Case {
+        TFrameStyle style;
+        TColor outline, inner, outer;
+    } cases[] = {{fsLowered, G, B, W}, {fsRaised, G, W, B}, {fsSimple, G, None, None},
+                 {fsEmbossed, W, G, G}, {fsEngraved, G, W, W}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.style));
+        auto f = MainField();
+        f->setPalette(pal);
+        f->SetLeftText(QStringLiteral("Freq"));
+        f->SetRightText(QStringLiteral("MHz"));
+        f->SetNioText(QStringLiteral("7.100"));
+        f->SetColorScheme(csSystem);
+        f->SetFrameStyle(c.style);
+        f->SetEnabled(false);
+        const QImage pic = f->Picture().copy();
+        ASSERT_EQ(pic.size(), QSize(177, 25));
+
+        // The box's frame: columns 65 .. 147, rows 0 .. 24.
+        const bool bevel = c.style != fsSimple;
+        const FrameLook look{c.style, 65, 0, bevel ? 147 : 146, 24, 1, None, None, c.outline, c.inner, c.outer};
+        int frame = 0;
+        for (int y = 0; y <= 24; ++y)
+            for (int x = 65; x <= 147; ++x)
+                if (const TColor want = FramePixel(look, x, y); want != None) {
+                    ++frame;
+                    EXPECT_EQ(At(pic, x, y), want) << x << "," << y;
+                }
+        EXPECT_GT(frame, 160);
+
+        f->setPalette(ActiveEverywhere(pal));
+        EXPECT_EQ(f->Picture(), pic);
+    }
 }
 
 TEST(NumIOPaint, CaretColumn)

@@ -277,8 +277,8 @@ TEST(DesignerPlugin, UiLoaderReadsTheWindowsWithTheRealControls)
 // Colours are written by name or number, as the program's loader reads them.
 TEST(DesignerPlugin, UiLoaderReadsColoursByNameAndNumber)
 {
-    const char* values[] = {"<string>clRed</string>", "<string>clBtnFace</string>", "<string>0x00C0FF</string>",
-                            "<number>4210752</number>"};
+    const char* values[] = {"<string>clRed</string>", "<string>clBtnFace</string>", "<string>clWindow</string>",
+                            "<string>clInfoBk</string>", "<string>0x00C0FF</string>", "<number>4210752</number>"};
     for (const char* value : values) {
         QByteArray xml = QByteArrayLiteral(R"(<ui version="4.0"><widget class="QWidget" name="form">
  <widget class="TNumLab" name="lab"><property name="ColorLabBakG">%1</property></widget></widget></ui>)");
