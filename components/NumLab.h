@@ -101,7 +101,7 @@ VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precisio
 /// | `z` `zzz`   | millisecond, `zzz` with leading zeros to three digits          |
 /// | `am/pm`     | am or pm, in the case the pattern writes them (`AM/PM` gives AM) |
 /// | `a/p`       | a or p, in the pattern's case                                  |
-/// | `'text'` `"text"` | the text between the quotes, as it stands              |
+/// | <code>'text'</code> <code>"text"</code> | the text between the quotes, as it stands |
 ///
 /// Any other character is copied as it stands, and names are English. For
 /// example "dd/mm/yyyy hh:nn" shows 41640.75 as "01/01/2014 18:00", and
