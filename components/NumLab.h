@@ -57,7 +57,7 @@ using numlab::TDisplay;
 using enum numlab::TDisplay;
 
 /// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
-/// "12° 30' 45.0\"" (dfDegMinSec) or the plain number (dfNumeric), with
+/// <code>12° 30' 45.0"</code> (dfDegMinSec) or the plain number (dfNumeric), with
 /// Precision (0 to 8) decimals on the last field. Only the degree field
 /// carries a sign. The minute and second forms round the angle to an integer,
 /// so a NaN or a value beyond the 64-bit range throws EInvalidOp.

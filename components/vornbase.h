@@ -54,7 +54,7 @@ Q_ENUM_NS(TDecPSep)
 enum TDegreeFormat : uint8_t {
     dfDeg,       ///< decimal degrees: "12.50°"
     dfDegMin,    ///< degrees and decimal minutes: "12° 30.00'"
-    dfDegMinSec, ///< degrees, minutes and decimal seconds: "12° 30' 45.0\""
+    dfDegMinSec, ///< degrees, minutes and decimal seconds: <code>12° 30' 45.0"</code>
     dfNumeric,   ///< the plain number: "12.50"
 };
 Q_ENUM_NS(TDegreeFormat)
