@@ -4,8 +4,13 @@
 #   libvorncontrols2               the Vorn controls' shared library (vorn_runtime)
 #   libvorncontrols-dev            its headers, CMake and pkg-config files (vorn_devel)
 #   vorn-controls-designer-plugin  the Qt Designer plugin (vorn_designer)
+#   libvorncontrols-doc            the reference documentation, HTML and Qt
+#                                  Help file (vorn_doc, when Doxygen is
+#                                  installed; build the docs target first)
 #   korvel-tuning-coil             the calculator and the gallery (korvel_program)
-# each with the copyright file and the changelog Debian looks for.
+# each with the copyright file and the changelog Debian looks for. The
+# development package also carries the example program (examples/), under
+# share/doc/libvorncontrols-dev/examples as Debian's -dev packages do.
 include(GNUInstallDirs)
 
 set(KORVEL_PACKAGE_MAINTAINER "Korvel Tuning Coil maintainers <maintainers@korvel.invalid>"
@@ -48,6 +53,11 @@ korvel_package_docs(korvel_program korvel-tuning-coil)
 if(TARGET VornDesignerPlugin)
   korvel_package_docs(vorn_designer vorn-controls-designer-plugin)
 endif()
+if(TARGET docs)
+  korvel_package_docs(vorn_doc libvorncontrols-doc)
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/examples/CMakeLists.txt ${PROJECT_SOURCE_DIR}/examples/main.cpp
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libvorncontrols-dev/examples COMPONENT vorn_devel)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -61,6 +71,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL vorn_runtime vorn_devel korvel_program)
 if(TARGET VornDesignerPlugin)
   list(APPEND CPACK_COMPONENTS_ALL vorn_designer)
+endif()
+if(TARGET docs)
+  list(APPEND CPACK_COMPONENTS_ALL vorn_doc)
 endif()
 set(korvel_qt_depends
     "libqt6widgets6 (>= ${KORVEL_QT_MIN}), libqt6gui6 (>= ${KORVEL_QT_MIN}), libqt6core6 (>= ${KORVEL_QT_MIN})")
@@ -88,17 +101,32 @@ string(CONCAT CPACK_COMPONENT_VORN_DEVEL_DESCRIPTION
     "Vorn controls for Qt 6 Widgets, development files\n"
     "A numeric input field, a numeric display label, a dot-matrix label and a\n"
     "rotated label for Qt 6 Widgets programs. This package holds the headers,\n"
-    "the CMake package (find_package(VornControls)) and the pkg-config file.")
+    "the CMake package (find_package(VornControls)), the pkg-config file and\n"
+    "an example program.")
+set(CPACK_DEBIAN_VORN_DEVEL_PACKAGE_SUGGESTS "libvorncontrols-doc")
 
 set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_NAME vorn-controls-designer-plugin)
 set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_SECTION devel)
+# libqt6svg6: Qt's SVG icon engine, which draws the controls' icons in the
+# widget box.
 set(CPACK_DEBIAN_VORN_DESIGNER_PACKAGE_DEPENDS
-    "${korvel_lib_depends}, libqt6designer6 (>= ${KORVEL_QT_MIN}), ${korvel_qt_depends}, libstdc++6, libc6")
+    "${korvel_lib_depends}, libqt6designer6 (>= ${KORVEL_QT_MIN}), libqt6svg6 (>= ${KORVEL_QT_MIN}), ${korvel_qt_depends}, libstdc++6, libc6")
 string(CONCAT CPACK_COMPONENT_VORN_DESIGNER_DESCRIPTION
     "Vorn controls for Qt 6 Widgets, Qt Designer plugin\n"
     "Puts the numeric field, the numeric and dot-matrix labels and the\n"
     "rotated label of the Vorn controls in the widget box of Qt Designer and\n"
     "Qt Creator.")
+
+# The reference documentation: the same for every architecture.
+set(CPACK_DEBIAN_VORN_DOC_PACKAGE_NAME libvorncontrols-doc)
+set(CPACK_DEBIAN_VORN_DOC_PACKAGE_SECTION doc)
+set(CPACK_DEBIAN_VORN_DOC_PACKAGE_ARCHITECTURE all)
+string(CONCAT CPACK_COMPONENT_VORN_DOC_DESCRIPTION
+    "Vorn controls for Qt 6 Widgets, reference documentation\n"
+    "A numeric input field, a numeric display label, a dot-matrix label and a\n"
+    "rotated label for Qt 6 Widgets programs. This package holds the\n"
+    "reference documentation of the library as HTML pages and as a Qt Help\n"
+    "file for Qt Creator and Qt Assistant.")
 
 # The calculator and the gallery; Qt's platform plugins (no window without
 # them), and what the look asks for: the SVG plugins for the icon and the

@@ -30,7 +30,16 @@ namespace numio {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
 /// How the field writes, reads and validates its text.
-enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
+enum TInFormat : uint8_t {
+    itExp,      ///< exponential with SignificantDigits significant digits: 7.1 is written 7.10000E+00
+    itFloat,    ///< fixed point, FixPointDecPlaces decimals; any number of decimals may be typed
+    itFixPoint, ///< fixed point with exactly FixPointDecPlaces decimals
+    itInt,      ///< a decimal integer, 32 bits
+    itHex,      ///< 8 hexadecimal digits, 32 bits
+    itOct,      ///< 11 octal digits, 32 bits
+    itBin,      ///< 32 binary digits
+    itDynamic,  ///< written as a decimal integer; read as hexadecimal after "$", binary after "%", octal after "&", otherwise as a real number
+};
 Q_ENUM_NS(TInFormat)
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -100,7 +109,7 @@ class FieldAccess;
 /// number apart from its text: Text is the value, written and read by
 /// InputFormat (fixed point, floating point, exponential, integer, hex,
 /// octal, binary). What is typed is checked key by key; a key that would
-/// make the text invalid is refused. A value outside RangeLow .. RangeHigh
+/// make the text invalid is refused. A value outside RangeLow to RangeHigh
 /// shows the warning colours. Include `<vorn/NumIO.h>`.
 ///
 /// Value is the USER property (item views, QDataWidgetMapper); textChanged()

@@ -57,8 +57,8 @@ using numlab::TDisplay;
 using enum numlab::TDisplay;
 
 /// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
-/// "12° 30' 45.0\"" (dfDegMinSec) or the plain number (dfNumeric), with
-/// Precision (0 .. 8) decimals on the last field. Only the degree field
+/// <code>12° 30' 45.0"</code> (dfDegMinSec) or the plain number (dfNumeric), with
+/// Precision (0 to 8) decimals on the last field. Only the degree field
 /// carries a sign. The minute and second forms round the angle to an integer,
 /// so a NaN or a value beyond the 64-bit range throws EInvalidOp.
 VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
@@ -77,6 +77,36 @@ VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precisio
 ///
 /// Value is the USER property; valueChanged() tells every change and
 /// setValue() is its slot.
+///
+/// \section numlab_dates Dates and times
+///
+/// With DisplayType dtDateTime, Value is a day number: the days since
+/// 30 December 1899, which is day 0, with the time of day as its fraction
+/// (0.5 is noon, 0.75 is 18:00). The fraction counts forward from midnight
+/// for a negative day number too: -1.25 is 29 December 1899, 06:00. So
+/// 41640.0 is 1 January 2014, and with the default DTFormat, "mmm-dd, yyyy",
+/// the label shows "Jan-01, 2014". DTFormat is a pattern of these letters,
+/// in either case:
+///
+/// | Pattern     | Gives                                                          |
+/// |-------------|----------------------------------------------------------------|
+/// | `d` `dd`    | day of the month, `dd` with a leading zero: 1, 01              |
+/// | `ddd` `dddd`| name of the weekday, short or long: Wed, Wednesday             |
+/// | `m` `mm`    | month, `mm` with a leading zero: 1, 01; right after an hour, the minute |
+/// | `mmm` `mmmm`| name of the month, short or long: Jan, January                 |
+/// | `yy` `yyyy` | year, two or four digits: 14, 2014                             |
+/// | `h` `hh`    | hour, `hh` with a leading zero; on a 12-hour clock when `am/pm` or `a/p` follows, else 0 to 23 |
+/// | `n` `nn`    | minute, `nn` with a leading zero                               |
+/// | `s` `ss`    | second, `ss` with a leading zero                               |
+/// | `z` `zzz`   | millisecond, `zzz` with leading zeros to three digits          |
+/// | `am/pm`     | am or pm, in the case the pattern writes them (`AM/PM` gives AM) |
+/// | `a/p`       | a or p, in the pattern's case                                  |
+/// | <code>'text'</code> <code>"text"</code> | the text between the quotes, as it stands |
+///
+/// Any other character is copied as it stands, and names are English. For
+/// example "dd/mm/yyyy hh:nn" shows 41640.75 as "01/01/2014 18:00", and
+/// "dddd, mmmm d" as "Wednesday, January 1". A day number outside the years
+/// 1 to 9999, or a NaN, shows OverflowIndicator.
 ///
 /// \code
 /// auto* label = new vorn::TNumLab(parent);
@@ -104,7 +134,7 @@ class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
     Q_PROPERTY(bool Comma READ Comma WRITE SetFCommaThroughQt)
     /// How the value is shown. Default dtFixP.
     Q_PROPERTY(vorn::numlab::TDisplay DisplayType READ DisplayType WRITE SetDisplayTypeThroughQt)
-    /// Date and time pattern of dtDateTime. Default "mmm-dd, yyyy".
+    /// Date and time pattern of dtDateTime (see \ref numlab_dates). Default "mmm-dd, yyyy".
     Q_PROPERTY(QString DTFormat READ DTFormat WRITE SetDtFormatThroughQt)
     /// The box drawn without any value text. Default false.
     Q_PROPERTY(bool Empty READ Empty WRITE SetEmptyThroughQt)

@@ -26,13 +26,22 @@ namespace vorn {
 namespace rasterlab {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
-/// Direction in which the text scrolls; rdsmOff keeps it still.
-enum TRDScrollMode : uint8_t { rdsmOff, rdsmLeft, rdsmRight, rdsmDown, rdsmUp };
+/// Direction in which the text scrolls.
+enum TRDScrollMode : uint8_t {
+    rdsmOff,   ///< the text stands still
+    rdsmLeft,  ///< the text moves to the left
+    rdsmRight, ///< the text moves to the right
+    rdsmDown,  ///< the text moves down
+    rdsmUp,    ///< the text moves up
+};
 Q_ENUM_NS(TRDScrollMode)
 
-/// rdbmOff: no dimmed dots; rdbmOn: raster of dimmed dots with the characters
-/// separated into blocks; rdbmRaster: raster of dimmed dots, no separation.
-enum TRDBlockMode : uint8_t { rdbmOff, rdbmOn, rdbmRaster };
+/// The dimmed dots between the lit ones.
+enum TRDBlockMode : uint8_t {
+    rdbmOff,    ///< no dimmed dots
+    rdbmOn,     ///< a raster of dimmed dots, the characters separated into blocks
+    rdbmRaster, ///< a raster of dimmed dots, no separation
+};
 Q_ENUM_NS(TRDBlockMode)
 
 /// Width of a new label in pixels.
@@ -45,7 +54,7 @@ using rasterlab::TRDScrollMode;
 using enum rasterlab::TRDBlockMode;
 using enum rasterlab::TRDScrollMode;
 
-/// A font as dots: for each character code 0..255 up to 32 rows of 32 columns
+/// A font as dots: for each character code 0 to 255 up to 32 rows of 32 columns
 /// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
 /// the glyph's leftmost and rightmost column for proportional spacing.
 struct VORN_EXPORT TRDCharMatrix
@@ -63,6 +72,7 @@ struct TRDSharedMatrix : QSharedData
     TRDCharMatrix Matrix;
 };
 
+/// The dot-matrix label's errors.
 class VORN_EXPORT EVornRasterLabError : public EVornError
 {
 public:
@@ -74,10 +84,12 @@ public:
 /// \image html rasterlab.png
 ///
 /// Text is drawn as lit square dots on a raster of dimmed dots, inside a
-/// frame, from a character matrix: the built-in 7 x 12 font, or any font
-/// rendered into a matrix at run time (BitFont false). With ScrollMode the
-/// text scrolls on its own timer and wraps around. It takes no input.
-/// Include `<vorn/RasterLab.h>`.
+/// frame, from a character matrix: the built-in 7 x 12 font while the
+/// label's font is named "default" (as a new label's is), or the label's font
+/// (QWidget::setFont()) rendered into a matrix when it is set; SetCharMatrix()
+/// installs a matrix of the program's own. With ScrollMode the text scrolls
+/// on its own timer and wraps around. It takes no input. Include
+/// `<vorn/RasterLab.h>`.
 ///
 /// textChanged() tells every change of Text, and setText() is its slot.
 ///

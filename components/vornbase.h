@@ -23,21 +23,48 @@ namespace vorn {
 namespace vornbase {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 
-enum TFrameStyle : uint8_t { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
+/// The frame drawn round a control's box.
+enum TFrameStyle : uint8_t {
+    fsNone,     ///< no frame
+    fsSimple,   ///< a one-pixel outline in one colour
+    fsLowered,  ///< a two-pixel bevel, sunken
+    fsRaised,   ///< a two-pixel bevel, raised
+    fsEmbossed, ///< a two-pixel ridge
+    fsEngraved, ///< a two-pixel groove
+};
 Q_ENUM_NS(TFrameStyle)
 
-enum TColorScheme : uint8_t { csBWG, csSystem };
+/// Where a control's frame lines take their colours from.
+enum TColorScheme : uint8_t {
+    csBWG,    ///< fixed black, gray and white lines
+    csSystem, ///< black, and the system colours clBtnShadow and clBtnHighlight from the control's palette
+};
 Q_ENUM_NS(TColorScheme)
 
 /// Decimal-separator policy of a numeric field.
-enum TDecPSep : uint8_t { dsSystem, dsDot, dsComma, dsBoth };
+enum TDecPSep : uint8_t {
+    dsSystem, ///< "." when the locale's decimal separator is ".", otherwise ","
+    dsDot,    ///< "." only
+    dsComma,  ///< "," only
+    dsBoth,   ///< "." and "," both; the field writes "."
+};
 Q_ENUM_NS(TDecPSep)
 
-enum TDegreeFormat : uint8_t { dfDeg, dfDegMin, dfDegMinSec, dfNumeric };
+/// How DegreeToStr() writes an angle.
+enum TDegreeFormat : uint8_t {
+    dfDeg,       ///< decimal degrees: "12.50°"
+    dfDegMin,    ///< degrees and decimal minutes: "12° 30.00'"
+    dfDegMinSec, ///< degrees, minutes and decimal seconds: <code>12° 30' 45.0"</code>
+    dfNumeric,   ///< the plain number: "12.50"
+};
 Q_ENUM_NS(TDegreeFormat)
 
 /// Alignment of a control's main text and of its captions.
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TAlignment : uint8_t {
+    taLeftJustify,  ///< against the left edge
+    taRightJustify, ///< against the right edge
+    taCenter,       ///< centred
+};
 Q_ENUM_NS(TAlignment)
 
 } // namespace vornbase
@@ -82,7 +109,7 @@ VORN_EXPORT QString ClassNameOf(const QObject* o);
 VORN_EXPORT void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bottom);
 
 /// The frame of style fs on the outermost pixels (Left, Top)-(Right, Bottom),
-/// all inclusive. Only the pen colour is set; a style outside 0..5 draws
+/// all inclusive. Only the pen colour is set; a style outside 0 to 5 draws
 /// nothing.
 VORN_EXPORT void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White,
                            TColor Silver, TColor Gray, TColor Black, TColor SimpleFCol);
@@ -107,7 +134,7 @@ struct VORN_EXPORT TFrameLines
 VORN_EXPORT void DrawBevel(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, int l, int t, int r, int b);
 
 /// The framed value box of the numeric field and the numeric label: left edge
-/// Left, inner width Width, rows 0 .. Height - 1 of the control.
+/// Left, inner width Width, rows 0 to Height - 1 of the control.
 struct VORN_EXPORT TValueBox
 {
     int Left;
@@ -116,7 +143,7 @@ struct VORN_EXPORT TValueBox
 
     /// The box in style fs, filled with `fill`: fsNone and fsSimple a ring on
     /// all the rows (fsNone's in the fill colour); the bevel styles a ring on
-    /// rows 0 .. Height - 2 and their bevel lines, the outer one on row
+    /// rows 0 to Height - 2 and their bevel lines, the outer one on row
     /// Height - 1 and column Left + Width + 2. The brush keeps the fill.
     void Draw(TCanvas& cv, TFrameStyle fs, const TFrameLines& lines, TColor fill) const;
     /// The inside of the ring Draw draws in style fs, which it fills with the

@@ -39,11 +39,17 @@ class QPainter;
 
 namespace vorn {
 
-enum TBrushStyle : uint8_t { bsSolid, bsClear };
+/// How the brush fills shapes and the background of text.
+enum TBrushStyle : uint8_t {
+    bsSolid, ///< filled in the brush colour
+    bsClear, ///< not filled: only the ring of a shape, text on what is there
+};
 
-/// Raster operations of Draw: plain copy, or the per-channel AND of source and
-/// destination.
-enum TCopyMode : uint32_t { cmSrcCopy = 0xCC0020, cmSrcAnd = 0x8800C6 };
+/// Raster operations of Draw.
+enum TCopyMode : uint32_t {
+    cmSrcCopy = 0xCC0020, ///< the source replaces the destination
+    cmSrcAnd = 0x8800C6,  ///< the per-channel AND of source and destination
+};
 
 /// A new off-screen bitmap of w x h logical pixels, white, at 96 pixels per
 /// inch, composed at device pixel ratio `ratio`: floor(w*ratio) x

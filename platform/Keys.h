@@ -15,36 +15,37 @@ class QMouseEvent;
 
 namespace vorn {
 
+/// Virtual-key codes of the keys the controls handle.
 enum : uint16_t {
-    VK_BACK = 0x08,
-    VK_TAB = 0x09,
-    VK_RETURN = 0x0D,
-    VK_SHIFT = 0x10,
-    VK_CONTROL = 0x11,
-    VK_MENU = 0x12,
-    VK_ESCAPE = 0x1B,
-    VK_SPACE = 0x20,
-    VK_PRIOR = 0x21,
-    VK_NEXT = 0x22,
-    VK_END = 0x23,
-    VK_HOME = 0x24,
-    VK_LEFT = 0x25,
-    VK_UP = 0x26,
-    VK_RIGHT = 0x27,
-    VK_DOWN = 0x28,
-    VK_INSERT = 0x2D,
-    VK_DELETE = 0x2E,
-    VK_NUMPAD0 = 0x60,
-    VK_MULTIPLY = 0x6A,
-    VK_ADD = 0x6B,
-    VK_SUBTRACT = 0x6D,
-    VK_DECIMAL = 0x6E,
-    VK_DIVIDE = 0x6F,
-    VK_F1 = 0x70,
-    KC_PLUS = 187,
-    KC_COMMA = 188,
-    KC_MINUS = 189,
-    KC_DOT = 190,
+    VK_BACK = 0x08,     ///< Backspace
+    VK_TAB = 0x09,      ///< Tab
+    VK_RETURN = 0x0D,   ///< Return and Enter
+    VK_SHIFT = 0x10,    ///< Shift
+    VK_CONTROL = 0x11,  ///< Control
+    VK_MENU = 0x12,     ///< Alt
+    VK_ESCAPE = 0x1B,   ///< Escape
+    VK_SPACE = 0x20,    ///< the space bar
+    VK_PRIOR = 0x21,    ///< Page Up
+    VK_NEXT = 0x22,     ///< Page Down
+    VK_END = 0x23,      ///< End
+    VK_HOME = 0x24,     ///< Home
+    VK_LEFT = 0x25,     ///< Left arrow
+    VK_UP = 0x26,       ///< Up arrow
+    VK_RIGHT = 0x27,    ///< Right arrow
+    VK_DOWN = 0x28,     ///< Down arrow
+    VK_INSERT = 0x2D,   ///< Insert
+    VK_DELETE = 0x2E,   ///< Delete
+    VK_NUMPAD0 = 0x60,  ///< keypad 0; keypad n is VK_NUMPAD0 + n
+    VK_MULTIPLY = 0x6A, ///< keypad *
+    VK_ADD = 0x6B,      ///< keypad +
+    VK_SUBTRACT = 0x6D, ///< keypad -
+    VK_DECIMAL = 0x6E,  ///< keypad decimal separator
+    VK_DIVIDE = 0x6F,   ///< keypad /
+    VK_F1 = 0x70,       ///< F1; Fn is VK_F1 + n - 1
+    KC_PLUS = 187,      ///< the + key of the main block
+    KC_COMMA = 188,     ///< the comma key
+    KC_MINUS = 189,     ///< the - key of the main block
+    KC_DOT = 190,       ///< the full stop key
 };
 
 /// The virtual-key code of a key event, 0 for keys without one. Digits and
@@ -55,7 +56,14 @@ VORN_EXPORT uint16_t VirtualKeyOf(const QKeyEvent* event);
 
 /// Shift, Alt, Control and mouse-button state of a key or mouse event.
 using TShiftState = uint32_t;
-enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+enum : TShiftState {
+    ssShift = 1,   ///< a Shift key
+    ssAlt = 2,     ///< an Alt key
+    ssCtrl = 4,    ///< a Control key
+    ssLeft = 8,    ///< the left mouse button
+    ssRight = 16,  ///< the right mouse button
+    ssMiddle = 32, ///< the middle mouse button
+};
 
 /// The state of keyboard modifiers.
 VORN_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);

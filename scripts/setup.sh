@@ -42,6 +42,7 @@ if [ "$mode" = test ]; then
     pkgconf                      # builds the example from the installed pkg-config file
     lintian                      # checks the Debian packages cpack makes
     doxygen                      # the library's reference documentation (target docs)
+    python3                      # the docs test reads Doxygen's XML output
     qt6-documentation-tools      # qhelpgenerator: the documentation as a Qt Help file
     at-spi2-core dbus-daemon     # the desktop accessibility bus, for the screen-reader test
     python3-pyatspi              # reads the program over that bus as a screen reader does
