@@ -8,6 +8,7 @@
 #include "DesignedLook.h"
 #include "NumIO.h"
 #include "NumLab.h"
+#include "TestSupport.h"
 #include "u_frmCoil.h"
 
 #include <QAction>
@@ -28,22 +29,6 @@
 using namespace vorn;
 
 namespace {
-
-// WCAG's relative luminance and contrast ratio.
-double Luminance(QRgb c)
-{
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The contrast of a text on its background in a part of a picture: the
 // commonest colour is the background, the pixel that differs most from it

@@ -112,25 +112,6 @@ TEST(SystemColours, TranslucentRoleIsTakenOverTheWindow)
 
 // ---- contrast ----------------------------------------------------------------
 
-// WCAG 2.x: relative luminance of an sRGB colour, and the contrast ratio
-// (L1 + 0.05) / (L2 + 0.05) of the lighter L1 to the darker L2
-// (W3C, Web Content Accessibility Guidelines 2.1, "relative luminance" and
-// "contrast ratio" in the glossary).
-double Luminance(QRgb c)
-{
-    const auto lin = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The ratios WebAIM's contrast checker publishes for these pairs.
 TEST(SystemColours, ContrastRatioAsWcagDefinesIt)
 {

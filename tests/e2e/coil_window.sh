@@ -15,21 +15,9 @@ if [ -z "${KORVEL_E2E_INNER:-}" ]; then
     exec timeout 60 bash "$here/virtual_x.sh" dbus-run-session -- env KORVEL_E2E_INNER=1 bash "$0" "$prog"
 fi
 
-fail() {
-    echo "FAIL: $*" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-has_window() { [ -n "$(visible_window "$1")" ]; }
-no_window() { [ -z "$(visible_window "$1")" ]; }
+# shellcheck source=SCRIPTDIR/x_windows.bash
+source "$here/x_windows.bash"
+
 # The turns read-out of the coil window (client area position of its
 # description), as pixels.
 turns() { import -window "$coil" -crop "208x25+224+8" txt:- | md5sum; }

@@ -17,22 +17,8 @@ if [ -z "${KORVEL_E2E_INNER:-}" ]; then
 fi
 
 title="Korvel Tuning Coil Calculator"
-fail() {
-    echo "FAIL: $*" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-# Repeats a command every 0.1 s until it succeeds or 10 s have passed.
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-has_window() { [ -n "$(visible_window "$1")" ]; }
-no_window() { [ -z "$(visible_window "$1")" ]; }
+# shellcheck source=SCRIPTDIR/x_windows.bash
+source "$here/x_windows.bash"
 
 # Debian's adwaita-qt6: a style whose own colours are dark.
 QT_STYLE_OVERRIDE=Adwaita-Dark "$prog" &

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace vorn;
 
 namespace {
@@ -63,4 +66,19 @@ QImage BlockScaled(const QImage& img, qreal r)
             out.setPixel(x, y, img.pixel(cx[x], cy[y]));
     out.setDevicePixelRatio(r);
     return out;
+}
+
+double Luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double Contrast(QRgb a, QRgb b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }

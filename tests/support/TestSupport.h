@@ -108,3 +108,10 @@ private:
 // A ratio-1 picture scaled to ratio r by blocks: logical pixel (x, y) fills
 // the device pixels floor(x*r) .. floor((x+1)*r) - 1 in each direction.
 QImage BlockScaled(const QImage& img, qreal r);
+
+// WCAG 2.1: the relative luminance of an sRGB colour, and the contrast ratio
+// (L1 + 0.05) / (L2 + 0.05) of the lighter L1 to the darker L2 (W3C, Web
+// Content Accessibility Guidelines 2.1, "relative luminance" and "contrast
+// ratio" in the glossary).
+double Luminance(QRgb c);
+double Contrast(QRgb a, QRgb b);
