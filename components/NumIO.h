@@ -65,7 +65,8 @@ constexpr int MAXBUTSPACE = 50;
 
 using numio::TInFormat;
 using numio::TOnGaugeChangeEvent;
-using enum numio::TInFormat;
+using numio::itExp, numio::itFloat, numio::itFixPoint, numio::itInt, numio::itHex, numio::itOct, numio::itBin,
+    numio::itDynamic;
 
 /// The field's errors: "Component \"<name>\": <what failed>".
 class VORN_EXPORT EVornNumIO2Error : public EVornError
@@ -249,15 +250,15 @@ public:
 
     /// \name Value and text
     ///@{
-    double GetNioValue();
+    double GetNioValue() const;
     void SetNioValue(double value);
-    int32_t GetNioIntValue();
+    int32_t GetNioIntValue() const;
     QString Text() const { return FInBuffer; }
     void SetNioText(const QString& value);
     /// Whether a text is valid for the current format and separator policy.
     bool CheckValidity(const QString& Instring) const;
     /// Value below RangeLow or above RangeHigh.
-    bool OutOfRange();
+    bool OutOfRange() const;
     /// Raises OnChange when assigned, then emits changed().
     void Changed();
     /// Copies the model of another field (fields only, no writer runs).
@@ -267,7 +268,7 @@ public:
 
     /// \name Public, not published
     ///@{
-    int32_t IntegerValue() { return GetNioIntValue(); }
+    int32_t IntegerValue() const { return GetNioIntValue(); }
     int SelBegin() const { return FSelBegin; }
     int SelEnd() const { return FSelEnd; }
     void SetSelBegin(int value);
@@ -435,6 +436,59 @@ public Q_SLOTS:
     /// Writes Value as SetNioValue does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setValue(double value) { WriteThroughQt("Value", value, [&] { SetNioValue(value); }); }
+
+    // The other published properties' writers as Qt spells them, set + the
+    // property's name (uic's code for a form calls them): each writes its
+    // property as setProperty() does, through the property's own writer,
+    // and so reports a value the control refuses instead of throwing.
+    // Enabled and Visible are QWidget's own setEnabled() and setVisible().
+    void setName(const QString& value) { SetNameThroughQt(value); } ///< Name
+    void setLeft(int value) { SetLeftThroughQt(value); } ///< Left
+    void setTop(int value) { SetTopThroughQt(value); } ///< Top
+    void setWidth(int value) { SetWidthThroughQt(value); } ///< Width
+    void setAlignment(vorn::vornbase::TAlignment value) { SetAlignmentThroughQt(value); } ///< Alignment
+    void setAutoSize(bool value) { SetAutoSizeThroughQt(value); } ///< AutoSize
+    void setBeep(bool value) { SetBeepThroughQt(value); } ///< Beep
+    void setButVisible(bool value) { SetButVisThroughQt(value); } ///< ButVisible
+    void setBut3D(bool value) { SetBut3DThroughQt(value); } ///< But3D
+    void setButHeight(int value) { SetButHeightThroughQt(value); } ///< ButHeight
+    void setButWidth(int value) { SetButWidthThroughQt(value); } ///< ButWidth
+    void setButIncrem(double value) { SetButIncrementThroughQt(value); } ///< ButIncrem
+    void setButSpace(int value) { SetButSpaceThroughQt(value); } ///< ButSpace
+    void setButColor(TColor value) { SetButColorThroughQt(value); } ///< ButColor
+    void setColorBoxBG(TColor value) { SetColorBoxBGThroughQt(value); } ///< ColorBoxBG
+    void setColorBoxText(TColor value) { SetColorBoxTextThroughQt(value); } ///< ColorBoxText
+    void setColorOutBG(TColor value) { SetColorOutBGThroughQt(value); } ///< ColorOutBG
+    void setColorOutText(TColor value) { SetColorOutTextThroughQt(value); } ///< ColorOutText
+    void setColorScheme(vorn::vornbase::TColorScheme value) { SetColorSchemeThroughQt(value); } ///< ColorScheme
+    void setColorWarnBG(TColor value) { SetColorWarnBGThroughQt(value); } ///< ColorWarnBG
+    void setColorWarnText(TColor value) { SetColorWarnBoxTextThroughQt(value); } ///< ColorWarnText
+    void setDecPlaceSep(vorn::vornbase::TDecPSep value) { SetDecSepThroughQt(value); } ///< DecPlaceSep
+    void setFixPointDecPlaces(int value) { SetDecPThroughQt(value); } ///< FixPointDecPlaces
+    void setFrameStyle(vorn::vornbase::TFrameStyle value) { SetFrameStyleThroughQt(value); } ///< FrameStyle
+    void setGaugeColor(TColor value) { SetGaugeColorThroughQt(value); } ///< GaugeColor
+    void setGaugeColorBg(TColor value) { SetGaugeColorBgThroughQt(value); } ///< GaugeColorBg
+    void setGaugeColorFrame(TColor value) { SetGaugeColorFrmThroughQt(value); } ///< GaugeColorFrame
+    void setGaugeHeight(int value) { SetGaugeHeightThroughQt(value); } ///< GaugeHeight
+    void setGaugeFrameStyle(vorn::vornbase::TFrameStyle value) { SetGaugeFrameStyleThroughQt(value); } ///< GaugeFrameStyle
+    void setGaugeLeftMargin(int value) { SetGaugeLeftMargThroughQt(value); } ///< GaugeLeftMargin
+    void setGaugeTopMargin(int value) { SetGaugeTopMargThroughQt(value); } ///< GaugeTopMargin
+    void setGaugeVisible(bool value) { SetGaugeVisibThroughQt(value); } ///< GaugeVisible
+    void setGaugeWidth(int value) { SetGaugeWidthThroughQt(value); } ///< GaugeWidth
+    void setHeight(int value) { SetHeightThroughQt(value); } ///< Height
+    void setHideSelection(bool value) { SetHideSelThroughQt(value); } ///< HideSelection
+    void setInputFormat(vorn::numio::TInFormat value) { SetInFormatTypeThroughQt(value); } ///< InputFormat
+    void setLeftSpace(int value) { SetLeftSpaceThroughQt(value); } ///< LeftSpace
+    void setLeftText(const QString& value) { SetLeftTextThroughQt(value); } ///< LeftText
+    void setLeftTextAlignment(vorn::vornbase::TAlignment value) { SetLeftTextAlignmentThroughQt(value); } ///< LeftTextAlignment
+    void setRangeHigh(double value) { SetRangeHighThroughQt(value); } ///< RangeHigh
+    void setRangeLow(double value) { SetRangeLowThroughQt(value); } ///< RangeLow
+    void setReadOnly(bool value) { SetReadonlyThroughQt(value); } ///< ReadOnly
+    void setRightText(const QString& value) { SetRightTextThroughQt(value); } ///< RightText
+    void setRightTextAlignment(vorn::vornbase::TAlignment value) { SetRightTextAlignmentThroughQt(value); } ///< RightTextAlignment
+    void setSignificantDigits(int value) { SetSigDigThroughQt(value); } ///< SignificantDigits
+    void setTextBoxWidth(int value) { SetTextBoxWidthThroughQt(value); } ///< TextBoxWidth
+    void setTabStop(bool value) { SetTabStopThroughQt(value); } ///< TabStop
 
 Q_SIGNALS:
     /// Text and Value changed, by a writer, an edit, a spin or the gauge:

@@ -114,7 +114,7 @@ int32_t DecIntValue(const QString& s)
 }
 } // namespace
 
-double TNumIO2::GetNioValue()
+double TNumIO2::GetNioValue() const
 {
     const QString& s = FInBuffer;
     int32_t idx = 1;
@@ -144,7 +144,7 @@ double TNumIO2::GetNioValue()
     return 0;
 }
 
-int32_t TNumIO2::GetNioIntValue()
+int32_t TNumIO2::GetNioIntValue() const
 {
     const double v = GetNioValue();
     if (v > 2147483647.0 || v < -2147483648.0)
@@ -165,7 +165,7 @@ void TNumIO2::SetNioText(const QString& value)
     vornaccess::CaretMoved(this);
 }
 
-bool TNumIO2::OutOfRange()
+bool TNumIO2::OutOfRange() const
 {
     const double v = GetNioValue();
     return v < FMinimum || v > FMaximum;

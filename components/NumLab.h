@@ -54,7 +54,9 @@ constexpr int defLabelWidth = 80;
 } // namespace numlab
 
 using numlab::TDisplay;
-using enum numlab::TDisplay;
+using numlab::dtFloat, numlab::dtFixP, numlab::dtExp, numlab::dtHex, numlab::dtZeroInt, numlab::dtInt,
+    numlab::dtDateTime, numlab::dtState, numlab::dtBin, numlab::dtOct, numlab::dtDeg, numlab::dtDegMin,
+    numlab::dtDegMinSec, numlab::dtEEng, numlab::dtEEngNoDP;
 
 /// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
 /// <code>12° 30' 45.0"</code> (dfDegMinSec) or the plain number (dfNumeric), with
@@ -274,6 +276,35 @@ public Q_SLOTS:
     /// Writes Value as SetLabValue does, for connections and Qt's property system:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setValue(double value) { WriteThroughQt("Value", value, [&] { SetLabValue(value); }); }
+
+    // The other published properties' writers as Qt spells them, set + the
+    // property's name (uic's code for a form calls them): each writes its
+    // property as setProperty() does, through the property's own writer,
+    // and so reports a value the control refuses instead of throwing.
+    // Enabled, Font and Visible are QWidget's own setEnabled(), setFont()
+    // and setVisible().
+    void setAlignment(vorn::vornbase::TAlignment value) { SetAlignmentThroughQt(value); } ///< Alignment
+    void setColorLabBakG(TColor value) { SetColorLabBakGThroughQt(value); } ///< ColorLabBakG
+    void setColorLabText(TColor value) { SetColorLabTextThroughQt(value); } ///< ColorLabText
+    void setColorOutBakG(TColor value) { SetColorOutBakGThroughQt(value); } ///< ColorOutBakG
+    void setColorOutText(TColor value) { SetColorOutTextThroughQt(value); } ///< ColorOutText
+    void setColorScheme(vorn::vornbase::TColorScheme value) { SetColorSchemeThroughQt(value); } ///< ColorScheme
+    void setComma(bool value) { SetFCommaThroughQt(value); } ///< Comma
+    void setDisplayType(vorn::numlab::TDisplay value) { SetDisplayTypeThroughQt(value); } ///< DisplayType
+    void setDTFormat(const QString& value) { SetDtFormatThroughQt(value); } ///< DTFormat
+    void setEmpty(bool value) { SetEmptyThroughQt(value); } ///< Empty
+    void setForcePlusSign(bool value) { SetFPlusSignThroughQt(value); } ///< ForcePlusSign
+    void setFrameStyle(vorn::vornbase::TFrameStyle value) { SetFrameStyleThroughQt(value); } ///< FrameStyle
+    void setLabelWidth(int value) { SetLabWidthThroughQt(value); } ///< LabelWidth
+    void setLeftSpace(int value) { SetLeftSpaceThroughQt(value); } ///< LeftSpace
+    void setLeftText(const QString& value) { SetLeftTextThroughQt(value); } ///< LeftText
+    void setLeftTextAlignment(vorn::vornbase::TAlignment value) { SetLTAlignmentThroughQt(value); } ///< LeftTextAlignment
+    void setOverflowIndicator(const QString& value) { SetOverFlowIndiThroughQt(value); } ///< OverflowIndicator
+    void setPrecision(int value) { SetDecPThroughQt(value); } ///< Precision
+    void setRightText(const QString& value) { SetRightTextThroughQt(value); } ///< RightText
+    void setRightTextAlignment(vorn::vornbase::TAlignment value) { SetRTAlignmentThroughQt(value); } ///< RightTextAlignment
+    void setStateText(const QString& value) { SetStateTextThroughQt(value); } ///< StateText
+    void setTransparent(bool value) { SetTransparentThroughQt(value); } ///< Transparent
 
 Q_SIGNALS:
     /// Value changed, by its writer or a copy.

@@ -51,8 +51,8 @@ constexpr int defLabelWidth = 400;
 
 using rasterlab::TRDBlockMode;
 using rasterlab::TRDScrollMode;
-using enum rasterlab::TRDBlockMode;
-using enum rasterlab::TRDScrollMode;
+using rasterlab::rdbmOff, rasterlab::rdbmOn, rasterlab::rdbmRaster;
+using rasterlab::rdsmOff, rasterlab::rdsmLeft, rasterlab::rdsmRight, rasterlab::rdsmDown, rasterlab::rdsmUp;
 
 /// A font as dots: for each character code 0 to 255 up to 32 rows of 32 columns
 /// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
@@ -218,6 +218,29 @@ public Q_SLOTS:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setText(const QString& text) { WriteThroughQt("Text", text, [&] { SetLabText(text); }); }
 
+    // The other published properties' writers as Qt spells them, set + the
+    // property's name (uic's code for a form calls them): each writes its
+    // property as setProperty() does, through the property's own writer,
+    // and so reports a value the control refuses instead of throwing.
+    // Visible is QWidget's own setVisible().
+    void setAutoHeight(bool value) { SetAutoHeightThroughQt(value); } ///< AutoHeight
+    void setAutoCenter(bool value) { SetAutoCenterThroughQt(value); } ///< AutoCenter
+    void setColorLabBakG(TColor value) { SetColorLabBakGThroughQt(value); } ///< ColorLabBakG
+    void setColorDotOn(TColor value) { SetColorDotOnThroughQt(value); } ///< ColorDotOn
+    void setColorDotOff(TColor value) { SetColorDotOffThroughQt(value); } ///< ColorDotOff
+    void setColorScheme(vorn::vornbase::TColorScheme value) { SetColorSchemeThroughQt(value); } ///< ColorScheme
+    void setDotSpacing(int value) { SetDotSpacingThroughQt(value); } ///< DotSpacing
+    void setDotSize(int value) { SetDotSizeThroughQt(value); } ///< DotSize
+    void setFrameStyle(vorn::vornbase::TFrameStyle value) { SetFrameStyleThroughQt(value); } ///< FrameStyle
+    void setPosX(int value) { SetXPosThroughQt(value); } ///< PosX
+    void setPosY(int value) { SetYPosThroughQt(value); } ///< PosY
+    void setProportional(bool value) { SetProportionalThroughQt(value); } ///< Proportional
+    void setScrollMode(vorn::rasterlab::TRDScrollMode value) { SetScrollModeThroughQt(value); } ///< ScrollMode
+    void setScrollInterval(int value) { SetScrollIvThroughQt(value); } ///< ScrollInterval
+    void setScrollIncrement(int value) { SetScrollIncThroughQt(value); } ///< ScrollIncrement
+    void setScrollLoop(bool value) { SetScrollLoopThroughQt(value); } ///< ScrollLoop
+    void setCharBlockMode(vorn::rasterlab::TRDBlockMode value) { SetCharBlockModeThroughQt(value); } ///< CharBlockMode
+
 Q_SIGNALS:
     /// Text changed, by its writer or a copy.
     void textChanged(const QString& text);
@@ -274,7 +297,7 @@ private:
         QRgb Fill = 0, Lines = 0; ///< Lines: the raster's colour, 0 without one
         bool Framed = false;
         int DotSize = 0, DotSpacing = 0, OffsetX = 0, OffsetY = 0;
-        bool operator==(const TRasterKey&) const = default;
+        bool operator==(const TRasterKey&) const; ///< defaulted where it is defined
     };
     TRasterKey RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const;
     QImage Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0);

@@ -73,6 +73,9 @@ QImage TRasterLab::Compose(qreal Ratio)
 
 // Everything the fill and the raster depend on. The raster follows the text
 // only by its offset within one pitch; without a raster only the fill counts.
+// Defaulted here: the header stays C++17.
+bool TRasterLab::TRasterKey::operator==(const TRasterKey&) const = default;
+
 TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const
 {
     TRasterKey key;

@@ -123,6 +123,21 @@ public Q_SLOTS:
     /// a value the control refuses is reported (ReportRefusedWrite), not thrown.
     void setCaption(const QString& text) { WriteThroughQt("Caption", text, [&] { SetCaption(text); }); }
 
+    // The other published properties' writers as Qt spells them, set + the
+    // property's name (uic's code for a form calls them): each writes its
+    // property as setProperty() does, through the property's own writer,
+    // and so reports a value the control refuses instead of throwing.
+    // Visible is QWidget's own setVisible().
+    void setAlignment(vorn::vornbase::TAlignment value) { SetAlignmentThroughQt(value); } ///< Alignment
+    void setAntiAlias(bool value) { SetAntiAliasThroughQt(value); } ///< AntiAlias
+    void setAutoCenter(bool value) { SetAutoCenterThroughQt(value); } ///< AutoCenter
+    void setColor(TColor value) { SetColorThroughQt(value); } ///< Color
+    void setFrameStyle(vorn::vornbase::TFrameStyle value) { SetFrameStyleThroughQt(value); } ///< FrameStyle
+    void setPosX(int value) { SetTextPosXThroughQt(value); } ///< PosX
+    void setPosY(int value) { SetTextPosYThroughQt(value); } ///< PosY
+    void setTextAngle(int value) { SetTextAngleThroughQt(value); } ///< TextAngle
+    void setTransparent(bool value) { SetTransparentThroughQt(value); } ///< Transparent
+
 Q_SIGNALS:
     /// Caption changed.
     void textChanged(const QString& text);

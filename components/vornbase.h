@@ -74,11 +74,14 @@ using vornbase::TColorScheme;
 using vornbase::TDecPSep;
 using vornbase::TDegreeFormat;
 using vornbase::TFrameStyle;
-using enum vornbase::TAlignment;
-using enum vornbase::TColorScheme;
-using enum vornbase::TDecPSep;
-using enum vornbase::TDegreeFormat;
-using enum vornbase::TFrameStyle;
+// The enumerators in namespace vorn as well, one by one: the installed
+// headers stay C++17 (no "using enum").
+using vornbase::taLeftJustify, vornbase::taRightJustify, vornbase::taCenter;
+using vornbase::csBWG, vornbase::csSystem;
+using vornbase::dsSystem, vornbase::dsDot, vornbase::dsComma, vornbase::dsBoth;
+using vornbase::dfDeg, vornbase::dfDegMin, vornbase::dfDegMinSec, vornbase::dfNumeric;
+using vornbase::fsNone, vornbase::fsSimple, vornbase::fsLowered, vornbase::fsRaised, vornbase::fsEmbossed,
+    vornbase::fsEngraved;
 
 /// Glyphs that reach high and low: its text height in a font is the font's
 /// full line height.

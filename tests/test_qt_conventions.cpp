@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 
 #include <QDataWidgetMapper>
+#include <QFont>
 #include <QLoggingCategory>
 #include <QMetaProperty>
 #include <QStandardItemModel>
@@ -22,6 +23,9 @@
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 using namespace vorn;
 
@@ -378,4 +382,184 @@ TEST(QtConventions, ARefusingSlotReportsInsteadOfThrowingThroughTheSignal)
     EXPECT_NO_THROW(source.SetNioValue(9.3e18));
     EXPECT_EQ(field.Text(), QStringLiteral("7"));
     EXPECT_EQ(Reports().size(), 1u);
+}
+
+// --- set + the property's name ---------------------------------------------------
+//
+// Qt spells a property's writer set + its name, and uic's code for a form
+// calls it. Every writable property a control declares has one, a public
+// slot of the control's own or QWidget's (Enabled, Visible) or, for the
+// label's Font, QWidget::setFont, which is no slot. Found here from the
+// meta-object, so a property added without its writer fails.
+
+namespace {
+
+// Every writable property the control declares (QWidget's own excluded).
+std::vector<QMetaProperty> PublishedWritable(const QMetaObject* mo)
+{
+    std::vector<QMetaProperty> properties;
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i)
+        if (mo->property(i).isWritable())
+            properties.push_back(mo->property(i));
+    return properties;
+}
+
+// The public slot set + name taking the property's type, or an invalid method.
+QMetaMethod QtWriterOf(const QMetaObject* mo, const QMetaProperty& p)
+{
+    const QByteArray name = QByteArray("set") + p.name();
+    for (int i = 0; i < mo->methodCount(); ++i) {
+        const QMetaMethod m = mo->method(i);
+        if (m.name() == name && m.parameterCount() == 1 && m.parameterMetaType(0) == p.metaType()
+            && m.access() == QMetaMethod::Public && m.methodType() == QMetaMethod::Slot)
+            return m;
+    }
+    return QMetaMethod();
+}
+
+// Writes `value` to `property` through set + the property's name.
+void CallQtWriter(QWidget& control, const QMetaProperty& p, const QVariant& value)
+{
+    if (qstrcmp(p.name(), "Font") == 0) {
+        control.setFont(value.value<QFont>());
+        return;
+    }
+    const QMetaMethod m = QtWriterOf(control.metaObject(), p);
+    ASSERT_TRUE(m.isValid()) << p.name();
+    QVariant arg = value;
+    ASSERT_TRUE(arg.convert(m.parameterMetaType(0))) << p.name();
+    void* argv[] = {nullptr, arg.data()};
+    QMetaObject::metacall(&control, QMetaObject::InvokeMetaMethod, m.methodIndex(), argv);
+}
+
+// Values other than `current` to try writing to a property of its type.
+std::vector<QVariant> OtherValues(const QMetaProperty& p, const QVariant& current)
+{
+    std::vector<QVariant> values;
+    if (p.isEnumType()) {
+        for (int k = 0; k < p.enumerator().keyCount(); ++k)
+            if (p.enumerator().value(k) != current.toInt())
+                values.emplace_back(p.enumerator().value(k));
+        return values;
+    }
+    switch (p.metaType().id()) {
+    case QMetaType::Bool: return {!current.toBool()};
+    case QMetaType::Int: return {current.toInt() + 7, current.toInt() - 7, current.toInt() + 1, current.toInt() - 1};
+    case QMetaType::UInt: return {current.toUInt() ^ 0x00123456u, current.toUInt() ^ 0x000000FFu};
+    case QMetaType::Double: return {current.toDouble() + 2.5, current.toDouble() - 2.5, 12.0};
+    case QMetaType::QString:
+        return {QStringLiteral("12"), QStringLiteral("Vorn"), current.toString() + QStringLiteral("x")};
+    case QMetaType::QFont: {
+        QFont f = current.value<QFont>();
+        f.setPointSize(f.pointSize() + 3);
+        return {f};
+    }
+    default: return {};
+    }
+}
+
+// Every property the control declares, and where it sits.
+std::vector<QVariant> State(const QWidget& control)
+{
+    std::vector<QVariant> state{control.geometry()};
+    const QMetaObject* mo = control.metaObject();
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i)
+        state.push_back(mo->property(i).read(&control));
+    return state;
+}
+
+template <class T>
+std::unique_ptr<QWidget> Make()
+{
+    return std::make_unique<T>();
+}
+
+const std::vector<std::function<std::unique_ptr<QWidget>()>> AllControls = {Make<TNumIO2>, Make<TNumLab>,
+                                                                            Make<TRasterLab>, Make<TRotLab>};
+
+} // namespace
+
+TEST(QtConventions, EveryWritablePropertyHasAWriterNamedSetAndItsName)
+{
+    const std::set<QByteArray> qwidgetsOwn = {"Enabled", "Visible", "Font"};
+    for (const auto& make : AllControls) {
+        const std::unique_ptr<QWidget> control = make();
+        const QMetaObject* mo = control->metaObject();
+        const std::vector<QMetaProperty> properties = PublishedWritable(mo);
+        ASSERT_GE(properties.size(), 10u) << mo->className();
+        for (const QMetaProperty& p : properties) {
+            const QMetaMethod m = QtWriterOf(mo, p);
+            const bool fromQWidget = m.isValid() && m.methodIndex() < QWidget::staticMetaObject.methodCount();
+            if (qwidgetsOwn.count(p.name())) {
+                // QWidget's writer of the same meaning; the control adds none
+                // that would hide it.
+                EXPECT_TRUE(fromQWidget || qstrcmp(p.name(), "Font") == 0) << mo->className() << "::" << p.name();
+            } else {
+                EXPECT_TRUE(m.isValid() && !fromQWidget) << mo->className() << " has no slot set" << p.name();
+            }
+        }
+    }
+}
+
+TEST(QtConventions, SetAndThePropertysNameWritesWhatThePropertysWriterWrites)
+{
+    for (const auto& make : AllControls) {
+        const QMetaObject* mo = make()->metaObject();
+        for (const QMetaProperty& p : PublishedWritable(mo)) {
+            const std::string where = std::string(mo->className()) + "::" + p.name();
+            // A value the property's own writer takes: it changes the property.
+            bool tried = false;
+            for (const QVariant& value : OtherValues(p, p.read(make().get()))) {
+                const std::unique_ptr<QWidget> viaProperty = make();
+                const QVariant before = p.read(viaProperty.get());
+                viaProperty->setProperty(p.name(), value);
+                if (p.read(viaProperty.get()) == before)
+                    continue;
+                const std::unique_ptr<QWidget> viaWriter = make();
+                CallQtWriter(*viaWriter, p, value);
+                EXPECT_EQ(State(*viaWriter), State(*viaProperty)) << where << " = " << value.toString().toStdString();
+                tried = true;
+                break;
+            }
+            EXPECT_TRUE(tried) << where << ": no value tried changes it";
+        }
+    }
+}
+
+TEST(QtConventions, SetAndThePropertysNameReportsARefusalAsThePropertySystemDoes)
+{
+    const RefusalScene scene;
+    for (const ContextRefusal& r : ContextRefusals()) {
+        const std::unique_ptr<QWidget> viaProperty = r.Make();
+        ClearReports();
+        RefusalScene::Write(r, *viaProperty);
+        const std::vector<QString> expected = Reports();
+        ASSERT_EQ(expected.size(), 1u) << r.Name;
+
+        const std::unique_ptr<QWidget> viaWriter = r.Make();
+        const QMetaProperty p = viaWriter->metaObject()->property(viaWriter->metaObject()->indexOfProperty(r.Property));
+        ClearReports();
+        TMessageTimer::SetRefuseTimers(r.NoTimer);
+        EXPECT_NO_THROW(CallQtWriter(*viaWriter, p, r.Value)) << r.Name;
+        TMessageTimer::SetRefuseTimers(false);
+        EXPECT_EQ(Reports(), expected) << r.Name;
+        EXPECT_EQ(State(*viaWriter), State(*viaProperty)) << r.Name;
+    }
+}
+
+// uic's code calls the writers from C++: as the slots, they report a refusal.
+TEST(QtConventions, SetAndThePropertysNameCalledFromCppReportsInsteadOfThrowing)
+{
+    TNumIO2 field;
+    field.SetNioValue(1e30);
+    ClearReports();
+    EXPECT_NO_THROW(field.setInputFormat(itInt));
+    EXPECT_EQ(field.InputFormat(), itFloat);
+    EXPECT_EQ(Reports().size(), 1u);
+    field.setRangeHigh(30.0);
+    field.setReadOnly(true);
+    field.setLeftText(QStringLiteral("f"));
+    EXPECT_EQ(field.RangeHigh(), 30.0);
+    EXPECT_TRUE(field.ReadOnly());
+    EXPECT_EQ(field.LeftText(), QStringLiteral("f"));
 }

@@ -5,8 +5,9 @@
 # and runs it off-screen to the end:
 #
 #   use_library.sh package <build dir>       installs the build into a fresh
-#       prefix, checks what lands there, and builds examples/ and a program
-#       with a Designer form (designer_form/) against it with
+#       prefix, checks what lands there, and builds examples/, a program
+#       with a Designer form (designer_form/) and a C++17 program with a
+#       hand-written form (handwritten_form/) against it with
 #       find_package(VornControls)
 #   use_library.sh subdirectory <build dir>  builds the example in a project
 #       of its own that adds the library folder with add_subdirectory
@@ -127,7 +128,9 @@ fi
 QT_QPA_PLATFORM=offscreen timeout 60 "$work/example/vorn_example" --smoke || fail "the example's smoke run"
 echo "$mode: the example builds and runs"
 
-# A program whose window was drawn in Designer, against the same prefix.
+# A program whose window was drawn in Designer, and a C++17 one with a form
+# written by hand, against the same prefix.
 if [ "$mode" = package ]; then
     bash "$source_dir/tests/install/designer_form.sh" "$prefix" "$work/designer_form"
+    bash "$source_dir/tests/install/handwritten_form.sh" "$prefix" "$work/handwritten_form"
 fi
