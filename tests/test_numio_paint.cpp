@@ -3,6 +3,7 @@
 // The field's picture: layout, frames, captions, buttons, gauge, colours by
 // state, caret and selection, read pixel by pixel from what Paint drew.
 #include "NumIO.h"
+#include "NumIO_p.h"
 #include "TestSupport.h"
 
 #include <QApplication>
