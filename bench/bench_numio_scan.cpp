@@ -4,6 +4,7 @@
 // a short number to a megabyte of digits: each pass reads every character
 // once, so the time should grow in proportion to the length.
 #include "NumIO.h"
+#include "NumIO_p.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,6 @@
 /// validated per input format), a right caption, optional spin buttons and an
 /// optional gauge. The field keeps no number: its text is its value.
 #include "Keys.h"
-#include "MessageTimer.h"
 #include "Surface.h"
 #include "vornbase.h"
 
@@ -49,18 +48,6 @@ using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(QObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 
-/// Unit constants.
-constexpr int defLeftSpace = 35;
-constexpr int defFixP = 2;
-constexpr int defSigDig = 6;
-constexpr int defTextBoxWidth = 80;
-constexpr int MINHEIGHT = 18;
-constexpr int CARETBLINK_CONST = 500;
-constexpr int MINBUTHEIGHT = 18;
-constexpr int MINBUTWIDTH = 8;
-constexpr int MAXBUTWIDTH = 50;
-constexpr int MAXBUTSPACE = 50;
-
 } // namespace numio
 
 using numio::TInFormat;
@@ -75,27 +62,7 @@ public:
     using EVornError::EVornError;
 };
 
-/// Scanners: read as much of a number as stands at the 1-based position Idx
-/// and leave Idx on the first character that is not part of it. The integer
-/// scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
-/// separator as 1 ".", 2 "," or 3 both.
-VORN_EXPORT int32_t ScanBin(const QString& Instring, int32_t& Idx);
-VORN_EXPORT int32_t ScanOctal(const QString& Instring, int32_t& Idx);
-VORN_EXPORT int32_t ScanHex(const QString& Instring, int32_t& Idx);
-VORN_EXPORT double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
-
-/// Validators: whether a text may stand in a field of that format.
-VORN_EXPORT bool IsValidBin(const QString& Instring);
-VORN_EXPORT bool IsValidOct(const QString& Instring);
-VORN_EXPORT bool IsValidHex(const QString& Instring);
-VORN_EXPORT bool IsValidDecInt(const QString& Instring);
-VORN_EXPORT bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
-VORN_EXPORT bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
-
-/// The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
-/// for dsComma, and for dsSystem "." when the locale's separator is ".",
-/// otherwise ",".
-VORN_EXPORT QChar PolicySeparator(TDecPSep DecSeparator);
+class TMessageTimer;
 
 namespace vornaccess {
 class FieldAccess;
@@ -550,7 +517,6 @@ private:
     void BeepIfWanted();
 
     /// Layout: the framed box, and the rows the gauge takes below it.
-    TValueBox Box() const;
     int BarHeight() const;
     /// Mouse helpers.
     double GaugeValueOf(int X);
@@ -588,12 +554,14 @@ private:
     /// last emitted; nothing while an edit holds them back.
     void NotifyChanges();
 
-    int FLeftSpace = numio::defLeftSpace;
+    // FLeftSpace, FTextBoxWidth, FDecP and FSigDig take the unit's defaults in
+    // the constructor.
+    int FLeftSpace;
     bool FSuppressPaint = true;
-    int FTextBoxWidth = numio::defTextBoxWidth;
+    int FTextBoxWidth;
     bool FValueChanged = false;
-    int FDecP = numio::defFixP;
-    int FSigDig = numio::defSigDig;
+    int FDecP;
+    int FSigDig;
     bool FEnabled = true;
     int FButWidth = 18;
     int FButSpace = 3;

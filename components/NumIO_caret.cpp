@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The field's caret and selection: the selection writers, the blinking
 // caret with its timer, and the focus that starts it.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "Accessible.h"
 #include "Application.h"

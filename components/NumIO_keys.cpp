@@ -3,7 +3,7 @@
 // Keyboard editing of the field: the key map, validation of every edit,
 // the clipboard commands and Qt's key events. Qt's event() and showEvent()
 // also report the window's creation (CreateWnd) from here.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "Accessible.h"
 #include "Application.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The field's geometry, shared by painting and the mouse: the box, the gauge
 // rows, and the mapping between character positions and x coordinates.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include <QFontMetricsF>
 
@@ -177,7 +177,7 @@ bool TNumIO2::VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const
     TLongText* lt = LongText();
     if (!lt)
         return false;
-    const TValueBox box = Box();
+    const TValueBox box = FieldBox(*this);
     const int l = box.Left + 3, r = box.Left + box.Width - 1;
     if (lt->x0 != x0 || lt->ratio != ratio || lt->boxL != l || lt->boxR != r) {
         lt->x0 = x0;
@@ -194,14 +194,19 @@ bool TNumIO2::VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const
     return true;
 }
 
-TValueBox TNumIO2::Box() const
+TValueBox FieldBox(const TNumIO2& f)
 {
-    return {FLeftSpace, FTextBoxWidth, height() - BarHeight()};
+    return {f.LeftSpace(), f.TextBoxWidth(), f.height() - GaugeBarHeight(f)};
+}
+
+int GaugeBarHeight(const TNumIO2& f)
+{
+    return f.GaugeVisible() ? f.GaugeHeight() + f.GaugeTopMargin() + 1 : 0;
 }
 
 int TNumIO2::BarHeight() const
 {
-    return FGaugeVisib ? FGaugeHeight + FGaugeTopMarg + 1 : 0;
+    return GaugeBarHeight(*this);
 }
 
 int TNumIO2::TextWidthOf(const QString& s) const
@@ -217,7 +222,7 @@ int TNumIO2::CharPosToXCoords(int cp) const
 int TNumIO2::CharPosToX(int cp, int tw) const
 {
     const int twcp = cp >= FInBuffer.size() ? tw : PrefixWidth(cp);
-    return Box().TextX(FAlignment, tw) + twcp;
+    return FieldBox(*this).TextX(FAlignment, tw) + twcp;
 }
 
 int TNumIO2::XCoordsToCharPos(int X) const
@@ -230,7 +235,7 @@ int TNumIO2::XCoordsToCharPos(int X) const
     if (charwid <= 0)
         return 0; // characters without width: no position to tell apart
     // The offset from the caret line of position 0, one pixel left of the text.
-    const int offset = std::clamp(X - (Box().TextX(FAlignment, tw) - 1), 0, tw);
+    const int offset = std::clamp(X - (FieldBox(*this).TextX(FAlignment, tw) - 1), 0, tw);
     // In average character widths, rounded half up.
     return (charwid / 2 + offset) / charwid;
 }

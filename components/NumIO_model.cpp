@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The field's model: construction, the value written into and read out of
 // the text, the property writers, range, change event and copying.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "Accessible.h"
 #include "Application.h"
@@ -18,7 +18,8 @@ namespace vorn {
 
 using namespace numio;
 
-TNumIO2::TNumIO2(QWidget* parent) : TSurface(parent)
+TNumIO2::TNumIO2(QWidget* parent)
+    : TSurface(parent), FLeftSpace(defLeftSpace), FTextBoxWidth(defTextBoxWidth), FDecP(defFixP), FSigDig(defSigDig)
 {
     FSuppressPaint = true;
     resize(160, 28);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The mouse on the field: caret and selection in the box, the spin buttons
 // and the gauge.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "Application.h"
 #include "FloatCheck.h"
@@ -102,7 +102,7 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
 {
     const int H = height();
     const int bh = BarHeight();
-    FMouseAreaCode = Box().Zone(X);
+    FMouseAreaCode = FieldBox(*this).Zone(X);
     if (Shift & ssLeft) {
         // Selection drag: the start follows the pointer only to the left.
         if (0 < Y && Y < H - bh) {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Painting of the field: captions, spin buttons, gauge, box, text, caret and
 // selection, composed off-screen and shown in one step.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "FloatCheck.h"
 
@@ -170,7 +170,7 @@ void TNumIO2::PaintGauge(TCanvas& cv, int ZH, double value)
     cv.Rectangle(gl, gt, gl + static_cast<int>(Round(FGaugeWidth * perc)), gb);
 
     if (FGaugeFrameSt != fsNone) {
-        const TFrameLines lines = FrameLines();
+        const TFrameLines lines = FrameLinesOf(FColBlackLine, FColGrayLine, FColWhiteLine);
         cv.SetBrushStyle(bsClear);
         cv.SetPenColor(FGaugeFrameSt == fsSimple ? FGaugeColorFrm : lines.Ring(FGaugeFrameSt));
         cv.Rectangle(gl, gt, gr, gb);
@@ -185,7 +185,7 @@ void TNumIO2::PaintBox(TCanvas& cv, bool outOfRange)
         fill = clSilver;
     else if (outOfRange)
         fill = FColorWarnBG;
-    Box().Draw(cv, FFrameStyle, FrameLines(), fill);
+    FieldBox(*this).Draw(cv, FFrameStyle, FrameLinesOf(FColBlackLine, FColGrayLine, FColWhiteLine), fill);
 }
 
 void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
@@ -196,7 +196,7 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
     // The brush is still the box's fill.
     cv.SetFontColor(color);
     // Of a long text only the characters that can show in the box are drawn.
-    const TValueBox box = Box();
+    const TValueBox box = FieldBox(*this);
     int x = 0;
     QString slice;
     if (VisibleSlice(box.TextX(FAlignment, tw), devicePixelRatioF(), x, slice))

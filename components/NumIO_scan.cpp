@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Scanning numbers out of a field's text, and deciding whether a text is
 // valid for a field's input format.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include "Locale.h"
 

@@ -4,7 +4,7 @@
 // its picture is drawn by: the box at LeftSpace, the spin buttons and the
 // right caption beside it, the gauge in its strip below, and rows as high as
 // the automatic height makes them.
-#include "NumIO.h"
+#include "NumIO_p.h"
 
 #include <QFontMetrics>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // The label's construction, properties, copying and mouse handling.
-#include "NumLab.h"
+#include "NumLab_p.h"
 
 #include "Accessible.h"
 #include "Application.h"
@@ -14,7 +14,9 @@
 
 namespace vorn {
 
-TNumLab::TNumLab(QWidget* parent) : TSurface(parent)
+TNumLab::TNumLab(QWidget* parent)
+    : TSurface(parent), FLeftSpace(numlab::defLeftSpace), FLabWidth(numlab::defLabelWidth),
+      FDecP(numlab::defPrecision)
 {
     // Every other default is set where the field is declared.
     setFocusPolicy(Qt::NoFocus);
@@ -217,7 +219,7 @@ void TNumLab::AssignTo(QObject* Dest) const
 
 void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
 {
-    FMouseAreaCode = Box().Zone(X);
+    FMouseAreaCode = LabelBox(*this).Zone(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
     Q_EMIT mouseMoved(Shift, X, Y);

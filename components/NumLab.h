@@ -47,10 +47,6 @@ enum TDisplay : uint8_t {
 };
 Q_ENUM_NS(TDisplay)
 
-constexpr int defLeftSpace = 35;
-constexpr int defPrecision = 2;
-constexpr int defLabelWidth = 80;
-
 } // namespace numlab
 
 using numlab::TDisplay;
@@ -340,17 +336,18 @@ private:
     void PaintBackground(TCanvas& cv, TColor background);
     void PaintCaptions(TCanvas& cv, int Y0);
     /// The framed value box, also the middle zone of MouseAreaCode.
-    TValueBox Box() const;
     void PaintBox(TCanvas& cv);
     void PaintValue(TCanvas& cv, int Y0, const QString& text, int width);
     /// Records the text a paint shows and tells a screen reader when it
     /// changed.
     void NoteShown(const QString& text);
 
-    int FLeftSpace = numlab::defLeftSpace;
+    // FLeftSpace, FLabWidth and FDecP take the unit's defaults in the
+    // constructor.
+    int FLeftSpace;
     bool FEmpty = false;
-    int FLabWidth = numlab::defLabelWidth;
-    int FDecP = numlab::defPrecision;
+    int FLabWidth;
+    int FDecP;
     bool FComma = false;
     bool FPlusSign = false;
     bool FTransParent = false;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The label's picture: background, captions, the framed box and the value,
 // composed off-screen and shown in one copy, opaque or ANDed over the parent.
-#include "NumLab.h"
+#include "NumLab_p.h"
 
 #include "Accessible.h"
 
@@ -75,7 +75,7 @@ void TNumLab::PaintBackground(TCanvas& cv, TColor background)
     const int W = width(), H = height();
     cv.SetPenColor(background);
     cv.SetBrushColor(background);
-    const QRect in = Box().Inside(FFrameStyle);
+    const QRect in = LabelBox(*this).Inside(FFrameStyle);
     if (in.isEmpty()) {
         cv.Rectangle(0, 0, W, H);
         return;
@@ -117,14 +117,9 @@ void TNumLab::PaintCaptions(TCanvas& cv, int Y0)
     }
 }
 
-TValueBox TNumLab::Box() const
-{
-    return {FLeftSpace, FLabWidth, height()};
-}
-
 void TNumLab::PaintBox(TCanvas& cv)
 {
-    Box().Draw(cv, FFrameStyle, FrameLines(), FColorLabBakG);
+    LabelBox(*this).Draw(cv, FFrameStyle, FrameLinesOf(FColBlackLine, FColGrayLine, FColWhiteLine), FColorLabBakG);
 }
 
 // `width` is the text's width when it is known, else -1.
@@ -135,7 +130,7 @@ void TNumLab::PaintValue(TCanvas& cv, int Y0, const QString& text, int width)
     // The inside of the box holds ColorLabBakG already: the text goes on it
     // without filling its place again.
     cv.SetBrushStyle(bsClear);
-    Box().DrawText(cv, FAlignment, Y0, text, width >= 0 ? width : cv.TextWidth(text));
+    LabelBox(*this).DrawText(cv, FAlignment, Y0, text, width >= 0 ? width : cv.TextWidth(text));
 }
 
 void TNumLab::paintEvent(QPaintEvent* event)

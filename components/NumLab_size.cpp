@@ -3,7 +3,7 @@
 // The label's natural and least sizes for Qt's layouts, read off the rules
 // its picture is drawn by: the box at LeftSpace, LabelWidth wide, and the
 // right caption beside it.
-#include "NumLab.h"
+#include "NumLab_p.h"
 
 #include <QFontMetrics>
 

@@ -3,7 +3,7 @@
 // The label's display text: the value by display type, the separator and
 // sign, the hook, and the fit check; the angle texts; and the text last
 // shown, for a screen reader.
-#include "NumLab.h"
+#include "NumLab_p.h"
 
 #include "Accessible.h"
 #include "FloatCheck.h"

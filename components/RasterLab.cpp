@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The dot-matrix label's model: construction, property writers, automatic
 // height and centring, copying, the scroll timer and the font hook.
-#include "RasterLab.h"
+#include "RasterLab_p.h"
 
 #include "Accessible.h"
 #include "Application.h"

@@ -6,7 +6,6 @@
 /// of dimmed dots, inside a frame, from a character matrix (the built-in
 /// 7 x 12 font or any font rendered into a matrix at run time), optionally
 /// scrolling on its own timer and wrapping around.
-#include "MessageTimer.h"
 #include "Surface.h"
 #include "vornbase.h"
 
@@ -45,8 +44,6 @@ enum TRDBlockMode : uint8_t {
 Q_ENUM_NS(TRDBlockMode)
 
 /// Width of a new label in pixels.
-constexpr int defLabelWidth = 400;
-
 } // namespace rasterlab
 
 using rasterlab::TRDBlockMode;
@@ -66,11 +63,9 @@ struct VORN_EXPORT TRDCharMatrix
     uint32_t BitData[256][32] = {};
 };
 
-/// A character matrix that labels share (internal).
-struct TRDSharedMatrix : QSharedData
-{
-    TRDCharMatrix Matrix;
-};
+class TMessageTimer;
+// The character matrix a label shows, shared between labels (internal).
+struct TRDSharedMatrix;
 
 /// The dot-matrix label's errors.
 class VORN_EXPORT EVornRasterLabError : public EVornError
@@ -154,7 +149,7 @@ public:
 
     /// The character matrix in use; setting it repaints but neither resizes
     /// nor re-centres. The next font change replaces it.
-    TRDCharMatrix CharMatrix() const { return FCMat->Matrix; }
+    TRDCharMatrix CharMatrix() const;
     void SetCharMatrix(const TRDCharMatrix& Value);
 
     bool AutoHeight() const { return FAutoHeight; }
@@ -307,8 +302,7 @@ private:
     void PaintFrame(TCanvas& cv, int W, int H);
 
     // The matrix, shared with the other labels of the same font and colour
-    // (SharedBitFont) or made for this label by SetCharMatrix; never changed
-    // once made.
+    // or made for this label by SetCharMatrix; never changed once made.
     QExplicitlySharedDataPointer<TRDSharedMatrix> FCMat;
     TFrameStyle FFrameStyle = fsLowered;
     TRDScrollMode FScrollMode = rdsmOff;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The character matrix: building it from a font, drawing characters and
 // strings from it, and measuring a text.
-#include "RasterLab.h"
+#include "RasterLab_p.h"
 #include "RasterLab_font.h"
 
 #include "Saturate.h"
@@ -104,6 +104,11 @@ TRDCharMatrix RenderedFont(const QFont& Font, TColor FontColor)
 }
 
 } // namespace
+
+TRDCharMatrix TRasterLab::CharMatrix() const
+{
+    return FCMat->Matrix;
+}
 
 TRDCharMatrix TRasterLab::CreateBitFont(const QFont* Font, TColor FontColor)
 {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Painting of the dot-matrix label: fill, raster of dimmed dots, text, frame,
 // composed off-screen and shown in one step.
-#include "RasterLab.h"
+#include "RasterLab_p.h"
 
 #include "RecentCache.h"
 #include "Saturate.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The dot-matrix label's natural and least sizes for Qt's layouts, from its
 // text's length in dots, the dot geometry and the frame.
-#include "RasterLab.h"
+#include "RasterLab_p.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-#include "RotLab.h"
+#include "RotLab_p.h"
 
 #include "Accessible.h"
 #include "Application.h"

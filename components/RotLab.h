@@ -19,13 +19,6 @@
 
 namespace vorn {
 
-/// The top-left corner of the text cell for a text whose half width is w2 and
-/// half height h2, turned by TextAngle degrees counter-clockwise, so that the
-/// point halfway down the text at the alignment's distance from its start
-/// (0, w2 or 2 * w2) lies on (PosX, PosY). The whole offset is rounded once,
-/// to the nearest integer with halves to even.
-VORN_EXPORT QPoint RotLabTextOrigin(TAlignment Alignment, int TextAngle, int PosX, int PosY, int w2, int h2);
-
 /// \brief The rotated label: a caption turned by any angle about a point.
 ///
 /// \image html rotlab.png

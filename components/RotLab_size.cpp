@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The rotated label's natural size for Qt's layouts: the bounding box of the
 // turned text cell, placed as the label draws it, inside the frame.
-#include "RotLab.h"
+#include "RotLab_p.h"
 
 #include <QFontMetrics>
 

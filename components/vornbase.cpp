@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-#include "vornbase.h"
+#include "vornbase_p.h"
 
 namespace vorn {
 

@@ -7,6 +7,7 @@
 // number written by Str reads back as the same double.
 #include "FuzzSupport.h"
 #include "NumIO.h"
+#include "NumIO_p.h"
 #include "Str.h"
 
 #include <QRegularExpression>

@@ -8,6 +8,7 @@
 #include "GalleryWindow.h"
 #include "RasterLab.h"
 #include "Surface.h"
+#include "Surface_p.h"
 
 #include <QEventLoop>
 #include <QTabWidget>
@@ -38,7 +39,7 @@ int Unpainted(const TGalleryPage& page)
     for (const QWidget* widget : page.findChildren<QWidget*>()) {
         const auto* control = dynamic_cast<const TSurface*>(widget);
         if (control && control->isVisible() && !control->visibleRegion().isEmpty() &&
-            control->Compositions() == 0) {
+            Compositions(*control) == 0) {
             std::fprintf(stderr, "%s: %s was never painted\n", qPrintable(page.Title()), qPrintable(control->objectName()));
             ++faults;
         }

@@ -127,8 +127,4 @@ private:
 /// program asks first and says it plainly.
 VORN_EXPORT bool HasDisplay();
 
-/// The simple beep; counted so that tests can see it.
-VORN_EXPORT void MessageBeep();
-VORN_EXPORT int BeepCount();
-
 } // namespace vorn

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-#include "Keys.h"
+#include "Keys_p.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

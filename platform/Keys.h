@@ -2,16 +2,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 /// \file
-/// Virtual-key codes, and the one place where Qt's key events are mapped onto
-/// them.
+/// Virtual-key codes and shift states, as the controls' key and mouse events
+/// give them.
 #include <vorn/vorn_export.h>
 
 #include <cstdint>
 
 #include <Qt>
-
-class QKeyEvent;
-class QMouseEvent;
 
 namespace vorn {
 
@@ -48,12 +45,6 @@ enum : uint16_t {
     KC_DOT = 190,       ///< the full stop key
 };
 
-/// The virtual-key code of a key event, 0 for keys without one. Digits and
-/// letters give their character code ('0'..'9', 'A'..'Z'), keypad digits
-/// VK_NUMPAD0 + n. A shifted symbol counts as the key it is on ("$" is the 4
-/// key, "+" the plus key, "_" the minus key, ">" the full stop, "<" the comma).
-VORN_EXPORT uint16_t VirtualKeyOf(const QKeyEvent* event);
-
 /// Shift, Alt, Control and mouse-button state of a key or mouse event.
 using TShiftState = uint32_t;
 enum : TShiftState {
@@ -64,10 +55,5 @@ enum : TShiftState {
     ssRight = 16,  ///< the right mouse button
     ssMiddle = 32, ///< the middle mouse button
 };
-
-/// The state of keyboard modifiers.
-VORN_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
-/// The modifiers and the buttons held during a mouse event.
-VORN_EXPORT TShiftState ShiftStateOf(const QMouseEvent* event);
 
 } // namespace vorn

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 /// \file
-/// The hidden message window with timers that the controls own: timers are
-/// started and stopped by id, and every tick calls the owner's handler on the
-/// GUI thread. An exception escaping the handler goes to the application's
+/// Internal to the library, never installed. The hidden message window with
+/// timers that the controls own: timers are started and stopped by id, and
+/// every tick calls the owner's handler on the GUI thread. An exception escaping the handler goes to the application's
 /// exception handler and no further.
 #include <vorn/vorn_export.h>
 
@@ -17,7 +17,7 @@ namespace vorn {
 
 /// A hidden window's numbered timers: each running timer calls the handler
 /// with its number.
-class VORN_EXPORT TMessageTimer : public QObject
+class VORN_TESTS_EXPORT TMessageTimer : public QObject
 {
 public:
     using Handler = std::function<void(int id)>;

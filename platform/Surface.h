@@ -44,6 +44,10 @@ class QPainter;
 
 namespace vorn {
 
+namespace vornaccess {
+class SurfaceAccess;
+}
+
 /// The base of the four controls: a widget that composes its whole picture
 /// and shows it at once (see the notes of this file).
 class VORN_EXPORT TSurface : public QWidget
@@ -52,6 +56,8 @@ class VORN_EXPORT TSurface : public QWidget
     /// Shown or hidden; in a form designer only the control's own picture
     /// follows it. Default true.
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisibleThroughQt)
+    /// Tests and benchmarks read how many pictures the control composed.
+    friend class vornaccess::SurfaceAccess;
 
 public:
     using QWidget::QWidget;
@@ -69,9 +75,6 @@ public:
     /// on the controls it creates; programs never do.
     bool Designing() const { return FDesigning; }
     void SetDesigning(bool Value);
-    /// How many pictures the control has composed, for tests and benchmarks
-    /// that check no work is done twice.
-    int Compositions() const { return FCompositions; }
     /// A white picture of the control's size at its device pixel ratio, for
     /// Paint to compose on.
     QImage NewPicture() const;

@@ -8,9 +8,11 @@
 #include "NumLab.h"
 #include "RasterLab.h"
 #include "RotLab.h"
+#include "Surface_p.h"
 #include "TestSupport.h"
 #include "u_frmInfo.h"
 #include "u_frmMain.h"
+#include "vornbase_p.h"
 
 #include <QTest>
 
@@ -132,21 +134,21 @@ TEST(ComposeOnlyWhatIsSeen, AnOffScreenLabelComposesOnItsFirstShow)
     for (TNumLab* l : {&shown, &read}) {
         SetUpLabel(*l);
         l->SetLabValue(1.5);
-        EXPECT_EQ(l->Compositions(), 0);
+        EXPECT_EQ(Compositions(*l), 0);
     }
     shown.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shown.Compositions(), 1);
+    EXPECT_EQ(Compositions(shown), 1);
     EXPECT_FALSE(read.Picture().isNull());
-    EXPECT_EQ(read.Compositions(), 1);
+    EXPECT_EQ(Compositions(read), 1);
     EXPECT_EQ(read.Picture(), shown.Picture());
-    EXPECT_EQ(read.Compositions(), 1);
-    const int before = shown.Compositions();
+    EXPECT_EQ(Compositions(read), 1);
+    const int before = Compositions(shown);
     for (double v : {2.5, 3.5, 4.5})
         shown.SetLabValue(v);
-    EXPECT_EQ(shown.Compositions(), before);
+    EXPECT_EQ(Compositions(shown), before);
     QCoreApplication::processEvents();
-    EXPECT_EQ(shown.Compositions(), before + 1);
+    EXPECT_EQ(Compositions(shown), before + 1);
     read.SetLabValue(4.5);
     EXPECT_EQ(read.Picture(), shown.Picture());
 }
@@ -257,14 +259,14 @@ TEST(ComposeOnlyWhatIsSeen, StartUpComposesEachControlOfTheMainWindowOnce)
     ASSERT_EQ(mainControls.size(), 4);
     ASSERT_EQ(infoControls.size(), 2);
     for (const TSurface* s : mainControls + infoControls)
-        EXPECT_EQ(s->Compositions(), 0) << s->objectName().toStdString();
+        EXPECT_EQ(Compositions(*s), 0) << s->objectName().toStdString();
     frmMain->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
     QCoreApplication::processEvents();
     for (const TSurface* s : mainControls)
-        EXPECT_EQ(s->Compositions(), 1) << s->objectName().toStdString();
+        EXPECT_EQ(Compositions(*s), 1) << s->objectName().toStdString();
     for (const TSurface* s : infoControls)
-        EXPECT_EQ(s->Compositions(), 0) << s->objectName().toStdString();
+        EXPECT_EQ(Compositions(*s), 0) << s->objectName().toStdString();
     EXPECT_TRUE(Reports().empty());
     delete frmMain;
     delete frmInfo;

@@ -4,6 +4,8 @@
 // deleting, the fixed-point rule, clipboard commands, read-only use, Tab,
 // the caret timer and the modifier flags.
 #include "Application.h"
+#include "Application_p.h"
+#include "MessageTimer.h"
 #include "NumIO.h"
 #include "TestSupport.h"
 

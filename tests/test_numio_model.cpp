@@ -4,6 +4,7 @@
 // writers and their limits, range, copying and the field's errors.
 #include "Exceptions.h"
 #include "Locale.h"
+#include "MessageTimer.h"
 #include "NumIO.h"
 #include "TestSupport.h"
 

@@ -3,6 +3,7 @@
 // Scanning numbers out of field texts and validating texts per format.
 #include "Locale.h"
 #include "NumIO.h"
+#include "NumIO_p.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

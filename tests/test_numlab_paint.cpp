@@ -5,6 +5,7 @@
 #include "NumIO.h"
 #include "NumLab.h"
 #include "TestSupport.h"
+#include "vornbase_p.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

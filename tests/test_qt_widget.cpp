@@ -9,6 +9,7 @@
 #include "RasterLab.h"
 #include "RotLab.h"
 #include "TestSupport.h"
+#include "vornbase_p.h"
 
 #include <QFormLayout>
 #include <QTest>

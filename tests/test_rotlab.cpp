@@ -3,6 +3,7 @@
 // The rotated label: text origin, centring, copying, painting.
 #include "Probes.h"
 #include "RotLab.h"
+#include "RotLab_p.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 // Frames, colour schemes and the line-height probe.
 #include "TestSupport.h"
 #include "vornbase.h"
+#include "vornbase_p.h"
 
 #include <QFontMetrics>
 

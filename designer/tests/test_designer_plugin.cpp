@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 
 #include "FormValues.h"
+#include "MessageTimer.h"
 #include <vorn/NumIO.h>
 #include <vorn/NumLab.h>
 #include <vorn/RasterLab.h>

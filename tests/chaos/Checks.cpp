@@ -4,6 +4,7 @@
 #include "Runner.h"
 
 #include "NumIO.h"
+#include "NumIO_p.h"
 #include "NumLab.h"
 #include "Trail.h"
 #include "u_frmInfo.h"

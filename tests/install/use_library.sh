@@ -49,7 +49,7 @@ check_installed() {
     # The interface's headers and nothing else.
     local installed expected
     installed=$(cd "$prefix/include/vorn" && LC_ALL=C ls | LC_ALL=C sort | tr '\n' ' ')
-    expected="Application.h Canvas.h Colors.h Exceptions.h Keys.h MessageTimer.h NumIO.h NumLab.h RasterLab.h RotLab.h Surface.h VornVersion.h vorn_export.h vornbase.h "
+    expected="Application.h Canvas.h Colors.h Exceptions.h Keys.h NumIO.h NumLab.h RasterLab.h RotLab.h Surface.h VornVersion.h vorn_export.h vornbase.h "
     [ "$installed" = "$expected" ] || fail "include/vorn holds $installed instead of $expected"
     # Every symbol the library exports is in namespace vorn.
     local outside

@@ -19,7 +19,6 @@ enum { clRed = 1, VK_RETURN = 2, taCenter = 3 };
 #include <vorn/Colors.h>
 #include <vorn/Exceptions.h>
 #include <vorn/Keys.h>
-#include <vorn/MessageTimer.h>
 #include <vorn/NumIO.h>
 #include <vorn/NumLab.h>
 #include <vorn/RasterLab.h>
