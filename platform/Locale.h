@@ -9,7 +9,9 @@
 
 namespace vorn {
 
-VORN_TESTS_EXPORT QChar DecimalSeparator();
+// Exported for the program too: its windows write numbers in their texts as
+// the fields show them.
+VORN_EXPORT QChar DecimalSeparator();
 VORN_TESTS_EXPORT void SetDecimalSeparator(QChar c);
 
 } // namespace vorn
