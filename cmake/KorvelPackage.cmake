@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 # SPDX-License-Identifier: MIT
 # cpack -G DEB: one Debian package per install component,
-#   libvorncontrols2               the Vorn controls' shared library (vorn_runtime)
+#   libvorncontrols3               the Vorn controls' shared library (vorn_runtime)
 #   libvorncontrols-dev            its headers, CMake and pkg-config files (vorn_devel)
 #   vorn-controls-designer-plugin  the Qt Designer plugin (vorn_designer)
 #   libvorncontrols-doc            the reference documentation, HTML and Qt

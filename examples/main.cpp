@@ -23,7 +23,7 @@
 #include <cstdio>
 #include <cstring>
 
-static_assert(VORN_VERSION >= QT_VERSION_CHECK(2, 0, 0), "this example is written for the Vorn controls 2");
+static_assert(VORN_VERSION >= QT_VERSION_CHECK(3, 0, 0), "this example is written for the Vorn controls 3");
 
 namespace {
 

@@ -23,6 +23,6 @@ plugin=$prefix/$plugins/designer/libvorn_designer.so
 # Read whole before matching: grep -q stopping early would end ldd with
 # SIGPIPE, which pipefail counts as a failure.
 libs=$(ldd "$plugin")
-grep -q "libVornControls.so.2 => $prefix/" <<<"$libs" ||
+grep -q "libVornControls.so.3 => $prefix/" <<<"$libs" ||
     fail "the plugin does not find libVornControls in its own prefix: $(grep Vorn <<<"$libs")"
 VORN_DESIGNER_PLUGIN=$plugin QT_QPA_PLATFORM=offscreen "$tests" --gtest_filter='DesignerPlugin.*'

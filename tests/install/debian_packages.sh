@@ -30,8 +30,8 @@ mkdir -p "$work"
 "$cmake" --install "$build" --prefix "$work/runtime" --component vorn_runtime >/dev/null
 installed=$(cd "$work/runtime" && find . -type f -o -type l | sort)
 echo "vorn_runtime installs:" $installed
-grep -q '/libVornControls\.so\.2\.0\.0$' <<<"$installed" || fail "the run-time component holds no libVornControls.so.2.0.0"
-others=$(grep -v -e '/libVornControls\.so\.2' -e '^\./share/doc/libvorncontrols2/' <<<"$installed" || true)
+grep -q '/libVornControls\.so\.3\.0\.0$' <<<"$installed" || fail "the run-time component holds no libVornControls.so.3.0.0"
+others=$(grep -v -e '/libVornControls\.so\.3' -e '^\./share/doc/libvorncontrols3/' <<<"$installed" || true)
 [ -z "$others" ] || fail "the run-time component installs more than the library: $others"
 
 (cd "$build" && "$cpack" -G DEB -B "$work" >"$work/cpack.log" 2>&1) || {
@@ -39,7 +39,7 @@ others=$(grep -v -e '/libVornControls\.so\.2' -e '^\./share/doc/libvorncontrols2
     fail "cpack -G DEB"
 }
 package() { ls "$work"/"$1"_*.deb 2>/dev/null | head -1; }
-names=(libvorncontrols2 libvorncontrols-dev korvel-tuning-coil vorn-controls-designer-plugin)
+names=(libvorncontrols3 libvorncontrols-dev korvel-tuning-coil vorn-controls-designer-plugin)
 [ "${VORN_DOC_PACKAGE:-0}" = 1 ] && names+=(libvorncontrols-doc)
 for name in "${names[@]}"; do
     deb=$(package "$name")
@@ -52,13 +52,13 @@ for name in "${names[@]}"; do
     [ -z "$report" ] || echo "$report"
     ! grep -q '^E:' <<<"$report" || fail "lintian reports errors for $name"
 done
-lib=$(package libvorncontrols2)
-[ "$(dpkg-deb -I "$lib" shlibs)" = "libVornControls 2 libvorncontrols2 (>= 2.0.0)" ] ||
-    fail "libvorncontrols2's shlibs file does not name libVornControls 2"
+lib=$(package libvorncontrols3)
+[ "$(dpkg-deb -I "$lib" shlibs)" = "libVornControls 3 libvorncontrols3 (>= 3.0.0)" ] ||
+    fail "libvorncontrols3's shlibs file does not name libVornControls 3"
 # Each read whole before matching: grep -q stopping early would end dpkg-deb
 # with SIGPIPE.
 triggers=$(dpkg-deb -I "$lib" triggers)
-grep -q '^activate-noawait ldconfig$' <<<"$triggers" || fail "libvorncontrols2 has no ldconfig trigger"
+grep -q '^activate-noawait ldconfig$' <<<"$triggers" || fail "libvorncontrols3 has no ldconfig trigger"
 dev_files=$(dpkg-deb -c "$(package libvorncontrols-dev)")
 grep -q 'usr/include/vorn/VornVersion.h$' <<<"$dev_files" || fail "libvorncontrols-dev holds no vorn/VornVersion.h"
 # The example program, whole, where Debian's -dev packages keep examples.
@@ -67,7 +67,7 @@ for file in CMakeLists.txt main.cpp; do
         fail "libvorncontrols-dev holds no examples/$file"
 done
 depends=$(dpkg-deb -f "$(package korvel-tuning-coil)" Depends)
-grep -q 'libvorncontrols2 (= 2.0.0)' <<<"$depends" || fail "korvel-tuning-coil does not depend on libvorncontrols2"
+grep -q 'libvorncontrols3 (= 3.0.0)' <<<"$depends" || fail "korvel-tuning-coil does not depend on libvorncontrols3"
 # Designer draws the plugin's icons (SVG) with Qt's SVG icon engine.
 depends=$(dpkg-deb -f "$(package vorn-controls-designer-plugin)" Depends)
 grep -Eq '(^|, )libqt6svg6( \(|,|$)' <<<"$depends" || fail "vorn-controls-designer-plugin does not depend on libqt6svg6: $depends"
@@ -85,10 +85,10 @@ fi
 # The library's two packages unpacked into an empty root, as dpkg would
 # install them: a program with a Designer form builds against them and runs.
 root=$work/root
-for name in libvorncontrols2 libvorncontrols-dev; do
+for name in libvorncontrols3 libvorncontrols-dev; do
     dpkg-deb -x "$(package "$name")" "$root" || fail "unpacking $name"
 done
-libdir=$(dirname "$(find "$root" -name 'libVornControls.so.2' -print -quit)")
+libdir=$(dirname "$(find "$root" -name 'libVornControls.so.3' -print -quit)")
 LD_LIBRARY_PATH=$libdir bash "$(dirname "$0")/designer_form.sh" "$root/usr" "$work/designer_form"
 # The example as the development package ships it, built against the
 # packages and run off screen.

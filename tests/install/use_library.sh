@@ -39,13 +39,13 @@ configure_args=(-G "${CMAKE_GENERATOR:-Ninja}" "-DCMAKE_CXX_FLAGS=-Wall -Wextra 
 # Whatever is installed must be there, under the usual names.
 check_installed() {
     local prefix=$1 libdir
-    libdir=$(dirname "$(find "$prefix" -name 'libVornControls.so.2.0.0' -print -quit)")
-    [ "$libdir" != . ] || fail "no libVornControls.so.2.0.0 under $prefix"
-    [ "$(readlink "$libdir/libVornControls.so.2")" = libVornControls.so.2.0.0 ] || fail "libVornControls.so.2 is not a link to libVornControls.so.2.0.0"
-    [ "$(readlink "$libdir/libVornControls.so")" = libVornControls.so.2 ] || fail "libVornControls.so is not a link to libVornControls.so.2"
+    libdir=$(dirname "$(find "$prefix" -name 'libVornControls.so.3.0.0' -print -quit)")
+    [ "$libdir" != . ] || fail "no libVornControls.so.3.0.0 under $prefix"
+    [ "$(readlink "$libdir/libVornControls.so.3")" = libVornControls.so.3.0.0 ] || fail "libVornControls.so.3 is not a link to libVornControls.so.3.0.0"
+    [ "$(readlink "$libdir/libVornControls.so")" = libVornControls.so.3 ] || fail "libVornControls.so is not a link to libVornControls.so.3"
     # Read whole: grep -q stopping early could end objdump with SIGPIPE.
-    headers=$(objdump -p "$libdir/libVornControls.so.2.0.0")
-    grep -q 'SONAME *libVornControls\.so\.2$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.2"
+    headers=$(objdump -p "$libdir/libVornControls.so.3.0.0")
+    grep -q 'SONAME *libVornControls\.so\.3$' <<<"$headers" || fail "the library's SONAME is not libVornControls.so.3"
     # The interface's headers and nothing else.
     local installed expected
     installed=$(cd "$prefix/include/vorn" && LC_ALL=C ls | LC_ALL=C sort | tr '\n' ' ')
@@ -53,7 +53,7 @@ check_installed() {
     [ "$installed" = "$expected" ] || fail "include/vorn holds $installed instead of $expected"
     # Every symbol the library exports is in namespace vorn.
     local outside
-    outside=$(nm -DC --defined-only "$libdir/libVornControls.so.2.0.0" | grep -v ' vorn::' || true)
+    outside=$(nm -DC --defined-only "$libdir/libVornControls.so.3.0.0" | grep -v ' vorn::' || true)
     [ -z "$outside" ] || fail "symbols exported outside namespace vorn: $outside"
     [ -f "$libdir/cmake/VornControls/VornControlsConfig.cmake" ] || fail "no CMake package"
     [ -x "$prefix/bin/Tuning_Coil" ] || fail "no bin/Tuning_Coil"
@@ -65,9 +65,9 @@ check_installed() {
 
     # The pkg-config file names this prefix and the library's version.
     export PKG_CONFIG_PATH=$libdir/pkgconfig
-    [ "$(pkg-config --modversion vorn-controls)" = 2.0.0 ] || fail "pkg-config reports no version 2.0.0"
-    grep -q '^#define VORN_VERSION_STRING "2.0.0"$' "$prefix/include/vorn/VornVersion.h" ||
-        fail "include/vorn/VornVersion.h does not say 2.0.0"
+    [ "$(pkg-config --modversion vorn-controls)" = 3.0.0 ] || fail "pkg-config reports no version 3.0.0"
+    grep -q '^#define VORN_VERSION_STRING "3.0.0"$' "$prefix/include/vorn/VornVersion.h" ||
+        fail "include/vorn/VornVersion.h does not say 3.0.0"
     [ "$(realpath "$(pkg-config --variable=includedir vorn-controls)")" = "$(realpath "$prefix/include")" ] ||
         fail "pkg-config's include folder is not $prefix/include"
 }
