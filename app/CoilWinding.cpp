@@ -174,10 +174,15 @@ QString FaultText(const TWinding& winding)
     case TWindingFault::Inductance: return QStringLiteral("Enter the required L.");
     case TWindingFault::OneTurnMore:
         return QStringLiteral("One turn already gives %1 uH, more than the required L.")
-            .arg(QString::number(winding.OneTurn, 'f', 3).replace(QLatin1Char('.'), vorn::DecimalSeparator()));
+            .arg(NumberText(winding.OneTurn, 'f', 3));
     case TWindingFault::TooManyTurns: return QStringLiteral("That L needs more than 100,000 turns.");
     }
     return QString();
+}
+
+QString NumberText(double v, char format, int precision)
+{
+    return QString::number(v, format, precision).replace(QLatin1Char('.'), vorn::DecimalSeparator());
 }
 
 } // namespace coil

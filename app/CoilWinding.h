@@ -87,4 +87,8 @@ TWinding Wind(const TCoilShape& shape, double required);
 // A short sentence that tells the user what is wrong.
 QString FaultText(const TWinding& winding);
 
+// v as QString::number(v, format, precision) writes it, with the decimal
+// separator the fields use.
+QString NumberText(double v, char format, int precision);
+
 } // namespace coil

@@ -6,7 +6,6 @@
 #include "CoilWinding.h"
 #include "ControlClasses.h"
 #include "FormLoader.h"
-#include "Locale.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "u_frmMain.h"
@@ -19,18 +18,13 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 
 using namespace vorn;
 
 TfrmCoil* frmCoil = nullptr;
 
 namespace {
-
-// A limit of a field as the user would type it.
-QString LimitText(double v)
-{
-    return QString::number(v, 'g', 10).replace(QLatin1Char('.'), DecimalSeparator());
-}
 
 // Puts the window beside the main window, right of it where the screen has
 // room, else left of it, so that both stay in view; within the screen.
@@ -84,7 +78,7 @@ TfrmCoil::TfrmCoil(TfrmMain* main) : QDialog(main), FMain(main)
     });
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // As in the main window: Tab reaches the buttons, these keys the fields.
-    const std::vector<TNumIO2*> fields{nioFormer, nioBare, nioInsulated, nioPitch, nioL};
+    const auto fields = Fields();
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->SetFocusShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + int(i))));
     connect(FMain->nioL, &TNumIO2::valueChanged, this, [this] { GuardedCall(this, [this] { CalculatorLChanged(); }); });
@@ -156,15 +150,22 @@ void TfrmCoil::ApplyCloseWound()
     nioPitch->SetReadonly(close);
 }
 
+// The fields in the order of their keys, Alt+1 to Alt+5.
+std::array<TNumIO2*, 5> TfrmCoil::Fields() const
+{
+    return {nioFormer, nioBare, nioInsulated, nioPitch, nioL};
+}
+
 // The first field whose value lies outside its range, said as a sentence;
 // values of 0 or less are left to the model, which asks for them.
 QString TfrmCoil::RangeFault() const
 {
-    for (TNumIO2* field : {nioFormer, nioBare, nioInsulated, nioPitch, nioL}) {
+    for (TNumIO2* field : Fields()) {
         const double v = field->GetNioValue();
         if (v > 0 && (v < field->RangeLow() || v > field->RangeHigh()))
             return QStringLiteral("%1 must be %2 to %3 %4.")
-                .arg(field->LeftText(), LimitText(field->RangeLow()), LimitText(field->RangeHigh()), field->RightText());
+                .arg(field->LeftText(), coil::NumberText(field->RangeLow(), 'g', 10),
+                     coil::NumberText(field->RangeHigh(), 'g', 10), field->RightText());
     }
     return QString();
 }

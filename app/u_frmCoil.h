@@ -8,6 +8,8 @@
 // while it is closed.
 #include <QDialog>
 
+#include <array>
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -56,6 +58,7 @@ private:
     void CalculatorLChanged();
     void FollowCalculator();
     void ApplyCloseWound();
+    std::array<vorn::TNumIO2*, 5> Fields() const;
     QString RangeFault() const;
     void Recalculate();
 };

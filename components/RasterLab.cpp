@@ -101,7 +101,7 @@ void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)
 
 TColor TRasterLab::FontColor() const
 {
-    return ColorFromRgb(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    return ColorFromRgb(ResolveColor(clWindowText, palette()));
 }
 
 void TRasterLab::FontChanged(QObject* /*Sender*/)
