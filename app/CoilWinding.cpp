@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CoilWinding.h"
 
-#include "Locale.h"
+#include "Locale_p.h"
 
 #include <cmath>
 #include <numbers>

@@ -4,7 +4,7 @@
 
 #include "Application.h"
 #include "ControlClasses.h"
-#include "FloatCheck.h"
+#include "FloatCheck_p.h"
 #include "FormLoader.h"
 #include "NumIO.h"
 #include "NumLab.h"

@@ -3,7 +3,7 @@
 // Speed of the numeric field: one paint of the main window's frequency
 // field, a caret blink with a short and a very long text, a keystroke's
 // validation of a long text, and reading a value.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include <QApplication>
 
 #include "NumIO.h"

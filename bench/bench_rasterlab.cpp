@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Cost of painting a dot-matrix label, still and scrolling, and of building a
 // matrix from a font.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "RasterLab.h"
 
 #include <benchmark/benchmark.h>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Cost of the number-to-text conversions that every field and label paint
 // goes through.
-#include "Str.h"
-#include "math1.h"
-#include "stringl.h"
+#include "Str_p.h"
+#include "math1_p.h"
+#include "stringl_p.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,13 +5,13 @@
 // texts whose length the arguments bound; Str's forms have the exact
 // widths they promise, and the fixed forms read back as the value rounded.
 #include "Exceptions.h"
-#include "Format.h"
+#include "Format_p.h"
 #include "FuzzSupport.h"
-#include "Locale.h"
+#include "Locale_p.h"
 #include "NumLab.h"
-#include "Str.h"
-#include "math1.h"
-#include "stringl.h"
+#include "Str_p.h"
+#include "math1_p.h"
+#include "stringl_p.h"
 
 #include <algorithm>
 #include <cmath>

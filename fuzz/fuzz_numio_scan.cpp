@@ -8,7 +8,7 @@
 #include "FuzzSupport.h"
 #include "NumIO.h"
 #include "NumIO_p.h"
-#include "Str.h"
+#include "Str_p.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The calculator's controls through Qt's accessibility interfaces, with an
 // observer recording the events they send.
-#include "Accessible.h"
+#include "Accessible_p.h"
 #include "AppWindows.h"
 #include "NumIO.h"
 #include "NumLab.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Checked floating point and the exception classes.
 #include "Exceptions.h"
-#include "FloatCheck.h"
+#include "FloatCheck_p.h"
 
 #include <gtest/gtest.h>
 

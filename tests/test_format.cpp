@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The platform's Format and FormatDateTime.
 #include "Exceptions.h"
-#include "Format.h"
-#include "Locale.h"
+#include "Format_p.h"
+#include "Locale_p.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

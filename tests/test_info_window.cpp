@@ -4,7 +4,7 @@
 // custom controls, its fixed frame, its place over the main window and a
 // picture that stays the same from one showing to the next.
 #include "Application.h"
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "RasterLab.h"
 #include "RotLab.h"
 #include "AppWindows.h"

@@ -3,7 +3,7 @@
 // Engineering notation, the decimal logarithm and rounding towards minus
 // infinity.
 #include "Exceptions.h"
-#include "math1.h"
+#include "math1_p.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // Hexadecimal, octal and binary digit strings.
-#include "NumDigits.h"
+#include "NumDigits_p.h"
 
 #include <gtest/gtest.h>
 

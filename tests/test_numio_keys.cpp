@@ -5,7 +5,7 @@
 // the caret timer and the modifier flags.
 #include "Application.h"
 #include "Application_p.h"
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "TestSupport.h"
 

@@ -3,8 +3,8 @@
 // The field's model: value written into and read out of the text, the
 // writers and their limits, range, copying and the field's errors.
 #include "Exceptions.h"
-#include "Locale.h"
-#include "MessageTimer.h"
+#include "Locale_p.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "TestSupport.h"
 

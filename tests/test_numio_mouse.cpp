@@ -3,7 +3,7 @@
 // The mouse on a shown field, through real mouse events: caret and drag
 // selection, spin buttons with and without stops, the gauge and its drag
 // margins, the mouse zones.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "TestSupport.h"
 

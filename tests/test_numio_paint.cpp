@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The field's picture: layout, frames, captions, buttons, gauge, colours by
 // state, caret and selection, read pixel by pixel from what Paint drew.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "NumIO_p.h"
 #include "TestSupport.h"

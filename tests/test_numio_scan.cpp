@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // Scanning numbers out of field texts and validating texts per format.
-#include "Locale.h"
+#include "Locale_p.h"
 #include "NumIO.h"
 #include "NumIO_p.h"
 #include "TestSupport.h"

@@ -3,7 +3,7 @@
 // The numeric label's model: display texts by type, setters, the hook, the
 // fit check, copying and the mouse area.
 #include "Exceptions.h"
-#include "Locale.h"
+#include "Locale_p.h"
 #include "NumLab.h"
 #include "TestSupport.h"
 

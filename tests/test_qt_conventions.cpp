@@ -6,7 +6,7 @@
 // control refuses stays unwritten and is reported instead.
 #include "Application.h"
 #include "Exceptions.h"
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"

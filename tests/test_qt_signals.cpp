@@ -3,7 +3,7 @@
 // The controls' Qt signals: NOTIFY of the value-carrying properties, emitted
 // for every real change and only then, and each event's signal, emitted
 // right after its member with the same arguments, assigned or not.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"

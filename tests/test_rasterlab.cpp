@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The dot-matrix label: construction, writers, layout, painting, copying and
 // scrolling on its timer.
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "Probes.h"
 #include "RasterLab.h"
 #include "TestSupport.h"

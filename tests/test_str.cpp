@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // The fixed-width real conversion.
-#include "Str.h"
+#include "Str_p.h"
 
 #include <gtest/gtest.h>
 

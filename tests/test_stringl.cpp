@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // Fixed-width real to text and character replacement.
-#include "stringl.h"
+#include "stringl_p.h"
 
 #include <gtest/gtest.h>
 

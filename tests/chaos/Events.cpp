@@ -5,7 +5,7 @@
 // the main window; keys to the focus widget of that window.
 #include "Runner.h"
 
-#include "MessageTimer.h"
+#include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "Trail.h"
 #include "u_frmInfo.h"

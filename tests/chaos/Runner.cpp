@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Runner.h"
 
-#include "Accessible.h"
+#include "Accessible_p.h"
 #include "Application.h"
 #include "Exceptions.h"
 #include "NumIO.h"

@@ -6,6 +6,10 @@
 #       (component vorn_devel) into <build>/check_interface and checks them
 #   cmake -DINCLUDE_DIR=<folder with vorn/> -P check_interface.cmake
 #       checks headers already there
+# With -DSOURCE_DIR=<the library's include folder> as well, the installed
+# headers must be exactly the files of <SOURCE_DIR>/vorn, byte for byte: the
+# build tree uses that folder as it is, so what a program sees installed is
+# what the library was built with.
 #
 # Fails when include/vorn holds a header that is not one of the interface's,
 # or when one of them names a scanner, a drawing helper, a cache, a test hook
@@ -65,6 +69,23 @@ foreach(name IN LISTS expected)
     list(APPEND faults "include/vorn/${name} is missing")
   endif()
 endforeach()
+
+if(SOURCE_DIR)
+  file(GLOB in_source LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/vorn ${SOURCE_DIR}/vorn/*)
+  list(SORT in_source)
+  if(NOT in_source STREQUAL installed)
+    list(APPEND faults "include/vorn holds ${installed}, the library's include folder ${in_source}")
+  endif()
+  foreach(name IN LISTS in_source)
+    if(EXISTS ${INCLUDE_DIR}/vorn/${name})
+      file(SHA256 ${SOURCE_DIR}/vorn/${name} source_hash)
+      file(SHA256 ${INCLUDE_DIR}/vorn/${name} installed_hash)
+      if(NOT source_hash STREQUAL installed_hash)
+        list(APPEND faults "include/vorn/${name} differs from the library's include folder")
+      endif()
+    endif()
+  endforeach()
+endif()
 
 set(word "[^A-Za-z0-9_]")
 foreach(header IN LISTS installed)

@@ -5,7 +5,7 @@
 // exception handler, pixel access and counts in stored-colour form, the
 // expected pixels of a label's frame, and a guard for the decimal separator.
 #include "Colors.h"
-#include "Locale.h"
+#include "Locale_p.h"
 #include "vornbase.h"
 
 #include <QChar>

@@ -1,0 +1,617 @@
+// SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
+// SPDX-License-Identifier: MIT
+// The field's model: construction, the value written into and read out of
+// the text, the property writers, range, change event and copying.
+#include "NumIO_p.h"
+
+#include "Accessible_p.h"
+#include "Application.h"
+#include "FloatCheck_p.h"
+#include "NumDigits_p.h"
+#include "stringl_p.h"
+
+#include <QEvent>
+
+#include <limits>
+
+namespace vorn {
+
+using namespace numio;
+
+TNumIO2::TNumIO2(QWidget* parent)
+    : TSurface(parent), FLeftSpace(defLeftSpace), FTextBoxWidth(defTextBoxWidth), FDecP(defFixP), FSigDig(defSigDig)
+{
+    FSuppressPaint = true;
+    resize(160, 28);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // In a layout the field keeps the height of its rows, as a line edit does.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FCaretTimerH = std::make_unique<TMessageTimer>([this](int id) { WndProc(id); }, this);
+    FButHeight = height();
+    FCaretVisib = true;
+    FOnlineCheck = true;
+    UpdateTimer();
+    vornaccess::Attach(this);
+}
+
+TNumIO2::~TNumIO2()
+{
+    FCaretTimerH.reset();
+}
+
+QString TNumIO2::ErrorText(const QString& what) const
+{
+    return QStringLiteral("Component \"") + objectName() + QStringLiteral("\": ") + what;
+}
+
+void TNumIO2::CreateWnd()
+{
+    FSuppressPaint = false;
+}
+
+// --- Value -------------------------------------------------------------------
+
+void TNumIO2::SetNioValue(double value)
+{
+    QString text;
+    switch (FInputFormat) {
+    case itExp:
+        text = strff(value, FSigDig + 6, -2);
+        break;
+    case itFloat:
+    case itFixPoint:
+        text = strff(value, 1, FDecP);
+        break;
+    case itInt:
+    case itDynamic:
+        text = QString::number(Round(value));
+        break;
+    case itHex:
+        text = Hex(static_cast<int32_t>(static_cast<uint32_t>(Round(value))), 8);
+        break;
+    case itOct:
+        text = Octal(static_cast<int32_t>(static_cast<uint32_t>(Round(value))), 11);
+        break;
+    case itBin:
+        text = Bin(static_cast<int32_t>(static_cast<uint32_t>(Round(value))), 32);
+        break;
+    }
+    // Real formats carry the separator of the field's policy, so that the
+    // field accepts its own text.
+    if (FInputFormat == itExp || FInputFormat == itFloat || FInputFormat == itFixPoint) {
+        const QChar sep = PolicySeparator(FDecPSep);
+        if (sep != u'.')
+            text.replace(u'.', sep);
+    }
+    FInBuffer = text;
+    Paint();
+    NotifyChanges();
+}
+
+namespace {
+// A text accepted by IsValidDecInt as a 32-bit integer; 2147483647 when it
+// lies outside that range, whatever its sign.
+int32_t DecIntValue(const QString& s)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (s.at(0) == u'+' || s.at(0) == u'-') {
+        negative = s.at(0) == u'-';
+        i = 1;
+    }
+    int64_t v = 0;
+    for (; i < s.size(); ++i) {
+        v = v * 10 + (s.at(i).unicode() - u'0');
+        if (v > int64_t(std::numeric_limits<int32_t>::max()) + 1)
+            return std::numeric_limits<int32_t>::max();
+    }
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<int32_t>::max() || v < std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(v);
+}
+} // namespace
+
+double TNumIO2::GetNioValue() const
+{
+    const QString& s = FInBuffer;
+    int32_t idx = 1;
+    switch (FInputFormat) {
+    case itExp:
+    case itFloat:
+    case itFixPoint: return ScanFPNum(s, true, 3, idx);
+    case itInt:
+        if (s.isEmpty() || !IsValidDecInt(s))
+            return 0;
+        return DecIntValue(s);
+    case itHex: return ScanHex(s, idx);
+    case itOct: return ScanOctal(s, idx);
+    case itBin: return ScanBin(s, idx);
+    case itDynamic: {
+        if (s.isEmpty())
+            return 0;
+        const QString rest = s.mid(1);
+        switch (s.at(0).unicode()) {
+        case u'$': return ScanHex(rest, idx);
+        case u'%': return ScanBin(rest, idx);
+        case u'&': return ScanOctal(rest, idx);
+        default: return ScanFPNum(s, true, 3, idx);
+        }
+    }
+    }
+    return 0;
+}
+
+int32_t TNumIO2::GetNioIntValue() const
+{
+    const double v = GetNioValue();
+    if (v > 2147483647.0 || v < -2147483648.0)
+        throw EVornNumIO2Error(ErrorText(QStringLiteral("integer overflow")));
+    return static_cast<int32_t>(Round(v));
+}
+
+void TNumIO2::SetNioText(const QString& value)
+{
+    if (!value.isEmpty() && !CheckValidity(value))
+        return;
+    FInBuffer = value;
+    FCaretPos = 0;
+    FSelBegin = 0;
+    FSelEnd = 0;
+    Paint();
+    NotifyChanges();
+    vornaccess::CaretMoved(this);
+}
+
+bool TNumIO2::OutOfRange() const
+{
+    const double v = GetNioValue();
+    return v < FMinimum || v > FMaximum;
+}
+
+void TNumIO2::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+    Q_EMIT changed();
+}
+
+// The value is compared as read, so a text that reads the same number (a
+// new separator, a format's rewrite) tells only its own change.
+void TNumIO2::NotifyChanges()
+{
+    if (FNotifyHeld > 0)
+        return;
+    const QString text = FInBuffer;
+    const double value = GetNioValue();
+    const bool textChg = text != FNotifiedText;
+    const bool valueChg = value != FNotifiedValue;
+    FNotifiedText = text;
+    FNotifiedValue = value;
+    if (textChg)
+        Q_EMIT textChanged(text);
+    // A slot that changed the text again has told the newer value already.
+    if (valueChg && FNotifiedText == text)
+        Q_EMIT valueChanged(value);
+}
+
+// --- Range and format -----------------------------------------------------------
+
+// The range writers skip the comparison: every write repaints, an equal one
+// too, so writing the range refreshes the warning colours of the value
+// against it. Each keeps low <= high by moving the other end; neither
+// touches the value.
+void TNumIO2::SetRangeLow(double value)
+{
+    FMinimum = value;
+    if (FMaximum < FMinimum)
+        FMaximum = FMinimum;
+    Paint();
+}
+
+void TNumIO2::SetRangeHigh(double value)
+{
+    FMaximum = value;
+    if (FMinimum > FMaximum)
+        FMinimum = FMaximum;
+    Paint();
+}
+
+// The digit counts compare the value as passed, before the limit of 15, and
+// ignore counts below 1. A change rewrites the text in the new count (which
+// paints) and then repaints once more.
+void TNumIO2::SetDecP(int value)
+{
+    if (value == FDecP || value < 1)
+        return;
+    FDecP = std::min(value, 15);
+    SetNioValue(GetNioValue());
+    Paint();
+}
+
+void TNumIO2::SetSigDig(int value)
+{
+    if (value == FSigDig || value < 1)
+        return;
+    FSigDig = std::min(value, 15);
+    SetNioValue(GetNioValue());
+    Paint();
+}
+
+// A new format rewrites the value read under the old one (which paints),
+// then repaints once more.
+void TNumIO2::SetInFormatType(TInFormat value)
+{
+    if (value == FInputFormat)
+        return;
+    const double v = GetNioValue();
+    const TInFormat old = FInputFormat;
+    FInputFormat = value;
+    try {
+        SetNioValue(v);
+    } catch (...) {
+        // The value does not fit the new format: keep the old one with its text.
+        FInputFormat = old;
+        throw;
+    }
+    Paint();
+}
+
+// A new policy converts the text to its separator before it is stored.
+void TNumIO2::SetDecSep(TDecPSep value)
+{
+    if (value == FDecPSep)
+        return;
+    if (value != dsBoth) {
+        const QChar to = PolicySeparator(value);
+        if (FDecPSep == dsBoth) {
+            FInBuffer.replace(u'.', to);
+            FInBuffer.replace(u',', to);
+        } else {
+            const QChar from = PolicySeparator(FDecPSep);
+            if (from != to)
+                FInBuffer = ReplaceCharInString(FInBuffer, from, to);
+        }
+    }
+    FDecPSep = value;
+    Paint();
+    NotifyChanges();
+}
+
+// --- Geometry and state -------------------------------------------------------------
+
+// Every writer of what sizeHint() reads (the box, buttons, gauge, right
+// caption, frame styles and AutoSize) also tells the layout when it changes.
+
+// Compared as passed, before the limit: a negative value is ignored, one
+// beyond the width is stored as the width and repaints even when the width
+// is what the field holds.
+void TNumIO2::SetLeftSpace(int value)
+{
+    if (value == FLeftSpace || value < 0)
+        return;
+    FLeftSpace = std::min(value, width());
+    Paint();
+    updateGeometry();
+}
+
+// Always resizes and repaints, keeping the height at MINHEIGHT or more and
+// the buttons no taller than the field.
+void TNumIO2::SetHeight(int value)
+{
+    value = std::max(value, MINHEIGHT);
+    resize(width(), value);
+    if (FButHeight > value) {
+        FButHeight = value;
+        updateGeometry();
+    }
+    Paint();
+}
+
+// A change also stops the caret (read-only) or starts it again before the
+// repaint, so the picture shows the caret's new state.
+void TNumIO2::SetReadonly(bool value)
+{
+    if (value == FReadOnly)
+        return;
+    FReadOnly = value;
+    if (value) {
+        FCaretTimerH->KillTimer(1);
+        FCaretVisib = false;
+    } else {
+        UpdateTimer();
+    }
+    Paint();
+}
+
+// Skips the comparison: every write stores, passes the state on to the
+// widget (a disabled field gets no keys or clicks) and repaints, so it also
+// brings back in step a widget whose own enabled state was changed past the
+// field.
+// A disabled parent keeps the widget disabled, and Enabled with it.
+void TNumIO2::SetEnabled(bool value)
+{
+    FEnabled = value;
+    setEnabled(value);
+    FEnabled = isEnabled();
+    Paint();
+}
+
+// QWidget::setEnabled on the field or on a parent changes Enabled too, and
+// the picture shows it.
+void TNumIO2::changeEvent(QEvent* e)
+{
+    TSurface::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
+        FEnabled = isEnabled();
+        GuardedCall(this, [this] { Paint(); });
+    }
+}
+
+// --- Look ----------------------------------------------------------------------------
+
+// The look's writers store a changed value and paint it; an equal value
+// changes nothing.
+
+void TNumIO2::SetAlignment(TAlignment value)
+{
+    StoreAndPaint(FAlignment, value);
+}
+
+void TNumIO2::SetAutoSize(bool value)
+{
+    if (StoreAndPaint(FAutoSize, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetColorBoxBG(TColor value)
+{
+    StoreAndPaint(FColorBoxBG, value);
+}
+
+void TNumIO2::SetColorBoxText(TColor value)
+{
+    StoreAndPaint(FColorBoxText, value);
+}
+
+void TNumIO2::SetColorOutBG(TColor value)
+{
+    StoreAndPaint(FColorOutBG, value);
+}
+
+void TNumIO2::SetColorOutText(TColor value)
+{
+    StoreAndPaint(FColorOutText, value);
+}
+
+void TNumIO2::SetColorScheme(TColorScheme value)
+{
+    if (StoreColorScheme(value))
+        Paint();
+}
+
+void TNumIO2::SetFrameStyle(TFrameStyle value)
+{
+    if (StoreAndPaint(FFrameStyle, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetLeftText(const QString& value)
+{
+    StoreAndPaint(FLeftText, value);
+}
+
+void TNumIO2::SetLeftTextAlignment(TAlignment value)
+{
+    StoreAndPaint(FLTAlignment, value);
+}
+
+void TNumIO2::SetRightText(const QString& value)
+{
+    if (StoreAndPaint(FRightText, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetRightTextAlignment(TAlignment value)
+{
+    StoreAndPaint(FRTAlignment, value);
+}
+
+void TNumIO2::SetTextBoxWidth(int value)
+{
+    if (StoreAndPaint(FTextBoxWidth, value))
+        updateGeometry();
+}
+
+// The warning colours skip the comparison: every write stores and repaints,
+// an equal one too, so writing one refreshes a field that shows its warning.
+void TNumIO2::SetColorWarnBG(TColor value)
+{
+    FColorWarnBG = value;
+    Paint();
+}
+
+void TNumIO2::SetColorWarnBoxText(TColor value)
+{
+    FColorWarnTxt = value;
+    Paint();
+}
+
+// --- Buttons and gauge -----------------------------------------------------------------
+
+// Their colours, step and switches store a changed value and paint it; an
+// equal value changes nothing.
+
+void TNumIO2::SetButColor(TColor value)
+{
+    StoreAndPaint(FButColor, value);
+}
+
+void TNumIO2::SetButIncrement(double value)
+{
+    StoreAndPaint(FButIncrem, value);
+}
+
+void TNumIO2::SetButVis(bool value)
+{
+    if (StoreAndPaint(FButVisible, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetBut3D(bool value)
+{
+    StoreAndPaint(FBut3D, value);
+}
+
+void TNumIO2::SetGaugeVisib(bool value)
+{
+    if (StoreAndPaint(FGaugeVisib, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
+{
+    if (StoreAndPaint(FGaugeFrameSt, value))
+        updateGeometry();
+}
+
+void TNumIO2::SetGaugeColor(TColor value)
+{
+    StoreAndPaint(FGaugeColor, value);
+}
+
+void TNumIO2::SetGaugeColorBg(TColor value)
+{
+    StoreAndPaint(FGaugeColorBg, value);
+}
+
+void TNumIO2::SetGaugeColorFrm(TColor value)
+{
+    StoreAndPaint(FGaugeColorFrm, value);
+}
+
+// Button and gauge geometry compares the value as passed, before its limits:
+// an equal value does nothing, any other is limited in the order given,
+// against the field's size at this moment, then stored and painted, even
+// when the limit gives back the value the field holds.
+void TNumIO2::SetButWidth(int value)
+{
+    if (value == FButWidth)
+        return;
+    FButWidth = std::min(std::max(value, MINBUTWIDTH), MAXBUTWIDTH);
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetButHeight(int value)
+{
+    if (value == FButHeight)
+        return;
+    FButHeight = std::min(std::max(value, MINBUTHEIGHT), height());
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetButSpace(int value)
+{
+    if (value == FButSpace)
+        return;
+    FButSpace = std::min(std::max(value, 0), MAXBUTSPACE);
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetGaugeHeight(int value)
+{
+    if (value == FGaugeHeight)
+        return;
+    FGaugeHeight = std::max(std::min(value, height() - FGaugeTopMarg - 18), 3);
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetGaugeWidth(int value)
+{
+    if (value == FGaugeWidth)
+        return;
+    FGaugeWidth = std::min(std::max(value, 10), width() - FGaugeLeftMarg);
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetGaugeLeftMarg(int value)
+{
+    if (value == FGaugeLeftMarg)
+        return;
+    FGaugeLeftMarg = std::max(std::min(value, width() - FGaugeWidth), 0);
+    Paint();
+    updateGeometry();
+}
+
+void TNumIO2::SetGaugeTopMarg(int value)
+{
+    if (value == FGaugeTopMarg)
+        return;
+    FGaugeTopMarg = std::max(std::min(value, height() - FGaugeHeight - 18), 0);
+    Paint();
+    updateGeometry();
+}
+
+// --- Copying -------------------------------------------------------------------------
+
+void TNumIO2::Assign(QObject* Source)
+{
+    auto* src = qobject_cast<TNumIO2*>(Source);
+    if (!src)
+        ThrowCannotAssign(ClassNameOf(Source), QStringLiteral("TNumIO2"));
+    FLeftSpace = src->FLeftSpace;
+    FTextBoxWidth = src->FTextBoxWidth;
+    FDecP = src->FDecP;
+    FSigDig = src->FSigDig;
+    FLeftText = src->FLeftText;
+    FRightText = src->FRightText;
+    FFrameStyle = src->FFrameStyle;
+    FAlignment = src->FAlignment;
+    FRTAlignment = src->FRTAlignment;
+    FLTAlignment = src->FLTAlignment;
+    FColorBoxBG = src->FColorBoxBG;
+    FColorBoxText = src->FColorBoxText;
+    FColorOutBG = src->FColorOutBG;
+    FColorOutText = src->FColorOutText;
+    CopySchemeLines(*src);
+    FInputFormat = src->FInputFormat;
+    FInBuffer = src->FInBuffer;
+    FCaretPos = src->FCaretPos;
+    FCaretVisib = src->FCaretVisib;
+    FMouseAreaCode = src->FMouseAreaCode;
+    FColorWarnBG = src->FColorWarnBG;
+    FColorWarnTxt = src->FColorWarnTxt;
+    FSelBegin = src->FSelBegin;
+    FSelEnd = src->FSelEnd;
+    FDecPSep = src->FDecPSep;
+    FKeyShifted = src->FKeyShifted;
+    FKeyCntrl = src->FKeyCntrl;
+    FHideSel = src->FHideSel;
+    FMaximum = src->FMaximum;
+    FMinimum = src->FMinimum;
+    FOnlineCheck = src->FOnlineCheck;
+    FBeep = src->FBeep;
+    FReadOnly = src->FReadOnly;
+    FAutoSize = src->FAutoSize;
+    Paint();
+    updateGeometry();
+    NotifyChanges();
+}
+
+void TNumIO2::AssignTo(QObject* Dest)
+{
+    auto* dst = qobject_cast<TNumIO2*>(Dest);
+    if (!dst)
+        ThrowCannotAssign(QStringLiteral("TNumIO2"), ClassNameOf(Dest));
+    dst->Assign(this);
+}
+
+} // namespace vorn
