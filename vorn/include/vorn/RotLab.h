@@ -17,7 +17,11 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
+
 namespace vorn {
+
+class TRotLabPrivate;
 
 /// \brief The rotated label: a caption turned by any angle about a point.
 ///
@@ -65,17 +69,18 @@ public:
     static constexpr unsigned DT_CALCRECT = 0x0400;
 
     explicit TRotLab(QWidget* parent = nullptr);
+    ~TRotLab() override;
 
-    TAlignment Alignment() const { return FAlignment; }
-    bool AntiAlias() const { return FAntiAlias; }
-    bool AutoCenter() const { return FAutoCenter; }
-    const QString& Caption() const { return FCaption; }
-    TColor Color() const { return FColor; }
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
-    int PosX() const { return FTextPosX; }
-    int PosY() const { return FTextPosY; }
-    int TextAngle() const { return FTextAngle; }
-    bool Transparent() const { return FTransparent; }
+    TAlignment Alignment() const;
+    bool AntiAlias() const;
+    bool AutoCenter() const;
+    const QString& Caption() const;
+    TColor Color() const;
+    TFrameStyle FrameStyle() const;
+    int PosX() const;
+    int PosY() const;
+    int TextAngle() const;
+    bool Transparent() const;
 
     void SetAlignment(TAlignment Value);
     void SetAntiAlias(bool Value);
@@ -139,7 +144,7 @@ protected:
     /// The text-drawing hook: draws the turned caption, or only measures
     /// (DT_CALCRECT), which draws nothing and leaves Rect as it is.
     virtual void DoDrawText(QRect& Rect, unsigned Flags);
-    TCanvas& Canvas() { return FCanvas; }
+    TCanvas& Canvas();
     /// The device pixel ratio Paint composes at: the widget's.
     virtual qreal PaintRatio() const { return devicePixelRatioF(); }
 
@@ -147,48 +152,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    /// Paints at once when opaque; a transparent label is invalidated instead
-    /// and painted from the event loop, as a see-through control waits for
-    /// its parent's background.
-    void Repaint();
-    /// One Paint from the event loop, as an invalidated control gets; several
-    /// requests before it runs give one paint.
-    void PaintLater();
-    /// The common writer under the repaint rule: StoreAndPaint when opaque;
-    /// when transparent, stores a changed value and paints later. Returns
-    /// whether it changed.
-    template <class T>
-    bool StoreAndRepaint(T& field, const T& value)
-    {
-        if (!FTransparent)
-            return StoreAndPaint(field, value);
-        if (field == value)
-            return false;
-        field = value;
-        PaintLater();
-        return true;
-    }
-    /// Re-centres the reference point of a label with a parent when
-    /// AutoCenter is on; whether it did.
-    bool FollowSize();
-
-    int FTextAngle = 0;
-    int FTextPosX = 10;
-    int FTextPosY = 10;
-    bool FAntiAlias = true;
-    bool FAutoCenter = true;
-    bool FTransparent = true;
-    TAlignment FAlignment = taCenter;
-    TFrameStyle FFrameStyle = fsLowered;
-
-    QString FCaption;
-    TColor FColor = clBtnFace;
-    bool FPaintQueued = false;
-    /// The canvas Paint composes on, of the control's size at its ratio: for
-    /// a transparent label a layer, transparent where nothing is drawn, so
-    /// that the parent's background shows through it on the screen.
-    QImage FBitmap;
-    TCanvas FCanvas{FBitmap};
+    friend class TRotLabPrivate;
+    /// The label's state and its core (RotLab_p.h).
+    std::unique_ptr<TRotLabPrivate> const d;
 
 private:
     /// The published properties' writers for Qt's property system (see

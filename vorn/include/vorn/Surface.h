@@ -27,6 +27,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
 class QPainter;
 
 // Declares the writer that Qt's property system calls for the published
@@ -47,6 +49,7 @@ namespace vorn {
 namespace vornaccess {
 class SurfaceAccess;
 }
+struct TSurfacePrivate;
 
 /// The base of the four controls: a widget that composes its whole picture
 /// and shows it at once (see the notes of this file).
@@ -60,7 +63,8 @@ class VORN_EXPORT TSurface : public QWidget
     friend class vornaccess::SurfaceAccess;
 
 public:
-    using QWidget::QWidget;
+    explicit TSurface(QWidget* parent = nullptr);
+    ~TSurface() override;
 
     /// The control's own picture, composed first if a Paint found the control
     /// off screen since the last picture.
@@ -73,7 +77,7 @@ public:
     void SetVisible(bool Value);
     /// Whether the control sits in a form designer. A designer plugin sets it
     /// on the controls it creates; programs never do.
-    bool Designing() const { return FDesigning; }
+    bool Designing() const;
     void SetDesigning(bool Value);
     /// A white picture of the control's size at its device pixel ratio, for
     /// Paint to compose on.
@@ -127,7 +131,7 @@ protected:
     bool ComposeNow();
     /// The state changed and the picture will be composed later (a queued
     /// paint): until then a paint event composes it first.
-    void MarkStale() { FStale = true; }
+    void MarkStale();
     void Present(QImage picture, TCopyMode mode = cmSrcCopy);
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -148,22 +152,8 @@ private:
     /// paintEvent().
     void ComposeWanted();
 
-    QImage FPicture;
-    TCopyMode FCopyMode = cmSrcCopy;
-    /// The widget's device pixel ratio when the picture was presented.
-    qreal FPictureRatio = 1.0;
-    bool FInPaintEvent = false;
-    int FCompositions = 0;
-    /// A Paint found the control off screen; the picture is out of date.
-    bool FStale = false;
-    /// Picture() or paintEvent() is composing: the control's picture is
-    /// wanted now, on screen or not (grab(), render()).
-    bool FReading = false;
-    bool FDesigning = false;
-    // Picture() was called: the picture is kept between paints for readers.
-    mutable bool FKeepPicture = false;
-    /// Visible was set to false at design time.
-    bool FDesignHidden = false;
+    /// The surface's state (Surface_p.h).
+    std::unique_ptr<TSurfacePrivate> const ds;
 
 private:
     /// The published properties' writers for Qt's property system (see

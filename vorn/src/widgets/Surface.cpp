@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-#include "Surface.h"
+#include "Surface_p.h"
 
 #include "Application.h"
 #include "CanvasShape_p.h"
@@ -12,31 +12,47 @@
 
 namespace vorn {
 
+TSurface::TSurface(QWidget* parent) : QWidget(parent), ds(std::make_unique<TSurfacePrivate>())
+{
+}
+
+TSurface::~TSurface() = default;
+
+bool TSurface::Designing() const
+{
+    return ds->FDesigning;
+}
+
+void TSurface::MarkStale()
+{
+    ds->FStale = true;
+}
+
 bool TSurface::Visible() const
 {
-    if (FDesigning)
-        return !FDesignHidden;
+    if (ds->FDesigning)
+        return !ds->FDesignHidden;
     return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
 }
 
 void TSurface::SetVisible(bool Value)
 {
-    if (!FDesigning) {
+    if (!ds->FDesigning) {
         setVisible(Value);
         return;
     }
-    if (FDesignHidden != Value)
+    if (ds->FDesignHidden != Value)
         return;
-    FDesignHidden = !Value;
+    ds->FDesignHidden = !Value;
     Paint();
 }
 
 void TSurface::SetDesigning(bool Value)
 {
-    if (Value == FDesigning)
+    if (Value == ds->FDesigning)
         return;
-    FDesigning = Value;
-    FDesignHidden = false;
+    ds->FDesigning = Value;
+    ds->FDesignHidden = false;
     DesigningChanged();
     Paint();
 }
@@ -98,17 +114,17 @@ const QImage& TSurface::Picture() const
 {
     // A control whose picture is read keeps it from then on; the others
     // keep none between paints.
-    FKeepPicture = true;
-    if (FStale && !FReading)
+    ds->FKeepPicture = true;
+    if (ds->FStale && !ds->FReading)
         const_cast<TSurface*>(this)->ComposeWanted();
-    return FPicture;
+    return ds->FPicture;
 }
 
 void TSurface::ComposeWanted()
 {
-    FReading = true;
+    ds->FReading = true;
     GuardedCall(this, [this] { Paint(); });
-    FReading = false;
+    ds->FReading = false;
 }
 
 bool TSurface::ComposeNow()
@@ -116,11 +132,11 @@ bool TSurface::ComposeNow()
     // The picture is composed when it is wanted: when Qt paints the control
     // (any number of changes before that make one picture and one flush) or
     // when it is read.
-    if (FReading) {
-        FStale = false;
+    if (ds->FReading) {
+        ds->FStale = false;
         return true;
     }
-    FStale = true;
+    ds->FStale = true;
     if (isVisible())
         update();
     return false;
@@ -128,11 +144,11 @@ bool TSurface::ComposeNow()
 
 void TSurface::Present(QImage picture, TCopyMode mode)
 {
-    FPicture = std::move(picture);
-    FCopyMode = mode;
-    ++FCompositions;
-    FPictureRatio = devicePixelRatioF();
-    if (!FInPaintEvent && isVisible())
+    ds->FPicture = std::move(picture);
+    ds->FCopyMode = mode;
+    ++ds->FCompositions;
+    ds->FPictureRatio = devicePixelRatioF();
+    if (!ds->FInPaintEvent && isVisible())
         repaint();
 }
 
@@ -145,7 +161,7 @@ bool TSurface::event(QEvent* event)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     compose = compose || event->type() == QEvent::DevicePixelRatioChange;
 #endif
-    if (compose && FCompositions > 0)
+    if (compose && ds->FCompositions > 0)
         GuardedCall(this, [this] { Paint(); });
     return QWidget::event(event);
 }
@@ -157,23 +173,23 @@ void TSurface::paintEvent(QPaintEvent*)
     // that found the control off screen, is composed again first. The last
     // is how grab() and render() of a control whose window is not shown
     // see it as it is now.
-    FInPaintEvent = true;
-    if (FStale || LogicalSize(FPicture) != size() || FPictureRatio != devicePixelRatioF())
+    ds->FInPaintEvent = true;
+    if (ds->FStale || LogicalSize(ds->FPicture) != size() || ds->FPictureRatio != devicePixelRatioF())
         ComposeWanted();
-    FInPaintEvent = false;
+    ds->FInPaintEvent = false;
     // The painter places a picture of ratio r at its logical size.
     QPainter p(this);
-    if (FCopyMode == cmSrcAnd)
+    if (ds->FCopyMode == cmSrcAnd)
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.drawImage(QPointF(0, 0), FPicture);
+    p.drawImage(QPointF(0, 0), ds->FPicture);
     CoverEdges(p);
     // The picture is in the window's backing store now. Like Qt's own
     // widgets, the control keeps no picture between paints (its memory is
     // its state): the next paint composes again.
-    if (!FKeepPicture) {
+    if (!ds->FKeepPicture) {
         p.end();
-        KeepSpare(std::move(FPicture));
-        FStale = true;
+        KeepSpare(std::move(ds->FPicture));
+        ds->FStale = true;
     }
 }
 
@@ -185,18 +201,18 @@ void TSurface::CoverEdges(QPainter& p) const
     // opaque control. The picture's last column and row, stretched over one
     // logical pixel past its end, fill them; the widget's clip keeps the
     // strips inside it. At whole ratios the picture fills the widget exactly.
-    if (FPicture.isNull())
+    if (ds->FPicture.isNull())
         return;
-    const qreal r = FPicture.devicePixelRatio();
-    const int pw = FPicture.width(), ph = FPicture.height();
+    const qreal r = ds->FPicture.devicePixelRatio();
+    const int pw = ds->FPicture.width(), ph = ds->FPicture.height();
     const qreal right = pw / r, bottom = ph / r;
     const bool wider = right < width(), taller = bottom < height();
     if (wider)
-        p.drawImage(QRectF(right, 0, 1, bottom), FPicture, QRectF(pw - 1, 0, 1, ph));
+        p.drawImage(QRectF(right, 0, 1, bottom), ds->FPicture, QRectF(pw - 1, 0, 1, ph));
     if (taller)
-        p.drawImage(QRectF(0, bottom, right, 1), FPicture, QRectF(0, ph - 1, pw, 1));
+        p.drawImage(QRectF(0, bottom, right, 1), ds->FPicture, QRectF(0, ph - 1, pw, 1));
     if (wider && taller)
-        p.drawImage(QRectF(right, bottom, 1, 1), FPicture, QRectF(pw - 1, ph - 1, 1, 1));
+        p.drawImage(QRectF(right, bottom, 1, 1), ds->FPicture, QRectF(pw - 1, ph - 1, 1, 1));
 }
 
 void TSurface::changeEvent(QEvent* event)
@@ -211,7 +227,7 @@ void TSurface::changeEvent(QEvent* event)
 void TSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!FInPaintEvent && FCompositions > 0)
+    if (!ds->FInPaintEvent && ds->FCompositions > 0)
         GuardedCall(this, [this] { Paint(); });
 }
 
