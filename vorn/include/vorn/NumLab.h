@@ -21,38 +21,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace vorn {
 
-namespace numlab {
-Q_NAMESPACE_EXPORT(VORN_EXPORT)
+class TNumLabPrivate;
 
-/// How the label shows its value.
-enum TDisplay : uint8_t {
-    dtFloat,     ///< general floating-point text
-    dtFixP,      ///< fixed-point text
-    dtExp,       ///< exponential text
-    dtHex,       ///< hexadecimal digits
-    dtZeroInt,   ///< integer padded with leading zeros
-    dtInt,       ///< integer
-    dtDateTime,  ///< date and time of a day serial
-    dtState,     ///< the fixed state text, whatever the value
-    dtBin,       ///< binary digits
-    dtOct,       ///< octal digits
-    dtDeg,       ///< decimal degrees
-    dtDegMin,    ///< degrees and minutes
-    dtDegMinSec, ///< degrees, minutes and seconds
-    dtEEng,      ///< engineering notation with a unit-prefix letter
-    dtEEngNoDP,  ///< engineering notation, the letter in place of the point
-};
-Q_ENUM_NS(TDisplay)
-
-} // namespace numlab
-
-using numlab::TDisplay;
-using numlab::dtFloat, numlab::dtFixP, numlab::dtExp, numlab::dtHex, numlab::dtZeroInt, numlab::dtInt,
-    numlab::dtDateTime, numlab::dtState, numlab::dtBin, numlab::dtOct, numlab::dtDeg, numlab::dtDegMin,
-    numlab::dtDegMinSec, numlab::dtEEng, numlab::dtEEngNoDP;
+// The display types, vorn::numlab::TDisplay, are declared in vornbase.h.
 
 /// An angle in degrees as text: "12.50°" (dfDeg), "12° 30.00'" (dfDegMin),
 /// <code>12° 30' 45.0"</code> (dfDegMinSec) or the plain number (dfNumeric), with
@@ -113,7 +88,7 @@ VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precisio
 /// label->SetDisplayType(vorn::numlab::dtFixP);
 /// label->SetLabValue(135.79);
 /// \endcode
-class VORN_EXPORT TNumLab : public TSurface, public TSchemeLines
+class VORN_EXPORT TNumLab : public TSurface
 {
     Q_OBJECT
     /// Alignment of the value text in the box. Default taCenter.
@@ -205,32 +180,32 @@ public:
 
     /// The area under the mouse at the last move: 0 left caption, 1 box,
     /// 2 right caption.
-    int MouseAreaCode() const { return FMouseAreaCode; }
+    int MouseAreaCode() const;
 
-    TAlignment Alignment() const { return FAlignment; }
-    TColor ColorLabBakG() const { return FColorLabBakG; }
-    TColor ColorLabText() const { return FColorLabText; }
-    TColor ColorOutBakG() const { return FColorOutBakG; }
-    TColor ColorOutText() const { return FColorOutText; }
-    TColorScheme ColorScheme() const { return FColorScheme; }
-    bool Comma() const { return FComma; }
-    TDisplay DisplayType() const { return FDisplayType; }
-    QString DTFormat() const { return FDtFormat; }
-    bool Empty() const { return FEmpty; }
-    bool Enabled() const { return FEnabled; }
-    bool ForcePlusSign() const { return FPlusSign; }
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
-    int LabelWidth() const { return FLabWidth; }
-    int LeftSpace() const { return FLeftSpace; }
-    QString LeftText() const { return FLeftText; }
-    TAlignment LeftTextAlignment() const { return FLTAlignment; }
-    QString OverflowIndicator() const { return FOverFlowIndi; }
-    int Precision() const { return FDecP; }
-    QString RightText() const { return FRightText; }
-    TAlignment RightTextAlignment() const { return FRTAlignment; }
-    QString StateText() const { return FStateText; }
-    bool Transparent() const { return FTransParent; }
-    double Value() const { return FLabValue; }
+    TAlignment Alignment() const;
+    TColor ColorLabBakG() const;
+    TColor ColorLabText() const;
+    TColor ColorOutBakG() const;
+    TColor ColorOutText() const;
+    TColorScheme ColorScheme() const;
+    bool Comma() const;
+    TDisplay DisplayType() const;
+    QString DTFormat() const;
+    bool Empty() const;
+    bool Enabled() const;
+    bool ForcePlusSign() const;
+    TFrameStyle FrameStyle() const;
+    int LabelWidth() const;
+    int LeftSpace() const;
+    QString LeftText() const;
+    TAlignment LeftTextAlignment() const;
+    QString OverflowIndicator() const;
+    int Precision() const;
+    QString RightText() const;
+    TAlignment RightTextAlignment() const;
+    QString StateText() const;
+    bool Transparent() const;
+    double Value() const;
 
     void SetAlignment(TAlignment Value);
     void SetColorLabBakG(TColor Value);
@@ -328,52 +303,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QString ValueText() const;
-    /// DisplayText(), and in `width` the text's width in the label's font as
-    /// the fit check measured it (-1 when it measured none).
-    QString MeasuredDisplayText(int* width) const;
-    void PaintCaption(TCanvas& cv, const QString& Text, int X, int Y0, int LightDx = 1);
-    void PaintBackground(TCanvas& cv, TColor background);
-    void PaintCaptions(TCanvas& cv, int Y0);
-    /// The framed value box, also the middle zone of MouseAreaCode.
-    void PaintBox(TCanvas& cv);
-    void PaintValue(TCanvas& cv, int Y0, const QString& text, int width);
-    /// Records the text a paint shows and tells a screen reader when it
-    /// changed.
-    void NoteShown(const QString& text);
-
-    // FLeftSpace, FLabWidth and FDecP take the unit's defaults in the
-    // constructor.
-    int FLeftSpace;
-    bool FEmpty = false;
-    int FLabWidth;
-    int FDecP;
-    bool FComma = false;
-    bool FPlusSign = false;
-    bool FTransParent = false;
-    QString FLeftText;
-    QString FRightText;
-    TFrameStyle FFrameStyle = fsLowered;
-    QString FStateText = QStringLiteral("undefined");
-    TAlignment FAlignment = taCenter;
-    TAlignment FLTAlignment = taRightJustify;
-    TAlignment FRTAlignment = taLeftJustify;
-    int FMouseAreaCode = 0;
-    QString FOverFlowIndi = QStringLiteral("*********");
-    double FLabValue = 0.0;
-    /// The text the last paint showed; not known after a paint that
-    /// composed nothing and did not build the text.
-    QString FShown;
-    bool FShownKnown = false;
-    // FShown was made by a paint whose picture is still to be composed.
-    bool FShownPending = false;
-    bool FEnabled = true;
-    TColor FColorLabBakG = clBtnFace;
-    TColor FColorLabText = clBlack;
-    TColor FColorOutBakG = clBtnFace;
-    TColor FColorOutText = clBlack;
-    TDisplay FDisplayType = dtFixP;
-    QString FDtFormat = QStringLiteral("mmm-dd, yyyy");
+    friend class TNumLabPrivate;
+    /// The label's state and its core (NumLab_p.h).
+    std::unique_ptr<TNumLabPrivate> const d;
 
 private:
     /// The published properties' writers for Qt's property system (see

@@ -4,9 +4,9 @@
 /// \file
 /// What the controls share for drawing: frame styles, colour schemes and the
 /// line colours derived from them, the frame painter, the enumerations of
-/// separators, degree formats and alignments, and the base class of the
-/// library's errors. The drawing helpers the controls paint with are internal
-/// (vornbase_p.h).
+/// separators, degree formats, alignments and the numeric label's display
+/// types, and the base class of the library's errors. The drawing helpers the
+/// controls paint with are internal (vornbase_p.h).
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
@@ -80,6 +80,38 @@ using vornbase::dsSystem, vornbase::dsDot, vornbase::dsComma, vornbase::dsBoth;
 using vornbase::dfDeg, vornbase::dfDegMin, vornbase::dfDegMinSec, vornbase::dfNumeric;
 using vornbase::fsNone, vornbase::fsSimple, vornbase::fsLowered, vornbase::fsRaised, vornbase::fsEmbossed,
     vornbase::fsEngraved;
+
+// The numeric label's display types (TNumLab::DisplayType), here with the
+// other enumerations so that the label's model needs no widget.
+namespace numlab {
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
+
+/// How the label shows its value.
+enum TDisplay : uint8_t {
+    dtFloat,     ///< general floating-point text
+    dtFixP,      ///< fixed-point text
+    dtExp,       ///< exponential text
+    dtHex,       ///< hexadecimal digits
+    dtZeroInt,   ///< integer padded with leading zeros
+    dtInt,       ///< integer
+    dtDateTime,  ///< date and time of a day serial
+    dtState,     ///< the fixed state text, whatever the value
+    dtBin,       ///< binary digits
+    dtOct,       ///< octal digits
+    dtDeg,       ///< decimal degrees
+    dtDegMin,    ///< degrees and minutes
+    dtDegMinSec, ///< degrees, minutes and seconds
+    dtEEng,      ///< engineering notation with a unit-prefix letter
+    dtEEngNoDP,  ///< engineering notation, the letter in place of the point
+};
+Q_ENUM_NS(TDisplay)
+
+} // namespace numlab
+
+using numlab::TDisplay;
+using numlab::dtFloat, numlab::dtFixP, numlab::dtExp, numlab::dtHex, numlab::dtZeroInt, numlab::dtInt,
+    numlab::dtDateTime, numlab::dtState, numlab::dtBin, numlab::dtOct, numlab::dtDeg, numlab::dtDegMin,
+    numlab::dtDegMinSec, numlab::dtEEng, numlab::dtEEngNoDP;
 
 /// Base class of the library's errors.
 class VORN_EXPORT EVornError : public Exception

@@ -1,24 +1,48 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-// The label's construction, properties, copying and mouse handling.
+// The numeric label as a widget: it keeps the label's core (NumLabCore.cpp)
+// and shows what the core composes; its events, the copy and the mouse.
 #include "NumLab_p.h"
 
 #include "Accessible_p.h"
 #include "Application.h"
-#include "Keys.h"
+#include "Keys_p.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
-
-#include <algorithm>
-#include <cmath>
+#include <QPainter>
 
 namespace vorn {
 
-TNumLab::TNumLab(QWidget* parent)
-    : TSurface(parent), FLeftSpace(numlab::defLeftSpace), FLabWidth(numlab::defLabelWidth),
-      FDecP(numlab::defPrecision)
+// --- The widget as the core's host -------------------------------------------
+
+void TNumLabPrivate::BeforeDisplay(QString& text)
 {
-    // Every other default is set where the field is declared.
+    // The hook, like every event, receives the label itself as its sender.
+    if (q->OnBeforeDisplay)
+        q->OnBeforeDisplay(q, text);
+    Q_EMIT q->beforeDisplay(text);
+}
+
+bool TNumLabPrivate::BeforeDisplayHooked() const
+{
+    return q->OnBeforeDisplay || q->isSignalConnected(QMetaMethod::fromSignal(&TNumLab::beforeDisplay));
+}
+
+void TNumLabPrivate::ShownTextChanged(const QString& before)
+{
+    vornaccess::ShownTextChanged(q, before);
+}
+
+bool TNumLabPrivate::ShownTextWanted() const
+{
+    return vornaccess::Listening();
+}
+
+// --- The widget ----------------------------------------------------------------
+
+TNumLab::TNumLab(QWidget* parent) : TSurface(parent), d(std::make_unique<TNumLabPrivate>(this))
+{
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     // In a layout the label keeps the height of its line, as a line edit does.
@@ -29,152 +53,75 @@ TNumLab::TNumLab(QWidget* parent)
 
 TNumLab::~TNumLab() = default;
 
-// The writers store a changed value and paint it at once; an equal value
-// changes nothing. Those that differ say how.
+int TNumLab::MouseAreaCode() const { return d->core.MouseAreaCode(); }
+TAlignment TNumLab::Alignment() const { return d->core.Alignment(); }
+TColor TNumLab::ColorLabBakG() const { return d->core.ColorLabBakG(); }
+TColor TNumLab::ColorLabText() const { return d->core.ColorLabText(); }
+TColor TNumLab::ColorOutBakG() const { return d->core.ColorOutBakG(); }
+TColor TNumLab::ColorOutText() const { return d->core.ColorOutText(); }
+TColorScheme TNumLab::ColorScheme() const { return d->core.ColorScheme(); }
+bool TNumLab::Comma() const { return d->core.Comma(); }
+TDisplay TNumLab::DisplayType() const { return d->core.DisplayType(); }
+QString TNumLab::DTFormat() const { return d->core.DTFormat(); }
+bool TNumLab::Empty() const { return d->core.Empty(); }
+bool TNumLab::Enabled() const { return d->core.Enabled(); }
+bool TNumLab::ForcePlusSign() const { return d->core.ForcePlusSign(); }
+TFrameStyle TNumLab::FrameStyle() const { return d->core.FrameStyle(); }
+int TNumLab::LabelWidth() const { return d->core.LabelWidth(); }
+int TNumLab::LeftSpace() const { return d->core.LeftSpace(); }
+QString TNumLab::LeftText() const { return d->core.LeftText(); }
+TAlignment TNumLab::LeftTextAlignment() const { return d->core.LeftTextAlignment(); }
+QString TNumLab::OverflowIndicator() const { return d->core.OverflowIndicator(); }
+int TNumLab::Precision() const { return d->core.Precision(); }
+QString TNumLab::RightText() const { return d->core.RightText(); }
+TAlignment TNumLab::RightTextAlignment() const { return d->core.RightTextAlignment(); }
+QString TNumLab::StateText() const { return d->core.StateText(); }
+bool TNumLab::Transparent() const { return d->core.Transparent(); }
+double TNumLab::Value() const { return d->core.Value(); }
 
-void TNumLab::SetAlignment(TAlignment Value)
-{
-    StoreAndPaint(FAlignment, Value);
-}
-
-void TNumLab::SetColorLabBakG(TColor Value)
-{
-    StoreAndPaint(FColorLabBakG, Value);
-}
-
-void TNumLab::SetColorLabText(TColor Value)
-{
-    StoreAndPaint(FColorLabText, Value);
-}
-
-void TNumLab::SetColorOutBakG(TColor Value)
-{
-    StoreAndPaint(FColorOutBakG, Value);
-}
-
-void TNumLab::SetColorOutText(TColor Value)
-{
-    StoreAndPaint(FColorOutText, Value);
-}
-
-void TNumLab::SetColorScheme(TColorScheme Value)
-{
-    if (StoreColorScheme(Value))
-        Paint();
-}
-
-void TNumLab::SetFComma(bool Value)
-{
-    StoreAndPaint(FComma, Value);
-}
-
-void TNumLab::SetDisplayType(TDisplay Value)
-{
-    StoreAndPaint(FDisplayType, Value);
-}
-
-void TNumLab::SetDtFormat(const QString& Value)
-{
-    StoreAndPaint(FDtFormat, Value);
-}
-
-void TNumLab::SetEmpty(bool Value)
-{
-    StoreAndPaint(FEmpty, Value);
-}
+void TNumLab::SetAlignment(TAlignment Value) { d->core.SetAlignment(Value); }
+void TNumLab::SetColorLabBakG(TColor Value) { d->core.SetColorLabBakG(Value); }
+void TNumLab::SetColorLabText(TColor Value) { d->core.SetColorLabText(Value); }
+void TNumLab::SetColorOutBakG(TColor Value) { d->core.SetColorOutBakG(Value); }
+void TNumLab::SetColorOutText(TColor Value) { d->core.SetColorOutText(Value); }
+void TNumLab::SetColorScheme(TColorScheme Value) { d->core.SetColorScheme(Value); }
+void TNumLab::SetFComma(bool Value) { d->core.SetFComma(Value); }
+void TNumLab::SetDisplayType(TDisplay Value) { d->core.SetDisplayType(Value); }
+void TNumLab::SetDtFormat(const QString& Value) { d->core.SetDtFormat(Value); }
+void TNumLab::SetEmpty(bool Value) { d->core.SetEmpty(Value); }
+void TNumLab::SetFPlusSign(bool Value) { d->core.SetFPlusSign(Value); }
+void TNumLab::SetFrameStyle(TFrameStyle Value) { d->core.SetFrameStyle(Value); }
+void TNumLab::SetLabWidth(int Value) { d->core.SetLabWidth(Value); }
+void TNumLab::SetLeftSpace(int Value) { d->core.SetLeftSpace(Value); }
+void TNumLab::SetLeftText(const QString& Value) { d->core.SetLeftText(Value); }
+void TNumLab::SetLTAlignment(TAlignment Value) { d->core.SetLTAlignment(Value); }
+void TNumLab::SetOverFlowIndi(const QString& Value) { d->core.SetOverFlowIndi(Value); }
+void TNumLab::SetDecP(int Value) { d->core.SetDecP(Value); }
+void TNumLab::SetRightText(const QString& Value) { d->core.SetRightText(Value); }
+void TNumLab::SetRTAlignment(TAlignment Value) { d->core.SetRTAlignment(Value); }
+void TNumLab::SetStateText(const QString& Value) { d->core.SetStateText(Value); }
+void TNumLab::SetTransparent(bool Value) { d->core.SetTransparent(Value); }
+void TNumLab::SetLabValue(double Value) { d->core.SetLabValue(Value); }
 
 // Skips the comparison: every write stores, passes the state on to the
 // widget and repaints. A disabled parent keeps the widget disabled, and
 // Enabled with it; changeEvent keeps Enabled in step with the widget.
 void TNumLab::SetEnabled(bool Value)
 {
-    FEnabled = Value;
+    d->core.StoreEnabled(Value);
     QWidget::setEnabled(Value);
-    FEnabled = isEnabled();
+    d->core.StoreEnabled(isEnabled());
     Paint();
 }
 
-void TNumLab::SetFPlusSign(bool Value)
+QString TNumLab::DisplayText() const
 {
-    StoreAndPaint(FPlusSign, Value);
+    return d->core.DisplayText();
 }
 
-void TNumLab::SetFrameStyle(TFrameStyle Value)
+QString TNumLab::ShownText() const
 {
-    if (StoreAndPaint(FFrameStyle, Value))
-        updateGeometry();
-}
-
-void TNumLab::SetLabWidth(int Value)
-{
-    if (StoreAndPaint(FLabWidth, Value))
-        updateGeometry();
-}
-
-// A negative value is ignored; the limit to the width applies before the
-// comparison.
-void TNumLab::SetLeftSpace(int Value)
-{
-    if (Value < 0)
-        return;
-    if (StoreAndPaint(FLeftSpace, std::min(Value, width())))
-        updateGeometry();
-}
-
-void TNumLab::SetLeftText(const QString& Value)
-{
-    StoreAndPaint(FLeftText, Value);
-}
-
-void TNumLab::SetLTAlignment(TAlignment Value)
-{
-    StoreAndPaint(FLTAlignment, Value);
-}
-
-void TNumLab::SetOverFlowIndi(const QString& Value)
-{
-    StoreAndPaint(FOverFlowIndi, Value);
-}
-
-// A negative value is ignored; the limit of 15 applies before the comparison.
-void TNumLab::SetDecP(int Value)
-{
-    if (Value < 0)
-        return;
-    StoreAndPaint(FDecP, std::min(Value, 15));
-}
-
-void TNumLab::SetRightText(const QString& Value)
-{
-    if (StoreAndPaint(FRightText, Value))
-        updateGeometry();
-}
-
-void TNumLab::SetRTAlignment(TAlignment Value)
-{
-    StoreAndPaint(FRTAlignment, Value);
-}
-
-void TNumLab::SetStateText(const QString& Value)
-{
-    StoreAndPaint(FStateText, Value);
-}
-
-void TNumLab::SetTransparent(bool Value)
-{
-    // A change is composed again at once either way: the surface only copies
-    // its last picture when the platform repaints, and it always repaints the
-    // parent's pixels beneath the label first. Turned on, the label also asks
-    // the platform for that repaint.
-    if (StoreAndPaint(FTransParent, Value) && Value)
-        update();
-}
-
-void TNumLab::SetLabValue(double Value)
-{
-    // A NaN is never stored, so the stored value always compares.
-    if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
-        Q_EMIT valueChanged(FLabValue);
+    return d->core.ShownText();
 }
 
 void TNumLab::Assign(const QObject* Source)
@@ -182,31 +129,7 @@ void TNumLab::Assign(const QObject* Source)
     const auto* src = qobject_cast<const TNumLab*>(Source);
     if (!src)
         ThrowCannotAssign(ClassNameOf(Source), ClassNameOf(this));
-    const double before = FLabValue;
-    FLeftSpace = src->FLeftSpace;
-    FEmpty = src->FEmpty;
-    FLabWidth = src->FLabWidth;
-    FDecP = src->FDecP;
-    FLeftText = src->FLeftText;
-    FRightText = src->FRightText;
-    FFrameStyle = src->FFrameStyle;
-    FAlignment = src->FAlignment;
-    FRTAlignment = src->FRTAlignment;
-    FLTAlignment = src->FLTAlignment;
-    FOverFlowIndi = src->FOverFlowIndi;
-    FLabValue = src->FLabValue;
-    FStateText = src->FStateText;
-    FTransParent = src->FTransParent;
-    FColorLabBakG = src->FColorLabBakG;
-    FColorLabText = src->FColorLabText;
-    FColorOutBakG = src->FColorOutBakG;
-    FColorOutText = src->FColorOutText;
-    CopySchemeLines(*src);
-    FDisplayType = src->FDisplayType;
-    Paint();
-    updateGeometry();
-    if (FLabValue != before)
-        Q_EMIT valueChanged(FLabValue);
+    d->core.CopyFrom(src->d->core);
 }
 
 void TNumLab::AssignTo(QObject* Dest) const
@@ -217,9 +140,52 @@ void TNumLab::AssignTo(QObject* Dest) const
     dest->Assign(this);
 }
 
+void TNumLab::Paint()
+{
+    // A hidden label still paints in a form designer.
+    if (!Visible() && !Designing())
+        return;
+    if (!ComposeNow()) {
+        d->core.PaintDeferred();
+        return;
+    }
+    const TNumLabCore::TComposedText text = d->core.ComposeText();
+    // Every pixel is painted by the core, once: a picture of this size the
+    // last paint let go of is used again, so a paint allocates none.
+    QImage bitmap = ReusedPicture();
+    if (bitmap.isNull()) {
+        Present(bitmap);
+        return;
+    }
+    bitmap = d->core.Compose(std::move(bitmap), text);
+    Present(std::move(bitmap), d->core.CopyMode());
+}
+
+void TNumLab::paintEvent(QPaintEvent* event)
+{
+    // A transparent label's box is made opaque before the picture is ANDed
+    // over the screen.
+    const QRect box = d->core.SeeThroughBox();
+    if (!box.isEmpty()) {
+        QPainter p(this);
+        p.fillRect(box, QColor::fromRgb(ResolveColor(d->core.SeeThroughFill(), palette())));
+    }
+    TSurface::paintEvent(event);
+}
+
+QSize TNumLab::sizeHint() const
+{
+    return d->core.SizeHint();
+}
+
+QSize TNumLab::minimumSizeHint() const
+{
+    return d->core.MinimumSizeHint();
+}
+
 void TNumLab::MouseMove(uint32_t Shift, int X, int Y)
 {
-    FMouseAreaCode = LabelBox(*this).Zone(X);
+    d->core.NoteMouseAt(X);
     if (OnMouseMove)
         OnMouseMove(this, Shift, X, Y);
     Q_EMIT mouseMoved(Shift, X, Y);
@@ -233,8 +199,8 @@ void TNumLab::changeEvent(QEvent* event)
         GuardedCall(this, [this] { Paint(); });
     // QWidget::setEnabled on the label or on a parent changes Enabled too,
     // and the picture shows it.
-    if (event->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
-        FEnabled = isEnabled();
+    if (event->type() == QEvent::EnabledChange && d->core.Enabled() != isEnabled()) {
+        d->core.StoreEnabled(isEnabled());
         GuardedCall(this, [this] { Paint(); });
     }
 }

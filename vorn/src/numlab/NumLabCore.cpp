@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-// The label's display text: the value by display type, the separator and
-// sign, the hook, and the fit check; the angle texts; and the text last
-// shown, for a screen reader.
-#include "NumLab_p.h"
+// The numeric label's core: its writers and their repaint rules, the copy,
+// and the display text (the value by display type, the separator and sign,
+// the hook, and the fit check; the angle texts; and the text last shown, for
+// a screen reader), without a widget.
+#include "NumLabCore_p.h"
 
-#include "Accessible_p.h"
 #include "FloatCheck_p.h"
 #include "Format_p.h"
 #include "NumDigits_p.h"
@@ -92,7 +92,7 @@ QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision)
     return QString();
 }
 
-QString TNumLab::ValueText() const
+QString TNumLabCore::ValueText() const
 {
     const double V = FLabValue;
     const int P = FDecP;
@@ -144,12 +144,7 @@ QString TNumLab::ValueText() const
     return FOverFlowIndi;
 }
 
-QString TNumLab::DisplayText() const
-{
-    return MeasuredDisplayText(nullptr);
-}
-
-QString TNumLab::MeasuredDisplayText(int* width) const
+QString TNumLabCore::MeasuredDisplayText(int* width) const
 {
     if (width)
         *width = -1;
@@ -165,13 +160,9 @@ QString TNumLab::MeasuredDisplayText(int* width) const
         if (FPlusSign && FLabValue > 0)
             text.prepend(QLatin1Char('+'));
     }
-    // The hook, like every event, receives the label itself as its sender.
-    auto* self = const_cast<TNumLab*>(this);
-    if (OnBeforeDisplay)
-        OnBeforeDisplay(self, text);
-    Q_EMIT self->beforeDisplay(text);
+    FHost.BeforeDisplay(text);
     if (FDisplayType != dtState) {
-        const int advance = MeasuredAdvance(font(), text);
+        const int advance = MeasuredAdvance(FHost.Font(), text);
         if (advance > FLabWidth - 6)
             text = FOverFlowIndi;
         else if (width)
@@ -180,18 +171,214 @@ QString TNumLab::MeasuredDisplayText(int* width) const
     return text;
 }
 
-QString TNumLab::ShownText() const
+QString TNumLabCore::ShownText() const
 {
     return FShownKnown ? FShown : DisplayText();
 }
 
-void TNumLab::NoteShown(const QString& text)
+void TNumLabCore::NoteShown(const QString& text)
 {
     const QString before = FShown;
     FShown = text;
     FShownKnown = true;
     if (text != before)
-        vornaccess::ShownTextChanged(this, before);
+        FHost.ShownTextChanged(before);
+}
+
+void TNumLabCore::PaintDeferred()
+{
+    // The text hook belongs to every paint, also one whose picture is
+    // composed later (when the host shows it, or when it is read); so does
+    // telling a screen reader the new text. The picture then shows the text
+    // this paint made, without a second hook call.
+    if ((!FEmpty && FHost.BeforeDisplayHooked()) || FHost.ShownTextWanted()) {
+        NoteShown(DisplayText());
+        FShownPending = true;
+    } else {
+        FShownKnown = false;
+        FShownPending = false;
+    }
+}
+
+TNumLabCore::TComposedText TNumLabCore::ComposeText()
+{
+    // The fit check measures the text as the picture's canvas does (the
+    // label's font at 96 dots per inch, whatever the ratio): its width
+    // places the text without shaping it once more.
+    TComposedText composed;
+    composed.Text = FEmpty ? QString()
+                           : (FShownPending && FShownKnown ? FShown : MeasuredDisplayText(&composed.Width));
+    FShownPending = false;
+    NoteShown(composed.Text);
+    return composed;
+}
+
+// --- The writers ------------------------------------------------------------
+
+// The writers store a changed value and paint it at once; an equal value
+// changes nothing. Those that differ say how.
+
+void TNumLabCore::SetAlignment(TAlignment Value)
+{
+    StoreAndPaint(FAlignment, Value);
+}
+
+void TNumLabCore::SetColorLabBakG(TColor Value)
+{
+    StoreAndPaint(FColorLabBakG, Value);
+}
+
+void TNumLabCore::SetColorLabText(TColor Value)
+{
+    StoreAndPaint(FColorLabText, Value);
+}
+
+void TNumLabCore::SetColorOutBakG(TColor Value)
+{
+    StoreAndPaint(FColorOutBakG, Value);
+}
+
+void TNumLabCore::SetColorOutText(TColor Value)
+{
+    StoreAndPaint(FColorOutText, Value);
+}
+
+void TNumLabCore::SetColorScheme(TColorScheme Value)
+{
+    if (StoreColorScheme(Value))
+        FHost.Paint();
+}
+
+void TNumLabCore::SetFComma(bool Value)
+{
+    StoreAndPaint(FComma, Value);
+}
+
+void TNumLabCore::SetDisplayType(TDisplay Value)
+{
+    StoreAndPaint(FDisplayType, Value);
+}
+
+void TNumLabCore::SetDtFormat(const QString& Value)
+{
+    StoreAndPaint(FDtFormat, Value);
+}
+
+void TNumLabCore::SetEmpty(bool Value)
+{
+    StoreAndPaint(FEmpty, Value);
+}
+
+void TNumLabCore::SetFPlusSign(bool Value)
+{
+    StoreAndPaint(FPlusSign, Value);
+}
+
+void TNumLabCore::SetFrameStyle(TFrameStyle Value)
+{
+    if (StoreAndPaint(FFrameStyle, Value))
+        FHost.SizeHintChanged();
+}
+
+void TNumLabCore::SetLabWidth(int Value)
+{
+    if (StoreAndPaint(FLabWidth, Value))
+        FHost.SizeHintChanged();
+}
+
+// A negative value is ignored; the limit to the width applies before the
+// comparison.
+void TNumLabCore::SetLeftSpace(int Value)
+{
+    if (Value < 0)
+        return;
+    if (StoreAndPaint(FLeftSpace, std::min(Value, FHost.Size().width())))
+        FHost.SizeHintChanged();
+}
+
+void TNumLabCore::SetLeftText(const QString& Value)
+{
+    StoreAndPaint(FLeftText, Value);
+}
+
+void TNumLabCore::SetLTAlignment(TAlignment Value)
+{
+    StoreAndPaint(FLTAlignment, Value);
+}
+
+void TNumLabCore::SetOverFlowIndi(const QString& Value)
+{
+    StoreAndPaint(FOverFlowIndi, Value);
+}
+
+// A negative value is ignored; the limit of 15 applies before the comparison.
+void TNumLabCore::SetDecP(int Value)
+{
+    if (Value < 0)
+        return;
+    StoreAndPaint(FDecP, std::min(Value, 15));
+}
+
+void TNumLabCore::SetRightText(const QString& Value)
+{
+    if (StoreAndPaint(FRightText, Value))
+        FHost.SizeHintChanged();
+}
+
+void TNumLabCore::SetRTAlignment(TAlignment Value)
+{
+    StoreAndPaint(FRTAlignment, Value);
+}
+
+void TNumLabCore::SetStateText(const QString& Value)
+{
+    StoreAndPaint(FStateText, Value);
+}
+
+void TNumLabCore::SetTransparent(bool Value)
+{
+    // A change is composed again at once either way: the host only copies
+    // its last picture when the platform repaints, and it always repaints the
+    // parent's pixels beneath the label first. Turned on, the label also asks
+    // for that repaint.
+    if (StoreAndPaint(FTransParent, Value) && Value)
+        FHost.RepaintBeneath();
+}
+
+void TNumLabCore::SetLabValue(double Value)
+{
+    // A NaN is never stored, so the stored value always compares.
+    if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
+        FHost.ValueChanged(FLabValue);
+}
+
+void TNumLabCore::CopyFrom(const TNumLabCore& src)
+{
+    const double before = FLabValue;
+    FLeftSpace = src.FLeftSpace;
+    FEmpty = src.FEmpty;
+    FLabWidth = src.FLabWidth;
+    FDecP = src.FDecP;
+    FLeftText = src.FLeftText;
+    FRightText = src.FRightText;
+    FFrameStyle = src.FFrameStyle;
+    FAlignment = src.FAlignment;
+    FRTAlignment = src.FRTAlignment;
+    FLTAlignment = src.FLTAlignment;
+    FOverFlowIndi = src.FOverFlowIndi;
+    FLabValue = src.FLabValue;
+    FStateText = src.FStateText;
+    FTransParent = src.FTransParent;
+    FColorLabBakG = src.FColorLabBakG;
+    FColorLabText = src.FColorLabText;
+    FColorOutBakG = src.FColorOutBakG;
+    FColorOutText = src.FColorOutText;
+    CopySchemeLines(src);
+    FDisplayType = src.FDisplayType;
+    FHost.Paint();
+    FHost.SizeHintChanged();
+    if (FLabValue != before)
+        FHost.ValueChanged(FLabValue);
 }
 
 } // namespace vorn
