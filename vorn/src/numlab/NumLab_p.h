@@ -22,7 +22,12 @@ public:
     bool HasFocus() const override { return false; }
     bool Showing() const override { return q->isVisible(); }
     void Paint() override { q->Paint(); }
-    void PaintLater() override { q->update(); }
+    /// Composed when Qt paints the label next: several requests give one picture.
+    void PaintLater() override
+    {
+        q->MarkStale();
+        q->update();
+    }
     void SizeHintChanged() override { q->updateGeometry(); }
     void Resize(QSize size) override { q->resize(size); }
     void TakeFocus() override {}
