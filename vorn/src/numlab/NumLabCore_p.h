@@ -18,7 +18,8 @@
 
 namespace vorn {
 
-// Declared for programs in NumLab.h; its text is the label's angle texts'.
+// Declared for programs in NumLab.h; defined with the core, whose angle
+// display types write their text with it.
 VORN_EXPORT QString DegreeToStr(double InNum, TDegreeFormat Format, int Precision);
 
 namespace numlab {
@@ -49,6 +50,7 @@ public:
     virtual void RepaintBeneath() = 0;
 };
 
+/// The label's core. Its frame line colours follow ColorScheme (TSchemeLines).
 class TNumLabCore : private TSchemeLines
 {
 public:
@@ -134,13 +136,16 @@ public:
     /// composed later): the text hook and telling a screen reader run all
     /// the same, and the picture later shows the text they made.
     void PaintDeferred();
-    /// The text the picture composed next shows, and its width as the fit
-    /// check measured it (-1 when not measured); the text is noted as shown.
+    /// A text to compose, and its width as the fit check measured it (-1
+    /// when not measured).
     struct TComposedText
     {
         QString Text;
         int Width = -1;
     };
+    /// The first step of a paint that composes now: the text the picture
+    /// shows, noted as shown (the hook runs unless the last deferred paint
+    /// made this text already).
     TComposedText ComposeText();
     /// Composes the whole picture on `picture` (of the host's size; every
     /// pixel is painted, so its old pixels need no clearing) with `text`:
