@@ -11,61 +11,21 @@
 
 #include <vorn/vorn_export.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QFont>
-#include <QSharedData>
+#include <QImage>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace vorn {
 
-namespace rasterlab {
-Q_NAMESPACE_EXPORT(VORN_EXPORT)
-
-/// Direction in which the text scrolls.
-enum TRDScrollMode : uint8_t {
-    rdsmOff,   ///< the text stands still
-    rdsmLeft,  ///< the text moves to the left
-    rdsmRight, ///< the text moves to the right
-    rdsmDown,  ///< the text moves down
-    rdsmUp,    ///< the text moves up
-};
-Q_ENUM_NS(TRDScrollMode)
-
-/// The dimmed dots between the lit ones.
-enum TRDBlockMode : uint8_t {
-    rdbmOff,    ///< no dimmed dots
-    rdbmOn,     ///< a raster of dimmed dots, the characters separated into blocks
-    rdbmRaster, ///< a raster of dimmed dots, no separation
-};
-Q_ENUM_NS(TRDBlockMode)
-
-/// Width of a new label in pixels.
-} // namespace rasterlab
-
-using rasterlab::TRDBlockMode;
-using rasterlab::TRDScrollMode;
-using rasterlab::rdbmOff, rasterlab::rdbmOn, rasterlab::rdbmRaster;
-using rasterlab::rdsmOff, rasterlab::rdsmLeft, rasterlab::rdsmRight, rasterlab::rdsmDown, rasterlab::rdsmUp;
-
-/// A font as dots: for each character code 0 to 255 up to 32 rows of 32 columns
-/// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
-/// the glyph's leftmost and rightmost column for proportional spacing.
-struct VORN_EXPORT TRDCharMatrix
-{
-    int32_t FontWidth = 0;  ///< widest glyph in columns; the cell at fixed width
-    int32_t FontHeight = 0; ///< rows drawn for every glyph, from row 0
-    uint8_t LeftMostBit[256] = {};
-    uint8_t RightMostBit[256] = {};
-    uint32_t BitData[256][32] = {};
-};
+// TRDScrollMode, TRDBlockMode and TRDCharMatrix are declared in vornbase.h.
 
 class TMessageTimer;
-// The character matrix a label shows, shared between labels (internal).
-struct TRDSharedMatrix;
+class TRasterLabPrivate;
 
 /// The dot-matrix label's errors.
 class VORN_EXPORT EVornRasterLabError : public EVornError
@@ -93,7 +53,7 @@ public:
 /// matrix->SetLabText(QStringLiteral("VORN 2.0"));
 /// matrix->SetScrollMode(vorn::rasterlab::rdsmLeft);
 /// \endcode
-class VORN_EXPORT TRasterLab : public TSurface, public TSchemeLines
+class VORN_EXPORT TRasterLab : public TSurface
 {
     Q_OBJECT
     /// Height follows the matrix: frame allowance + pitch x FontHeight. Default false.
@@ -152,24 +112,24 @@ public:
     TRDCharMatrix CharMatrix() const;
     void SetCharMatrix(const TRDCharMatrix& Value);
 
-    bool AutoHeight() const { return FAutoHeight; }
-    bool AutoCenter() const { return FAutoCenter; }
-    TColor ColorLabBakG() const { return FColorLabBakG; }
-    TColor ColorDotOn() const { return FColorDotOn; }
-    TColor ColorDotOff() const { return FColorDotOff; }
-    TColorScheme ColorScheme() const { return FColorScheme; }
-    int DotSpacing() const { return FDotSpacing; }
-    int DotSize() const { return FDotSize; }
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
-    int PosX() const { return FXPos; }
-    int PosY() const { return FYPos; }
-    bool Proportional() const { return FProportional; }
-    TRDScrollMode ScrollMode() const { return FScrollMode; }
-    int ScrollInterval() const { return FScrollIv; }
-    int ScrollIncrement() const { return FScrollInc; }
-    bool ScrollLoop() const { return FScrollLoop; }
-    TRDBlockMode CharBlockMode() const { return FCharBlockMode; }
-    QString Text() const { return FLabText; }
+    bool AutoHeight() const;
+    bool AutoCenter() const;
+    TColor ColorLabBakG() const;
+    TColor ColorDotOn() const;
+    TColor ColorDotOff() const;
+    TColorScheme ColorScheme() const;
+    int DotSpacing() const;
+    int DotSize() const;
+    TFrameStyle FrameStyle() const;
+    int PosX() const;
+    int PosY() const;
+    bool Proportional() const;
+    TRDScrollMode ScrollMode() const;
+    int ScrollInterval() const;
+    int ScrollIncrement() const;
+    bool ScrollLoop() const;
+    TRDBlockMode CharBlockMode() const;
+    QString Text() const;
 
     void SetAutoHeight(bool Value);
     void SetAutoCenter(bool Value);
@@ -191,13 +151,13 @@ public:
     void SetLabText(const QString& Value);
 
     /// Fired after every scroll step; setting it restarts the timer.
-    const TNotifyEvent& OnScrollTimer() const { return FOnScrollTimer; }
+    const TNotifyEvent& OnScrollTimer() const;
     void SetOnScrollTimer(TNotifyEvent Value);
     /// Fired when the scrolling text wraps around.
     TNotifyEvent OnScrollLoopRestart;
 
     /// The hidden window that carries the scroll timer (id 1).
-    TMessageTimer* ScrTimerHandle() const { return FScrTimerHandle; }
+    TMessageTimer* ScrTimerHandle() const;
 
     void Paint() override;
     /// The natural size: the frame round the text's dots from PosX and PosY
@@ -275,62 +235,9 @@ protected:
     void DesigningChanged() override;
 
 private:
-    void AdjustAutoHeight();
-    void AdjustAutoCenter();
-    int FrameAllowance() const;
-    void ScrollTimerEvent(QObject* Sender);
-    void UpdateTimer();
-    void FontChanged(QObject* Sender);
-    TColor FontColor() const;
-
-    /// The fill and the dimmed raster beneath the text, and what they were
-    /// composed for: composed again only when one of these changes.
-    struct TRasterKey
-    {
-        int W = -1, H = -1;
-        qreal Ratio = 0;
-        QRgb Fill = 0, Lines = 0; ///< Lines: the raster's colour, 0 without one
-        bool Framed = false;
-        int DotSize = 0, DotSpacing = 0, OffsetX = 0, OffsetY = 0;
-        bool operator==(const TRasterKey&) const; ///< defaulted where it is defined
-    };
-    TRasterKey RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const;
-    QImage Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0);
-
-    void PaintFill(TCanvas& cv, int W, int H);
-    void PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0);
-    void PaintFrame(TCanvas& cv, int W, int H);
-
-    // The matrix, shared with the other labels of the same font and colour
-    // or made for this label by SetCharMatrix; never changed once made.
-    QExplicitlySharedDataPointer<TRDSharedMatrix> FCMat;
-    TFrameStyle FFrameStyle = fsLowered;
-    TRDScrollMode FScrollMode = rdsmOff;
-    int FScrollPosX = 0;
-    int FScrollPosY = 0;
-    bool FScrollLoop = true;
-    TMessageTimer* FScrTimerHandle = nullptr;
-    bool FScrTimerEnabled = false;
-    bool FAutoCenter = false;
-    int FTextBitLength = 0;
-    TNotifyEvent FOnScrollTimer;
-    int FScrollIv = 100;
-    int FScrollInc = 1;
-    QString FLabText = QStringLiteral("Text");
-    TColor FColorLabBakG = clBlack;
-    TColor FColorDotOn = clLime;
-    TColor FColorDotOff = 0x404040;
-    bool FAutoHeight = false;
-    TRDBlockMode FCharBlockMode = rdbmOn;
-    bool FProportional = true;
-    int FDotSize = 3;
-    int FDotSpacing = 1;
-    int FXPos = 1;
-    int FYPos = 1;
-
-    /// Font changes are followed only after construction has set the font.
-    bool FFontHooked = false;
-
+    friend class TRasterLabPrivate;
+    /// The label's state and its core (RasterLab_p.h).
+    std::unique_ptr<TRasterLabPrivate> const d;
 
 private:
     /// The published properties' writers for Qt's property system (see

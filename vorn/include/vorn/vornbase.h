@@ -4,9 +4,11 @@
 /// \file
 /// What the controls share for drawing: frame styles, colour schemes and the
 /// line colours derived from them, the frame painter, the enumerations of
-/// separators, degree formats, alignments and the numeric label's display
-/// types, and the base class of the library's errors. The drawing helpers the
-/// controls paint with are internal (vornbase_p.h).
+/// separators, degree formats and alignments, the numeric label's display
+/// types, the dot-matrix label's scroll and block modes and its character
+/// matrix (also reached through NumLab.h and RasterLab.h), and the base
+/// class of the library's errors. The drawing helpers the controls paint
+/// with are internal (vornbase_p.h).
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
@@ -15,6 +17,8 @@
 
 #include <QObject>
 #include <QString>
+
+#include <cstdint>
 
 namespace vorn {
 
@@ -146,6 +150,46 @@ protected:
     TColor FColBlackLine = clBlack;
     TColor FColGrayLine = clGray;
     TColor FColWhiteLine = clWhite;
+};
+
+namespace rasterlab {
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
+
+/// Direction in which the text scrolls.
+enum TRDScrollMode : uint8_t {
+    rdsmOff,   ///< the text stands still
+    rdsmLeft,  ///< the text moves to the left
+    rdsmRight, ///< the text moves to the right
+    rdsmDown,  ///< the text moves down
+    rdsmUp,    ///< the text moves up
+};
+Q_ENUM_NS(TRDScrollMode)
+
+/// The dimmed dots between the lit ones.
+enum TRDBlockMode : uint8_t {
+    rdbmOff,    ///< no dimmed dots
+    rdbmOn,     ///< a raster of dimmed dots, the characters separated into blocks
+    rdbmRaster, ///< a raster of dimmed dots, no separation
+};
+Q_ENUM_NS(TRDBlockMode)
+
+} // namespace rasterlab
+
+using rasterlab::TRDBlockMode;
+using rasterlab::TRDScrollMode;
+using rasterlab::rdbmOff, rasterlab::rdbmOn, rasterlab::rdbmRaster;
+using rasterlab::rdsmOff, rasterlab::rdsmLeft, rasterlab::rdsmRight, rasterlab::rdsmDown, rasterlab::rdsmUp;
+
+/// A font as dots: for each character code 0 to 255 up to 32 rows of 32 columns
+/// (bit i of a row mask is column i, column 0 the leftmost; row 0 the top) and
+/// the glyph's leftmost and rightmost column for proportional spacing.
+struct VORN_EXPORT TRDCharMatrix
+{
+    int32_t FontWidth = 0;  ///< widest glyph in columns; the cell at fixed width
+    int32_t FontHeight = 0; ///< rows drawn for every glyph, from row 0
+    uint8_t LeftMostBit[256] = {};
+    uint8_t RightMostBit[256] = {};
+    uint32_t BitData[256][32] = {};
 };
 
 } // namespace vorn

@@ -1,26 +1,50 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Internal to the library, never installed: the character matrix labels
-// share and the unit constants.
+// Internal to the library, never installed: the dot-matrix label's private
+// data, its core and the widget as the core's host.
 #include "MessageTimer_p.h"
 #include "RasterLab.h"
-#include "vornbase_p.h"
+#include "RasterLabCore_p.h"
 
-#include <QSharedData>
+#include <memory>
 
 namespace vorn {
 
-namespace rasterlab {
-
-constexpr int defLabelWidth = 400;
-
-} // namespace rasterlab
-
-/// A character matrix that labels share (internal).
-struct TRDSharedMatrix : QSharedData
+class TRasterLabPrivate final : public TControlHost, public TRasterLabScrollHost
 {
-    TRDCharMatrix Matrix;
+public:
+    explicit TRasterLabPrivate(TRasterLab* q);
+
+    QObject* Sender() override { return q; }
+    QSize Size() const override { return q->size(); }
+    qreal Ratio() const override { return q->devicePixelRatioF(); }
+    QFont Font() const override { return q->font(); }
+    QPalette Palette() const override { return q->palette(); }
+    bool Enabled() const override { return q->isEnabled(); }
+    bool HasFocus() const override { return false; }
+    bool Showing() const override { return q->isVisible(); }
+    void Paint() override { q->Paint(); }
+    void PaintLater() override;
+    void SizeHintChanged() override { q->updateGeometry(); }
+    void Resize(QSize size) override { q->resize(size); }
+    void TakeFocus() override {}
+    void Beep() override {}
+    void NotifyAccessible(int) override {}
+
+    void StartScrollTimer(int ms) override;
+    void StopScrollTimer() override;
+    bool Designing() const override { return q->Designing(); }
+    void ScrollLoopRestarted() override { q->DoScrLoopRestart(); }
+
+    TRasterLab* const q;
+    TRasterLabCore core{*this, *this};
+    /// The hidden window that carries the scroll timer (id 1); every tick is
+    /// the widget's DoTimer().
+    std::unique_ptr<TMessageTimer> FScrTimer;
+    TRasterLab::TNotifyEvent FOnScrollTimer;
+    /// Font changes are followed only after construction has set the font.
+    bool FFontHooked = false;
 };
 
 } // namespace vorn

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Painting of the dot-matrix label: fill, raster of dimmed dots, text, frame,
 // composed off-screen and shown in one step.
-#include "RasterLab_p.h"
+#include "RasterLabCore_p.h"
 
 #include "RecentCache_p.h"
 #include "Saturate_p.h"
@@ -42,41 +42,32 @@ void Outline(TCanvas& cv, int a, int b, int c, int d)
 
 } // namespace
 
-void TRasterLab::Paint()
-{
-    // A hidden label still paints in a form designer.
-    if (!Visible() && !Designing())
-        return;
-    if (!ComposeNow()) {
-        // The text's length in pixels, which scrolling wraps by, is what
-        // every paint leaves, also one that composes nothing off screen.
-        FTextBitLength = SaturatedAdd(CalcTextBitLength(FLabText), 1);
-        return;
-    }
-    Present(Compose(devicePixelRatioF()));
-}
-
 // The cached fill and raster, then the lit dots and the frame over them.
-QImage TRasterLab::Compose(qreal Ratio)
+QImage TRasterLabCore::Compose(qreal ratio)
 {
-    const int W = width(), H = height();
+    const QSize size = FHost.Size();
+    const int W = size.width(), H = size.height();
+    const QPalette pal = FHost.Palette();
     const int64_t X0 = int64_t(FXPos) + FScrollPosX;
     const int64_t Y0 = int64_t(FYPos) + FScrollPosY;
     // Shares the cached raster's rows until the canvas takes them: one copy.
-    QImage picture = Raster(W, H, Ratio, X0, Y0);
-    TCanvas cv(picture, palette());
+    QImage picture = Raster(W, H, ratio, X0, Y0, pal);
+    TCanvas cv(picture, pal);
     PaintString(cv, FCMat->Matrix, ClampCoord(X0), ClampCoord(Y0), FLabText, FDotSize, FDotSpacing, FColorDotOn,
                 FColorDotOff, FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
     PaintFrame(cv, W, H);
     return picture;
 }
 
+void TRasterLabCore::NoteTextLength()
+{
+    FTextBitLength = SaturatedAdd(CalcTextBitLength(FLabText), 1);
+}
+
 // Everything the fill and the raster depend on. The raster follows the text
 // only by its offset within one pitch; without a raster only the fill counts.
-// Defaulted here: the header stays C++17.
-bool TRasterLab::TRasterKey::operator==(const TRasterKey&) const = default;
-
-TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0) const
+TRasterLabCore::TRasterKey TRasterLabCore::RasterKey(int W, int H, qreal Ratio, int64_t X0, int64_t Y0,
+                                                     const QPalette& pal) const
 {
     TRasterKey key;
     key.W = W;
@@ -84,12 +75,12 @@ TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t 
     key.Ratio = Ratio;
     key.Framed = FFrameStyle != fsNone;
     if (FCharBlockMode == rdbmOff) {
-        key.Fill = ResolveColor(FColorLabBakG, palette());
+        key.Fill = ResolveColor(FColorLabBakG, pal);
         return key;
     }
     const int pitch = FDotSize + FDotSpacing;
-    key.Fill = ResolveColor(FColorDotOff, palette());
-    key.Lines = ResolveColor(FColorLabBakG, palette());
+    key.Fill = ResolveColor(FColorDotOff, pal);
+    key.Lines = ResolveColor(FColorLabBakG, pal);
     key.DotSize = FDotSize;
     key.DotSpacing = FDotSpacing;
     key.OffsetX = int(X0 % pitch);
@@ -103,13 +94,13 @@ TRasterLab::TRasterKey TRasterLab::RasterKey(int W, int H, qreal Ratio, int64_t 
 // all labels and the last few kept: the dot-matrix pair of bench_pairs shows
 // the reuse halves a paint, and labels alike (same size, colours and dots)
 // share one picture instead of holding one each (bench_memory).
-QImage TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
+QImage TRasterLabCore::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0, const QPalette& pal)
 {
     static TRecentCache<TRasterKey, QImage, 8> made;
-    return made.Get(RasterKey(W, H, Ratio, X0, Y0), [&] {
+    return made.Get(RasterKey(W, H, Ratio, X0, Y0, pal), [&] {
         QImage raster = NewBitmap(W, H, Ratio);
         {
-            TCanvas cv(raster, palette());
+            TCanvas cv(raster, pal);
             PaintFill(cv, W, H);
             if (FCharBlockMode != rdbmOff)
                 PaintRaster(cv, W, H, X0, Y0);
@@ -120,7 +111,7 @@ QImage TRasterLab::Raster(int W, int H, qreal Ratio, int64_t X0, int64_t Y0)
 
 // The whole inside in the dimmed-dot colour (the background without a raster);
 // a frame keeps the outer ring out of the fill.
-void TRasterLab::PaintFill(TCanvas& cv, int W, int H)
+void TRasterLabCore::PaintFill(TCanvas& cv, int W, int H) const
 {
     const TColor fill = FCharBlockMode == rdbmOff ? FColorLabBakG : FColorDotOff;
     cv.SetPenColor(fill);
@@ -133,7 +124,7 @@ void TRasterLab::PaintFill(TCanvas& cv, int W, int H)
 
 // Background lines between the dot rows and dot columns leave the dimmed dots
 // standing, aligned with the text's dots.
-void TRasterLab::PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0)
+void TRasterLabCore::PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0) const
 {
     const int pitch = FDotSize + FDotSpacing;
     const int ox = int(X0 % pitch), oy = int(Y0 % pitch);
@@ -155,7 +146,7 @@ void TRasterLab::PaintRaster(TCanvas& cv, int W, int H, int64_t X0, int64_t Y0)
 
 // The frame over everything, later strokes over earlier ones. A few outer
 // corner pixels stay as the picture had them.
-void TRasterLab::PaintFrame(TCanvas& cv, int W, int H)
+void TRasterLabCore::PaintFrame(TCanvas& cv, int W, int H) const
 {
     switch (FFrameStyle) {
     case fsNone: break;

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The character matrix: building it from a font, drawing characters and
 // strings from it, and measuring a text.
-#include "RasterLab_p.h"
-#include "RasterLab_font_p.h"
+#include "RasterLabCore_font_p.h"
+#include "RasterLabCore_p.h"
 
 #include "Saturate_p.h"
 
@@ -105,18 +105,14 @@ TRDCharMatrix RenderedFont(const QFont& Font, TColor FontColor)
 
 } // namespace
 
-TRDCharMatrix TRasterLab::CharMatrix() const
-{
-    return FCMat->Matrix;
-}
-
-TRDCharMatrix TRasterLab::CreateBitFont(const QFont* Font, TColor FontColor)
+TRDCharMatrix TRasterLabCore::CreateBitFont(const QFont* Font, TColor FontColor)
 {
     return IsDefaultFont(Font) ? BuiltInFont() : RenderedFont(*Font, FontColor);
 }
 
-int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, QChar c, int DotSize,
-                          int DotSpacing, TColor ColorFg, TColor /*ColorFgIA*/, TColor /*ColorBg*/, bool FixedWidth)
+int TRasterLabCore::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, QChar c, int DotSize,
+                              int DotSpacing, TColor ColorFg, TColor /*ColorFgIA*/, TColor /*ColorBg*/,
+                              bool FixedWidth) const
 {
     // Only the on-dots are drawn: the off-dots are the raster beneath.
     const int code = CodeOf(c);
@@ -146,19 +142,20 @@ int TRasterLab::PaintChar(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int 
     return ClampToInt((rmb - lmb + 1) * pitch);
 }
 
-void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, const QString& txt,
-                             int DotSize, int DotSpacing, TColor ColorFg, TColor ColorFgIA, TColor ColorBg,
-                             TRDBlockMode CharBlocks, bool Proportional, int& TextBitLength)
+void TRasterLabCore::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, int PosY, const QString& txt,
+                                 int DotSize, int DotSpacing, TColor ColorFg, TColor ColorFgIA, TColor ColorBg,
+                                 TRDBlockMode CharBlocks, bool Proportional, int& TextBitLength) const
 {
     int64_t P = PosX;
     const int64_t pitch = int64_t(DotSize) + DotSpacing;
     // In character blocks the blank dot column before P is background from
     // the top to the bottom of the control (pitch - 1 pixel columns).
+    const int bottom = FHost.Size().height();
     auto WipeColumn = [&] {
         if (CharBlocks != rdbmOn)
             return;
         cv.SetBrushColor(ColorBg);
-        cv.FillRect(ClampCoord(P - pitch), 0, ClampCoord(P - 1), height());
+        cv.FillRect(ClampCoord(P - pitch), 0, ClampCoord(P - 1), bottom);
     };
     WipeColumn();
     for (const QChar ch : txt) {
@@ -170,7 +167,7 @@ void TRasterLab::PaintString(TCanvas& cv, const TRDCharMatrix& CMat, int PosX, i
     TextBitLength = ClampToInt(P - PosX + 1);
 }
 
-int TRasterLab::CalcTextBitLength(const QString& txt) const
+int TRasterLabCore::CalcTextBitLength(const QString& txt) const
 {
     const int64_t pitch = int64_t(FDotSize) + FDotSpacing;
     int64_t len = 0;
