@@ -4,8 +4,8 @@
 /// \file
 /// What the controls share for drawing: frame styles, colour schemes and the
 /// line colours derived from them, the frame painter, the enumerations of
-/// separators, degree formats and alignments, and the base class of the
-/// library's errors. The drawing helpers the controls paint with are internal
+/// separators, degree formats, alignments and the numeric field's input
+/// formats, and the base class of the library's errors. The drawing helpers the controls paint with are internal
 /// (vornbase_p.h).
 #include "Canvas.h"
 #include "Colors.h"
