@@ -56,6 +56,28 @@ TEST(NumIOCore, KeysEditTheTextAndTellTheHostInOrder)
     EXPECT_GT(host.Paints, 0);
 }
 
+TEST(NumIOCore, TheValueFollowsEveryEditOfTheText)
+{
+    // The value is read once per text: an edit in place (a digit typed over
+    // the selected one, the text as long as before), a new format and a
+    // text written whole each read it anew.
+    TRecordingHost host;
+    TNumIO2Core core(host, host);
+    Type(core, Qt::Key_1, QStringLiteral("1"));
+    Type(core, Qt::Key_2, QStringLiteral("2"));
+    EXPECT_EQ(core.GetNioValue(), 12.0);
+    core.SetSelBegin(1);
+    core.SetSelEnd(2);
+    Type(core, Qt::Key_7, QStringLiteral("7"));
+    EXPECT_EQ(core.Text(), QStringLiteral("17"));
+    EXPECT_EQ(core.GetNioValue(), 17.0);
+    core.SetInFormatType(itHex);
+    EXPECT_EQ(core.Text(), QStringLiteral("00000011"));
+    EXPECT_EQ(core.GetNioValue(), 17.0);
+    core.SetNioText(QStringLiteral("000000FF"));
+    EXPECT_EQ(core.GetNioValue(), 255.0);
+}
+
 TEST(NumIOCore, TheHostBlinksTheCaret)
 {
     TRecordingHost host;

@@ -93,13 +93,12 @@ int32_t DecIntValue(const QString& s)
         return std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(v);
 }
-} // namespace
 
-double TNumIO2Core::GetNioValue() const
+// The number a text stands for in a format.
+double ValueOf(const QString& s, TInFormat format)
 {
-    const QString& s = FInBuffer;
     int32_t idx = 1;
-    switch (FInputFormat) {
+    switch (format) {
     case itExp:
     case itFloat:
     case itFixPoint: return ScanFPNum(s, true, 3, idx);
@@ -123,6 +122,25 @@ double TNumIO2Core::GetNioValue() const
     }
     }
     return 0;
+}
+} // namespace
+
+// The value depends on the text and the format alone (every real format is
+// read with either separator), so it is read once per text and format: the
+// change notices, the range check, the painting and the callers ask again
+// and again. The kept text shares the field's buffer, so an edit of the
+// buffer detaches it and the same data is the same text.
+double TNumIO2Core::GetNioValue() const
+{
+    TValueCache& c = FValueCache;
+    if (c.Valid && c.Format == FInputFormat && c.Text.constData() == FInBuffer.constData() &&
+        c.Text.size() == FInBuffer.size())
+        return c.Value;
+    c.Text = FInBuffer;
+    c.Format = FInputFormat;
+    c.Value = ValueOf(FInBuffer, FInputFormat);
+    c.Valid = true;
+    return c.Value;
 }
 
 int32_t TNumIO2Core::GetNioIntValue() const

@@ -294,6 +294,16 @@ private:
     };
     mutable std::unique_ptr<TLongText, TLongTextFree> FLongText;
 
+    /// The value read from the text, for that text and format (GetNioValue).
+    struct TValueCache
+    {
+        QString Text;
+        TInFormat Format = itFloat;
+        double Value = 0;
+        bool Valid = false;
+    };
+    mutable TValueCache FValueCache;
+
     TControlHost& FHost;
     TNumIO2Host& FEvents;
     int FLeftSpace = numio::defLeftSpace;
