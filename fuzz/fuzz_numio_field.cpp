@@ -1,17 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
-// A TNumIO2 field in every input format and separator policy, given any
-// sequence of texts, values, keys, pastes and settings: a text it accepts
+// The numeric field's core (no widget: a detached host) in every input
+// format and separator policy, given any sequence of texts, values, keys,
+// pastes and settings: a text it accepts
 // is taken whole and one it refuses leaves it unchanged; keys and pastes
 // never leave a text its format refuses (but for the empty text and a lone
 // sign); the value read back is never NaN, and a value written reads back
 // as itself to the format's precision.
 #include "Exceptions.h"
 #include "FuzzSupport.h"
-#include "NumIO.h"
+#include "NumIOCore_p.h"
 
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <cmath>
@@ -21,6 +22,12 @@
 using namespace vorn;
 
 namespace {
+
+// The field's host: the detached host's fixed size, font and palette; the
+// field's changes, blink and focus go nowhere.
+struct TFieldHost final : TDetachedHost, TNumIO2Host
+{
+};
 
 // The keys that edit a number, and some that must be refused.
 constexpr Qt::Key Keys[] = {
@@ -32,19 +39,19 @@ constexpr Qt::Key Keys[] = {
     Qt::Key_Delete, Qt::Key_Up,   Qt::Key_Down,  Qt::Key_Percent,   Qt::Key_Ampersand, Qt::Key_Shift,
 };
 
-QString Describe(TNumIO2& f)
+QString Describe(TNumIO2Core& f)
 {
     return QStringLiteral("format %1, separator %2, text %3").arg(int(f.InputFormat())).arg(int(f.DecPlaceSep())).arg(Quoted(f.Text()));
 }
 
 // The empty text and a lone sign stand while a number is typed.
-bool Acceptable(TNumIO2& f)
+bool Acceptable(TNumIO2Core& f)
 {
     const QString t = f.Text();
     return t.isEmpty() || t == u"-" || t == u"+" || f.CheckValidity(t);
 }
 
-void PressKey(TNumIO2& f, FuzzedDataProvider& in)
+void PressKey(TNumIO2Core& f, FuzzedDataProvider& in)
 {
     const Qt::Key key = in.PickValueInArray(Keys);
     Qt::KeyboardModifiers mods;
@@ -56,25 +63,25 @@ void PressKey(TNumIO2& f, FuzzedDataProvider& in)
     if (m & 4)
         mods |= Qt::KeypadModifier;
     const QString text = key < 0x7F && !(m & 2) ? QString(QChar(key)) : QString();
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-    QCoreApplication::sendEvent(&f, &press);
-    QCoreApplication::sendEvent(&f, &release);
+    const QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    const QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    f.KeyPress(press);
+    f.KeyRelease(release);
 }
 
-void Paste(TNumIO2& f, const QString& pasted)
+void Paste(TNumIO2Core& f, const QString& pasted)
 {
     const QString before = f.Text();
-    QApplication::clipboard()->setText(pasted);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-    QCoreApplication::sendEvent(&f, &press);
+    QGuiApplication::clipboard()->setText(pasted);
+    const QKeyEvent press(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    f.KeyPress(press);
     const QString after = f.Text();
     // Refused, or taken whole.
     FUZZ_CHECK(after == before || (after.size() == before.size() + pasted.size() && after.contains(pasted)),
                QStringLiteral("paste of %1 into %2 gave %3").arg(Quoted(pasted), Quoted(before), Quoted(after)));
 }
 
-void SetText(TNumIO2& f, const QString& text)
+void SetText(TNumIO2Core& f, const QString& text)
 {
     const QString before = f.Text();
     const bool valid = text.isEmpty() || f.CheckValidity(text);
@@ -83,7 +90,7 @@ void SetText(TNumIO2& f, const QString& text)
 }
 
 // A value written reads back as itself, to the digits the format keeps.
-void SetValue(TNumIO2& f, double v)
+void SetValue(TNumIO2Core& f, double v)
 {
     if (!Converts([&] { f.SetNioValue(v); }))
         return;
@@ -112,7 +119,7 @@ constexpr TDecPSep Policies[] = {dsSystem, dsDot, dsComma, dsBoth};
 
 // One step of the sequence; returns whether it keeps an acceptable text
 // acceptable (a written value or a new format writes a text of its own).
-bool Step(TNumIO2& f, FuzzedDataProvider& in)
+bool Step(TNumIO2Core& f, FuzzedDataProvider& in)
 {
     switch (in.ConsumeIntegralInRange(0, 7)) {
     case 0: SetText(f, ConsumeText(in, 40)); return true;
@@ -159,12 +166,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider in(data, size);
-    auto f = std::make_unique<TNumIO2>();
+    TFieldHost host;
+    auto f = std::make_unique<TNumIO2Core>(host, host);
     f->SetDecSep(in.PickValueInArray(Policies));
     Converts([&] { f->SetInFormatType(in.PickValueInArray(Formats)); });
-    // A shown field paints at every change, so the painting sees every text.
-    if (in.ConsumeBool())
-        f->show();
+    // One input in eight shows the field (composing costs more than all the
+    // steps together, so the fuzzer keeps most of its time for them).
+    const bool shown = in.ConsumeIntegralInRange(0, 7) == 0;
     bool acceptable = true;
     for (int i = 0; i < 24 && in.remaining_bytes() > 0; ++i) {
         const bool keeps = Step(*f, in);
@@ -173,7 +181,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         acceptable = Acceptable(*f);
         const double v = f->GetNioValue();
         FUZZ_CHECK(!std::isnan(v), Describe(*f));
-        Converts([&] { f->IntegerValue(); });
+        Converts([&] { f->GetNioIntValue(); });
     }
+    // A field on the screen composes the picture of what the steps left:
+    // caption, box, text, caret and selection as they stand.
+    if (shown)
+        f->Compose(QImage(host.FSize, QImage::Format_ARGB32_Premultiplied));
     return 0;
 }

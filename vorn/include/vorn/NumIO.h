@@ -26,20 +26,6 @@ class QShortcut;
 namespace vorn {
 
 namespace numio {
-Q_NAMESPACE_EXPORT(VORN_EXPORT)
-
-/// How the field writes, reads and validates its text.
-enum TInFormat : uint8_t {
-    itExp,      ///< exponential with SignificantDigits significant digits: 7.1 is written 7.10000E+00
-    itFloat,    ///< fixed point, FixPointDecPlaces decimals; any number of decimals may be typed
-    itFixPoint, ///< fixed point with exactly FixPointDecPlaces decimals
-    itInt,      ///< a decimal integer, 32 bits
-    itHex,      ///< 8 hexadecimal digits, 32 bits
-    itOct,      ///< 11 octal digits, 32 bits
-    itBin,      ///< 32 binary digits
-    itDynamic,  ///< written as a decimal integer; read as hexadecimal after "$", binary after "%", octal after "&", otherwise as a real number
-};
-Q_ENUM_NS(TInFormat)
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TOnGaugeChangeEvent = std::function<void(QObject* Sender, TShiftState Shift, double GaugeValue)>;
@@ -50,19 +36,10 @@ using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 
 } // namespace numio
 
-using numio::TInFormat;
 using numio::TOnGaugeChangeEvent;
-using numio::itExp, numio::itFloat, numio::itFixPoint, numio::itInt, numio::itHex, numio::itOct, numio::itBin,
-    numio::itDynamic;
-
-/// The field's errors: "Component \"<name>\": <what failed>".
-class VORN_EXPORT EVornNumIO2Error : public EVornError
-{
-public:
-    using EVornError::EVornError;
-};
 
 class TMessageTimer;
+class TNumIO2Private;
 
 namespace vornaccess {
 class FieldAccess;
@@ -94,11 +71,15 @@ class FieldAccess;
 /// field->SetNioValue(7.1);                 // shows "7.100"
 /// QObject::connect(field, &vorn::TNumIO2::valueChanged, label, &vorn::TNumLab::setValue);
 /// \endcode
-class VORN_EXPORT TNumIO2 : public TSurface, public TSchemeLines
+class VORN_EXPORT TNumIO2 : public TSurface
 {
     Q_OBJECT
     /// The accessibility interface moves the caret and the selection.
     friend class vornaccess::FieldAccess;
+    friend class TNumIO2Private;
+    /// The field's state, its core and the widget as the core's host
+    /// (NumIO_p.h); first, as ButtonPivots refers into it.
+    std::unique_ptr<TNumIO2Private> const d;
     // The framework's own properties, which a window description sets first.
 
     /// Object name; the field's error messages name it. Default empty.
@@ -220,7 +201,7 @@ public:
     double GetNioValue() const;
     void SetNioValue(double value);
     int32_t GetNioIntValue() const;
-    QString Text() const { return FInBuffer; }
+    QString Text() const;
     void SetNioText(const QString& value);
     /// Whether a text is valid for the current format and separator policy.
     bool CheckValidity(const QString& Instring) const;
@@ -236,15 +217,15 @@ public:
     /// \name Public, not published
     ///@{
     int32_t IntegerValue() const { return GetNioIntValue(); }
-    int SelBegin() const { return FSelBegin; }
-    int SelEnd() const { return FSelEnd; }
+    int SelBegin() const;
+    int SelEnd() const;
     void SetSelBegin(int value);
     void SetSelEnd(int value);
-    int MouseAreaCode() const { return FMouseAreaCode; }
-    int CaretPos() const { return FCaretPos; }
-    bool CaretVisible() const { return FCaretVisib; }
+    int MouseAreaCode() const;
+    int CaretPos() const;
+    bool CaretVisible() const;
     /// Stops of the spin buttons and the gauge, ascending; empty: none.
-    std::vector<double> ButtonPivots;
+    std::vector<double>& ButtonPivots;
     ///@}
 
     /// \name Caret, focus, click
@@ -260,7 +241,7 @@ public:
     QKeySequence FocusShortcut() const;
     void SetFocusShortcut(const QKeySequence& Key);
     /// The hidden window whose timer 1 blinks the caret.
-    TMessageTimer* CaretTimer() const { return FCaretTimerH.get(); }
+    TMessageTimer* CaretTimer() const;
     ///@}
 
     /// \name Layout
@@ -294,89 +275,89 @@ public:
 
     /// \name Published properties
     ///@{
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const;
     void SetAlignment(TAlignment value);
-    bool AutoSize() const { return FAutoSize; }
+    bool AutoSize() const;
     void SetAutoSize(bool value);
-    bool Beep() const { return FBeep; }
-    void SetBeep(bool value) { FBeep = value; }
-    bool ButVisible() const { return FButVisible; }
+    bool Beep() const;
+    void SetBeep(bool value);
+    bool ButVisible() const;
     void SetButVis(bool value);
-    bool But3D() const { return FBut3D; }
+    bool But3D() const;
     void SetBut3D(bool value);
-    int ButHeight() const { return FButHeight; }
+    int ButHeight() const;
     void SetButHeight(int value);
-    int ButWidth() const { return FButWidth; }
+    int ButWidth() const;
     void SetButWidth(int value);
-    double ButIncrem() const { return FButIncrem; }
+    double ButIncrem() const;
     void SetButIncrement(double value);
-    int ButSpace() const { return FButSpace; }
+    int ButSpace() const;
     void SetButSpace(int value);
-    TColor ButColor() const { return FButColor; }
+    TColor ButColor() const;
     void SetButColor(TColor value);
-    TColor ColorBoxBG() const { return FColorBoxBG; }
+    TColor ColorBoxBG() const;
     void SetColorBoxBG(TColor value);
-    TColor ColorBoxText() const { return FColorBoxText; }
+    TColor ColorBoxText() const;
     void SetColorBoxText(TColor value);
-    TColor ColorOutBG() const { return FColorOutBG; }
+    TColor ColorOutBG() const;
     void SetColorOutBG(TColor value);
-    TColor ColorOutText() const { return FColorOutText; }
+    TColor ColorOutText() const;
     void SetColorOutText(TColor value);
-    TColorScheme ColorScheme() const { return FColorScheme; }
+    TColorScheme ColorScheme() const;
     void SetColorScheme(TColorScheme value);
-    TColor ColorWarnBG() const { return FColorWarnBG; }
+    TColor ColorWarnBG() const;
     void SetColorWarnBG(TColor value);
-    TColor ColorWarnText() const { return FColorWarnTxt; }
+    TColor ColorWarnText() const;
     void SetColorWarnBoxText(TColor value);
-    TDecPSep DecPlaceSep() const { return FDecPSep; }
+    TDecPSep DecPlaceSep() const;
     void SetDecSep(TDecPSep value);
-    bool Enabled() const { return FEnabled; }
+    bool Enabled() const;
     void SetEnabled(bool value);
-    int FixPointDecPlaces() const { return FDecP; }
+    int FixPointDecPlaces() const;
     void SetDecP(int value);
-    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    TFrameStyle FrameStyle() const;
     void SetFrameStyle(TFrameStyle value);
-    TColor GaugeColor() const { return FGaugeColor; }
+    TColor GaugeColor() const;
     void SetGaugeColor(TColor value);
-    TColor GaugeColorBg() const { return FGaugeColorBg; }
+    TColor GaugeColorBg() const;
     void SetGaugeColorBg(TColor value);
-    TColor GaugeColorFrame() const { return FGaugeColorFrm; }
+    TColor GaugeColorFrame() const;
     void SetGaugeColorFrm(TColor value);
-    int GaugeHeight() const { return FGaugeHeight; }
+    int GaugeHeight() const;
     void SetGaugeHeight(int value);
-    TFrameStyle GaugeFrameStyle() const { return FGaugeFrameSt; }
+    TFrameStyle GaugeFrameStyle() const;
     void SetGaugeFrameStyle(TFrameStyle value);
-    int GaugeLeftMargin() const { return FGaugeLeftMarg; }
+    int GaugeLeftMargin() const;
     void SetGaugeLeftMarg(int value);
-    int GaugeTopMargin() const { return FGaugeTopMarg; }
+    int GaugeTopMargin() const;
     void SetGaugeTopMarg(int value);
-    bool GaugeVisible() const { return FGaugeVisib; }
+    bool GaugeVisible() const;
     void SetGaugeVisib(bool value);
-    int GaugeWidth() const { return FGaugeWidth; }
+    int GaugeWidth() const;
     void SetGaugeWidth(int value);
-    bool HideSelection() const { return FHideSel; }
+    bool HideSelection() const;
     void SetHideSel(bool value);
-    TInFormat InputFormat() const { return FInputFormat; }
+    TInFormat InputFormat() const;
     void SetInFormatType(TInFormat value);
-    int LeftSpace() const { return FLeftSpace; }
+    int LeftSpace() const;
     void SetLeftSpace(int value);
-    QString LeftText() const { return FLeftText; }
+    QString LeftText() const;
     void SetLeftText(const QString& value);
-    TAlignment LeftTextAlignment() const { return FLTAlignment; }
+    TAlignment LeftTextAlignment() const;
     void SetLeftTextAlignment(TAlignment value);
-    double RangeHigh() const { return FMaximum; }
+    double RangeHigh() const;
     void SetRangeHigh(double value);
-    double RangeLow() const { return FMinimum; }
+    double RangeLow() const;
     void SetRangeLow(double value);
-    bool ReadOnly() const { return FReadOnly; }
+    bool ReadOnly() const;
     void SetReadonly(bool value);
-    QString RightText() const { return FRightText; }
+    QString RightText() const;
     void SetRightText(const QString& value);
-    TAlignment RightTextAlignment() const { return FRTAlignment; }
+    TAlignment RightTextAlignment() const;
     void SetRightTextAlignment(TAlignment value);
-    int SignificantDigits() const { return FSigDig; }
+    int SignificantDigits() const;
     void SetSigDig(int value);
-    int TextBoxWidth() const { return FTextBoxWidth; }
+    int TextBoxWidth() const;
     void SetTextBoxWidth(int value);
     ///@}
 
@@ -506,117 +487,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    /// Editing steps of the key handler.
-    void ApplyKey(uint16_t CharCode, bool& InbufChg);
-    void ApplyControlKey(uint16_t CharCode, bool& InbufChg);
-    void TypeChar(QChar c, bool& InbufChg);
-    void DeleteSelection(bool& InbufChg);
-    QString SelectedText() const;
-    void BeepIfWanted();
-
-    /// Layout: the framed box, and the rows the gauge takes below it.
-    int BarHeight() const;
-    /// Mouse helpers.
-    double GaugeValueOf(int X);
-    double SteppedValue(bool Upper);
-
-    /// Paint, one step group each.
-    void PaintLeftCaption(TCanvas& cv, int yT);
-    void PaintButtons(TCanvas& cv);
-    void PaintRightCaption(TCanvas& cv, int yT);
-    void PaintGauge(TCanvas& cv, int ZH, double value);
-    void PaintBox(TCanvas& cv, bool outOfRange);
-    void PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw);
-    void PaintCaret(TCanvas& cv, int ZH, int tw);
-    void PaintSelection(TCanvas& cv, int ZH, int tw);
-    int TextWidthOf(const QString& s) const;
-    /// CharPosToXCoords with the width of the whole text already measured.
-    int CharPosToX(int cp, int tw) const;
-    /// A long text is measured once per change of text or font, and only the
-    /// characters of it that can show in the box are drawn (NumIO_layout.cpp).
-    struct TLongText;
-    TLongText* LongText() const;
-    int WholeTextWidth() const;
-    int PrefixWidth(int cp) const;
-    bool VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const;
-    double PaintedValue(); ///< GetNioValue, read once per long text and format
-    /// Frees a TLongText where its type is complete (NumIO_layout.cpp).
-    struct TLongTextFree
-    {
-        void operator()(TLongText* lt) const;
-    };
-    mutable std::unique_ptr<TLongText, TLongTextFree> FLongText;
-
-    QString ErrorText(const QString& what) const;
-    /// Emits textChanged and valueChanged for what changed since they were
-    /// last emitted; nothing while an edit holds them back.
-    void NotifyChanges();
-
-    // FLeftSpace, FTextBoxWidth, FDecP and FSigDig take the unit's defaults in
-    // the constructor.
-    int FLeftSpace;
-    bool FSuppressPaint = true;
-    int FTextBoxWidth;
-    bool FValueChanged = false;
-    int FDecP;
-    int FSigDig;
-    bool FEnabled = true;
-    int FButWidth = 18;
-    int FButSpace = 3;
-    double FButIncrem = 1.0;
-    bool FButVisible = false;
-    bool FBut3D = true;
-    int FButHeight = 28;
-    TColor FButColor = clSilver;
-    std::unique_ptr<TMessageTimer> FCaretTimerH;
-    /// Made on the first SetFocusShortcut; a child of the field.
-    QShortcut* FFocusShortcut = nullptr;
-    QString FInBuffer;
-    int FCaretPos = 0;
-    bool FCaretVisib = true;
-    bool FGaugeVisib = false;
-    int FGaugeHeight = 8;
-    int FGaugeWidth = 82;
-    int FGaugeLeftMarg = 35;
-    int FGaugeTopMarg = 3;
-    TColor FGaugeColor = clNavy;
-    TColor FGaugeColorBg = clSilver;
-    TColor FGaugeColorFrm = clGray;
-    TFrameStyle FGaugeFrameSt = fsLowered;
-    QString FLeftText;
-    QString FRightText;
-    TFrameStyle FFrameStyle = fsLowered;
-    TAlignment FAlignment = taCenter;
-    TAlignment FLTAlignment = taRightJustify;
-    TAlignment FRTAlignment = taLeftJustify;
-    int FMouseAreaCode = 0;
-    TColor FColorBoxBG = clWhite;
-    TColor FColorBoxText = clBlack;
-    TColor FColorOutBG = clBtnFace;
-    TColor FColorOutText = clBlack;
-    TColor FColorWarnBG = 0x6088FFF0;
-    TColor FColorWarnTxt = clRed;
-    int FSelBegin = 0;
-    int FSelEnd = 0;
-    TDecPSep FDecPSep = dsBoth;
-    TInFormat FInputFormat = itFloat;
-    bool FKeyShifted = false;
-    bool FKeyCntrl = false;
-    bool FHideSel = true;
-    double FMaximum = 1000.0;
-    double FMinimum = 0.0;
-    bool FOnlineCheck = true;
-    bool FBeep = false;
-    bool FReadOnly = false;
-    bool FAutoSize = false;
-
-    bool FInPaint = false; ///< a resize by AutoSize paints once, not nested
-    /// Text and value as textChanged and valueChanged last told them.
-    QString FNotifiedText;
-    double FNotifiedValue = 0.0;
-    int FNotifyHeld = 0; ///< an edit in progress reports once, at its end
 
 private:
     /// The published properties' writers for Qt's property system (see

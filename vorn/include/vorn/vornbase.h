@@ -4,11 +4,12 @@
 /// \file
 /// What the controls share for drawing: frame styles, colour schemes and the
 /// line colours derived from them, the frame painter, the enumerations of
-/// separators, degree formats and alignments, the numeric label's display
-/// types, the dot-matrix label's scroll and block modes and its character
-/// matrix (also reached through NumLab.h and RasterLab.h), and the base
-/// class of the library's errors. The drawing helpers the controls paint
-/// with are internal (vornbase_p.h).
+/// separators, degree formats and alignments, the numeric field's input
+/// formats and its error, the numeric label's display types, the dot-matrix
+/// label's scroll and block modes and its character matrix (also reached
+/// through NumIO.h, NumLab.h and RasterLab.h), and the base class of the
+/// library's errors. The drawing helpers the controls paint with are
+/// internal (vornbase_p.h).
 #include "Canvas.h"
 #include "Colors.h"
 #include "Exceptions.h"
@@ -133,6 +134,35 @@ VORN_EXPORT void DrawRectangle(TCanvas& cv, int Left, int Top, int Right, int Bo
 /// nothing.
 VORN_EXPORT void DrawFrame(TCanvas& cv, TFrameStyle fs, int Left, int Top, int Right, int Bottom, TColor White,
                            TColor Silver, TColor Gray, TColor Black, TColor SimpleFCol);
+
+namespace numio {
+Q_NAMESPACE_EXPORT(VORN_EXPORT)
+
+/// How the field writes, reads and validates its text.
+enum TInFormat : uint8_t {
+    itExp,      ///< exponential with SignificantDigits significant digits: 7.1 is written 7.10000E+00
+    itFloat,    ///< fixed point, FixPointDecPlaces decimals; any number of decimals may be typed
+    itFixPoint, ///< fixed point with exactly FixPointDecPlaces decimals
+    itInt,      ///< a decimal integer, 32 bits
+    itHex,      ///< 8 hexadecimal digits, 32 bits
+    itOct,      ///< 11 octal digits, 32 bits
+    itBin,      ///< 32 binary digits
+    itDynamic,  ///< written as a decimal integer; read as hexadecimal after "$", binary after "%", octal after "&", otherwise as a real number
+};
+Q_ENUM_NS(TInFormat)
+
+} // namespace numio
+
+using numio::TInFormat;
+using numio::itExp, numio::itFloat, numio::itFixPoint, numio::itInt, numio::itHex, numio::itOct, numio::itBin,
+    numio::itDynamic;
+
+/// The field's errors: "Component \"<name>\": <what failed>".
+class VORN_EXPORT EVornNumIO2Error : public EVornError
+{
+public:
+    using EVornError::EVornError;
+};
 
 /// The three frame line colours a control derives from its colour scheme.
 /// Controls with a ColorScheme property inherit this beside their widget

@@ -1,58 +1,58 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Internal to the library, never installed: the field's scanners and
-// validators, its value box and its unit constants. The library's own tests
-// and fuzz targets reach the exported ones through VORN_TESTS_EXPORT.
+// Internal to the library, never installed: the field's private data, its
+// core (NumIOCore_p.h: the state, scanners, validators and unit constants)
+// and the widget as the core's host.
 #include "Application_p.h"
 #include "Keys_p.h"
 #include "MessageTimer_p.h"
 #include "NumIO.h"
+#include "NumIOCore_p.h"
 #include "vornbase_p.h"
 
 namespace vorn {
 
-namespace numio {
+class TNumIO2Private final : public TControlHost, public TNumIO2Host
+{
+public:
+    explicit TNumIO2Private(TNumIO2* q) : q(q) {}
 
-/// Unit constants.
-constexpr int defLeftSpace = 35;
-constexpr int defFixP = 2;
-constexpr int defSigDig = 6;
-constexpr int defTextBoxWidth = 80;
-constexpr int MINHEIGHT = 18;
-constexpr int CARETBLINK_CONST = 500;
-constexpr int MINBUTHEIGHT = 18;
-constexpr int MINBUTWIDTH = 8;
-constexpr int MAXBUTWIDTH = 50;
-constexpr int MAXBUTSPACE = 50;
+    // --- The core's host: the widget --------------------------------------
+    QObject* Sender() override { return q; }
+    QSize Size() const override { return q->size(); }
+    qreal Ratio() const override { return q->devicePixelRatioF(); }
+    QFont Font() const override { return q->font(); }
+    QPalette Palette() const override { return q->palette(); }
+    bool Enabled() const override { return q->isEnabled(); }
+    bool HasFocus() const override { return q->hasFocus(); }
+    bool Showing() const override { return q->isVisible(); }
+    void Paint() override { q->Paint(); }
+    void PaintLater() override { q->update(); }
+    void SizeHintChanged() override { q->updateGeometry(); }
+    void Resize(QSize size) override { q->resize(size); }
+    void TakeFocus() override { q->setFocus(Qt::OtherFocusReason); }
+    void Beep() override { MessageBeep(); }
+    void NotifyAccessible(int event) override;
 
-} // namespace numio
+    // --- What the field tells: the widget's events and signals -------------
+    void Changed() override { q->Changed(); }
+    void TextChanged(const QString& text) override { Q_EMIT q->textChanged(text); }
+    void ValueChanged(double value) override { Q_EMIT q->valueChanged(value); }
+    void GaugeChanged(TShiftState shift, double value) override;
+    bool StartBlink(int ms) override { return FCaretTimer.SetTimer(1, ms); }
+    void StopBlink() override { FCaretTimer.KillTimer(1); }
+    void FocusNext() override;
 
-/// Scanners: read as much of a number as stands at the 1-based position Idx
-/// and leave Idx on the first character that is not part of it. The integer
-/// scanners wrap to 32 bits; ScanFPNum clamps to +-1.7E308 and takes the
-/// separator as 1 ".", 2 "," or 3 both.
-VORN_TESTS_EXPORT int32_t ScanBin(const QString& Instring, int32_t& Idx);
-VORN_TESTS_EXPORT int32_t ScanOctal(const QString& Instring, int32_t& Idx);
-VORN_TESTS_EXPORT int32_t ScanHex(const QString& Instring, int32_t& Idx);
-VORN_TESTS_EXPORT double ScanFPNum(const QString& Instring, bool AllowExp, int32_t DecPChar, int32_t& Idx);
-
-/// Validators: whether a text may stand in a field of that format.
-VORN_TESTS_EXPORT bool IsValidBin(const QString& Instring);
-VORN_TESTS_EXPORT bool IsValidOct(const QString& Instring);
-VORN_TESTS_EXPORT bool IsValidHex(const QString& Instring);
-VORN_TESTS_EXPORT bool IsValidDecInt(const QString& Instring);
-VORN_TESTS_EXPORT bool IsValidDouble(const QString& Instring, bool AllowExp, TDecPSep DecSeparator);
-VORN_TESTS_EXPORT bool IsValidFPNum(const QString& Instring, TDecPSep DecSeparator);
-
-/// The one decimal separator a policy writes: "." for dsDot and dsBoth, ","
-/// for dsComma, and for dsSystem "." when the locale's separator is ".",
-/// otherwise ",".
-VORN_TESTS_EXPORT QChar PolicySeparator(TDecPSep DecSeparator);
-
-/// The height of the gauge bar under the box, 0 without a gauge.
-int GaugeBarHeight(const TNumIO2& f);
-/// The field's value box: from LeftSpace, TextBoxWidth wide, above the gauge bar.
-TValueBox FieldBox(const TNumIO2& f);
+    TNumIO2* const q;
+    TNumIO2Core core{*this, *this};
+    /// The hidden window whose timer 1 blinks the caret.
+    TMessageTimer FCaretTimer{[this](int id) { q->WndProc(id); }, q};
+    /// Made on the first SetFocusShortcut; a child of the field.
+    QShortcut* FFocusShortcut = nullptr;
+    /// Nothing is painted until the field's window exists.
+    bool FSuppressPaint = true;
+    bool FInPaint = false; ///< a resize by AutoSize paints once, not nested
+};
 
 } // namespace vorn

@@ -7,7 +7,7 @@
 #include "Accessible_p.h"
 
 #include "Application.h"
-#include "NumIO.h"
+#include "NumIO_p.h"
 #include "NumLab.h"
 #include "RasterLab.h"
 #include "RotLab.h"
@@ -23,37 +23,16 @@ namespace vorn {
 
 namespace vornaccess {
 
-// The field's private caret and selection, for the interface only.
+// The field's private caret and selection, for the interface only: the
+// field's core sets them.
 class FieldAccess
 {
 public:
-    static void SetCaret(TNumIO2* f, int pos)
-    {
-        f->FCaretPos = pos;
-        f->FSelBegin = pos;
-        f->FSelEnd = pos;
-        f->Paint();
-    }
+    static void SetCaret(TNumIO2* f, int pos) { f->d->core.SetCaretAt(pos); }
     // An edit made as a typed one: the text, the caret after the edit, the
     // change signals, OnChange, the picture.
-    static void Edit(TNumIO2* f, const QString& text, int caret)
-    {
-        f->FInBuffer = text;
-        f->FCaretPos = caret;
-        f->FSelBegin = caret;
-        f->FSelEnd = caret;
-        f->FCaretVisib = true;
-        f->NotifyChanges();
-        f->Changed();
-        f->Paint();
-    }
-    static void SetSelection(TNumIO2* f, int begin, int end)
-    {
-        f->FSelBegin = begin;
-        f->FSelEnd = end;
-        f->FCaretPos = end;
-        f->Paint();
-    }
+    static void Edit(TNumIO2* f, const QString& text, int caret) { f->d->core.EditAsTyped(text, caret); }
+    static void SetSelection(TNumIO2* f, int begin, int end) { f->d->core.SetSelectionAt(begin, end); }
 };
 
 namespace {

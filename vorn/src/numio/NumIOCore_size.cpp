@@ -4,7 +4,7 @@
 // its picture is drawn by: the box at LeftSpace, the spin buttons and the
 // right caption beside it, the gauge in its strip below, and rows as high as
 // the automatic height makes them.
-#include "NumIO_p.h"
+#include "NumIOCore_p.h"
 
 #include <QFontMetrics>
 
@@ -28,11 +28,11 @@ struct TExtent
     int Bar;     // the gauge's strip below the box
 };
 
-TExtent ExtentOf(const TNumIO2& f)
+TExtent ExtentOf(const TNumIO2Core& f, const QFont& font)
 {
     const int LS = f.LeftSpace(), TBW = f.TextBoxWidth();
     const bool flat = f.FrameStyle() == fsNone || f.FrameStyle() == fsSimple;
-    const QFontMetrics fm = MeasuringMetrics(f.font());
+    const QFontMetrics fm = MeasuringMetrics(font);
     TExtent e{};
     e.Box = LS + TBW + (flat ? 2 : 3);
     const int ofs = f.ButVisible() ? f.ButWidth() + f.ButSpace() : 0;
@@ -55,9 +55,9 @@ TExtent ExtentOf(const TNumIO2& f)
 // Rows as the automatic height makes them (text height + 6), tall enough
 // for the spin buttons, over the gauge's strip, and never below the height
 // the Height writer allows. An AutoSize field is as high as it makes itself.
-QSize TNumIO2::sizeHint() const
+QSize TNumIO2Core::SizeHint() const
 {
-    const TExtent e = ExtentOf(*this);
+    const TExtent e = ExtentOf(*this, FHost.Font());
     const int w = std::max({e.Box, e.Buttons, e.Gauge, e.Caption});
     if (FAutoSize)
         return {w, e.Text + 6};
@@ -67,9 +67,9 @@ QSize TNumIO2::sizeHint() const
 
 // The box with the whole text line inside its clip (text height + 5), the
 // spin buttons and the gauge; the captions may be cut.
-QSize TNumIO2::minimumSizeHint() const
+QSize TNumIO2Core::MinimumSizeHint() const
 {
-    const TExtent e = ExtentOf(*this);
+    const TExtent e = ExtentOf(*this, FHost.Font());
     const int w = std::max({e.Box, e.Buttons, e.Gauge});
     if (FAutoSize)
         return {w, e.Text + 6};

@@ -2,13 +2,10 @@
 // SPDX-License-Identifier: MIT
 // The mouse on the field: caret and selection in the box, the spin buttons
 // and the gauge.
-#include "NumIO_p.h"
+#include "NumIOCore_p.h"
 
-#include "Application.h"
 #include "FloatCheck_p.h"
 #include "math1_p.h"
-
-#include <QMouseEvent>
 
 #include <cmath>
 
@@ -27,7 +24,7 @@ double LimitToRange(long double v, double lo, double hi)
 }
 } // namespace
 
-double TNumIO2::GaugeValueOf(int X)
+double TNumIO2Core::GaugeValueOf(int X)
 {
     const long double t = static_cast<long double>(X - FGaugeLeftMarg) / FGaugeWidth;
     long double v;
@@ -43,7 +40,7 @@ double TNumIO2::GaugeValueOf(int X)
     return LimitToRange(v, FMinimum, FMaximum);
 }
 
-double TNumIO2::SteppedValue(bool Upper)
+double TNumIO2Core::SteppedValue(bool Upper)
 {
     const double cur = GetNioValue();
     const int n = static_cast<int>(ButtonPivots.size());
@@ -69,9 +66,9 @@ double TNumIO2::SteppedValue(bool Upper)
     return ButtonPivots[size_t(minix)];
 }
 
-void TNumIO2::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+void TNumIO2Core::MouseDown(int X, int Y)
 {
-    const int H = height();
+    const int H = HostSize().height();
     const int bh = BarHeight();
     if (!FReadOnly)
         FCaretVisib = true;
@@ -80,7 +77,7 @@ void TNumIO2::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
         FCaretPos = XCoordsToCharPos(X);
         FSelBegin = FCaretPos;
         SetSelEnd(FCaretPos);
-        Paint();
+        FHost.Paint();
     }
     // Gauge.
     if (FGaugeVisib && Y > H - bh && FGaugeLeftMarg <= X && X <= FGaugeLeftMarg + FGaugeWidth) {
@@ -91,18 +88,15 @@ void TNumIO2::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
     const int bx = FLeftSpace + FTextBoxWidth + FButSpace;
     if (FButVisible && bx < X && X < bx + FButWidth && 0 < Y && Y < FButHeight) {
         SetNioValue(SteppedValue(!(Y > FButHeight / 2)));
-        Changed();
+        FEvents.Changed();
     }
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
-    Q_EMIT mousePressed(Button, Shift, X, Y);
 }
 
-void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
+void TNumIO2Core::MouseMove(TShiftState Shift, int X, int Y)
 {
-    const int H = height();
+    const int H = HostSize().height();
     const int bh = BarHeight();
-    FMouseAreaCode = FieldBox(*this).Zone(X);
+    FMouseAreaCode = FieldBox(*this, H).Zone(X);
     if (Shift & ssLeft) {
         // Selection drag: the start follows the pointer only to the left.
         if (0 < Y && Y < H - bh) {
@@ -117,65 +111,17 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
             const double v = GaugeValueOf(X);
             SetNioValue(v);
             FValueChanged = true;
-            if (OnGaugeChange)
-                OnGaugeChange(this, Shift, v);
-            Q_EMIT gaugeChanged(Shift, v);
+            FEvents.GaugeChanged(Shift, v);
         }
     }
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
-    Q_EMIT mouseMoved(Shift, X, Y);
 }
 
-void TNumIO2::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+void TNumIO2Core::MouseUp()
 {
     if (FValueChanged) {
         FValueChanged = false;
-        Changed();
+        FEvents.Changed();
     }
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
-    Q_EMIT mouseReleased(Button, Shift, X, Y);
-}
-
-// --- Qt's mouse events -------------------------------------------------------
-
-void TNumIO2::mousePressEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] { MouseDown(e->button(), ShiftStateOf(e), p.x(), p.y()); });
-}
-
-void TNumIO2::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] {
-        MouseDown(e->button(), ShiftStateOf(e), p.x(), p.y());
-        if (OnDblClick)
-            OnDblClick(this);
-        Q_EMIT doubleClicked();
-    });
-}
-
-void TNumIO2::mouseMoveEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] { MouseMove(ShiftStateOf(e), p.x(), p.y()); });
-}
-
-void TNumIO2::mouseReleaseEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint();
-    GuardedCall(this, [&] {
-        MouseUp(e->button(), ShiftStateOf(e), p.x(), p.y());
-        // A left-button release over the field is a click.
-        if (e->button() == Qt::LeftButton && rect().contains(p))
-            Click();
-    });
 }
 
 } // namespace vorn

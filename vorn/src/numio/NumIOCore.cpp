@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: MIT
 // The field's model: construction, the value written into and read out of
 // the text, the property writers, range, change event and copying.
-#include "NumIO_p.h"
+#include "NumIOCore_p.h"
 
-#include "Accessible_p.h"
-#include "Application.h"
 #include "FloatCheck_p.h"
 #include "NumDigits_p.h"
 #include "stringl_p.h"
 
-#include <QEvent>
+#include <QAccessible>
 
 #include <limits>
 
@@ -18,42 +16,24 @@ namespace vorn {
 
 using namespace numio;
 
-TNumIO2::TNumIO2(QWidget* parent)
-    : TSurface(parent), FLeftSpace(defLeftSpace), FTextBoxWidth(defTextBoxWidth), FDecP(defFixP), FSigDig(defSigDig)
+TNumIO2Core::TNumIO2Core(TControlHost& host, TNumIO2Host& events) : FHost(host), FEvents(events) {}
+
+TNumIO2Core::~TNumIO2Core() = default;
+
+QString TNumIO2Core::ErrorText(const QString& what) const
 {
-    FSuppressPaint = true;
-    resize(160, 28);
-    setFocusPolicy(Qt::ClickFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    // In a layout the field keeps the height of its rows, as a line edit does.
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    FCaretTimerH = std::make_unique<TMessageTimer>([this](int id) { WndProc(id); }, this);
-    FButHeight = height();
-    FCaretVisib = true;
-    FOnlineCheck = true;
-    UpdateTimer();
-    vornaccess::Attach(this);
+    const QObject* sender = FHost.Sender();
+    return QStringLiteral("Component \"") + (sender ? sender->objectName() : QString()) + QStringLiteral("\": ") + what;
 }
 
-TNumIO2::~TNumIO2()
+void TNumIO2Core::CaretMoved()
 {
-    FCaretTimerH.reset();
-}
-
-QString TNumIO2::ErrorText(const QString& what) const
-{
-    return QStringLiteral("Component \"") + objectName() + QStringLiteral("\": ") + what;
-}
-
-void TNumIO2::CreateWnd()
-{
-    FSuppressPaint = false;
+    FHost.NotifyAccessible(QAccessible::TextCaretMoved);
 }
 
 // --- Value -------------------------------------------------------------------
 
-void TNumIO2::SetNioValue(double value)
+void TNumIO2Core::SetNioValue(double value)
 {
     QString text;
     switch (FInputFormat) {
@@ -86,7 +66,7 @@ void TNumIO2::SetNioValue(double value)
             text.replace(u'.', sep);
     }
     FInBuffer = text;
-    Paint();
+    FHost.Paint();
     NotifyChanges();
 }
 
@@ -113,13 +93,12 @@ int32_t DecIntValue(const QString& s)
         return std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(v);
 }
-} // namespace
 
-double TNumIO2::GetNioValue() const
+// The number a text stands for in a format.
+double ValueOf(const QString& s, TInFormat format)
 {
-    const QString& s = FInBuffer;
     int32_t idx = 1;
-    switch (FInputFormat) {
+    switch (format) {
     case itExp:
     case itFloat:
     case itFixPoint: return ScanFPNum(s, true, 3, idx);
@@ -144,8 +123,27 @@ double TNumIO2::GetNioValue() const
     }
     return 0;
 }
+} // namespace
 
-int32_t TNumIO2::GetNioIntValue() const
+// The value depends on the text and the format alone (every real format is
+// read with either separator), so it is read once per text and format: the
+// change notices, the range check, the painting and the callers ask again
+// and again. The kept text shares the field's buffer, so an edit of the
+// buffer detaches it and the same data is the same text.
+double TNumIO2Core::GetNioValue() const
+{
+    TValueCache& c = FValueCache;
+    if (c.Valid && c.Format == FInputFormat && c.Text.constData() == FInBuffer.constData() &&
+        c.Text.size() == FInBuffer.size())
+        return c.Value;
+    c.Text = FInBuffer;
+    c.Format = FInputFormat;
+    c.Value = ValueOf(FInBuffer, FInputFormat);
+    c.Valid = true;
+    return c.Value;
+}
+
+int32_t TNumIO2Core::GetNioIntValue() const
 {
     const double v = GetNioValue();
     if (v > 2147483647.0 || v < -2147483648.0)
@@ -153,7 +151,7 @@ int32_t TNumIO2::GetNioIntValue() const
     return static_cast<int32_t>(Round(v));
 }
 
-void TNumIO2::SetNioText(const QString& value)
+void TNumIO2Core::SetNioText(const QString& value)
 {
     if (!value.isEmpty() && !CheckValidity(value))
         return;
@@ -161,27 +159,20 @@ void TNumIO2::SetNioText(const QString& value)
     FCaretPos = 0;
     FSelBegin = 0;
     FSelEnd = 0;
-    Paint();
+    FHost.Paint();
     NotifyChanges();
-    vornaccess::CaretMoved(this);
+    CaretMoved();
 }
 
-bool TNumIO2::OutOfRange() const
+bool TNumIO2Core::OutOfRange() const
 {
     const double v = GetNioValue();
     return v < FMinimum || v > FMaximum;
 }
 
-void TNumIO2::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-    Q_EMIT changed();
-}
-
 // The value is compared as read, so a text that reads the same number (a
 // new separator, a format's rewrite) tells only its own change.
-void TNumIO2::NotifyChanges()
+void TNumIO2Core::NotifyChanges()
 {
     if (FNotifyHeld > 0)
         return;
@@ -192,10 +183,10 @@ void TNumIO2::NotifyChanges()
     FNotifiedText = text;
     FNotifiedValue = value;
     if (textChg)
-        Q_EMIT textChanged(text);
+        FEvents.TextChanged(text);
     // A slot that changed the text again has told the newer value already.
     if (valueChg && FNotifiedText == text)
-        Q_EMIT valueChanged(value);
+        FEvents.ValueChanged(value);
 }
 
 // --- Range and format -----------------------------------------------------------
@@ -204,46 +195,46 @@ void TNumIO2::NotifyChanges()
 // too, so writing the range refreshes the warning colours of the value
 // against it. Each keeps low <= high by moving the other end; neither
 // touches the value.
-void TNumIO2::SetRangeLow(double value)
+void TNumIO2Core::SetRangeLow(double value)
 {
     FMinimum = value;
     if (FMaximum < FMinimum)
         FMaximum = FMinimum;
-    Paint();
+    FHost.Paint();
 }
 
-void TNumIO2::SetRangeHigh(double value)
+void TNumIO2Core::SetRangeHigh(double value)
 {
     FMaximum = value;
     if (FMinimum > FMaximum)
         FMinimum = FMaximum;
-    Paint();
+    FHost.Paint();
 }
 
 // The digit counts compare the value as passed, before the limit of 15, and
 // ignore counts below 1. A change rewrites the text in the new count (which
 // paints) and then repaints once more.
-void TNumIO2::SetDecP(int value)
+void TNumIO2Core::SetDecP(int value)
 {
     if (value == FDecP || value < 1)
         return;
     FDecP = std::min(value, 15);
     SetNioValue(GetNioValue());
-    Paint();
+    FHost.Paint();
 }
 
-void TNumIO2::SetSigDig(int value)
+void TNumIO2Core::SetSigDig(int value)
 {
     if (value == FSigDig || value < 1)
         return;
     FSigDig = std::min(value, 15);
     SetNioValue(GetNioValue());
-    Paint();
+    FHost.Paint();
 }
 
 // A new format rewrites the value read under the old one (which paints),
 // then repaints once more.
-void TNumIO2::SetInFormatType(TInFormat value)
+void TNumIO2Core::SetInFormatType(TInFormat value)
 {
     if (value == FInputFormat)
         return;
@@ -257,11 +248,11 @@ void TNumIO2::SetInFormatType(TInFormat value)
         FInputFormat = old;
         throw;
     }
-    Paint();
+    FHost.Paint();
 }
 
 // A new policy converts the text to its separator before it is stored.
-void TNumIO2::SetDecSep(TDecPSep value)
+void TNumIO2Core::SetDecSep(TDecPSep value)
 {
     if (value == FDecPSep)
         return;
@@ -277,7 +268,7 @@ void TNumIO2::SetDecSep(TDecPSep value)
         }
     }
     FDecPSep = value;
-    Paint();
+    FHost.Paint();
     NotifyChanges();
 }
 
@@ -289,66 +280,42 @@ void TNumIO2::SetDecSep(TDecPSep value)
 // Compared as passed, before the limit: a negative value is ignored, one
 // beyond the width is stored as the width and repaints even when the width
 // is what the field holds.
-void TNumIO2::SetLeftSpace(int value)
+void TNumIO2Core::SetLeftSpace(int value)
 {
     if (value == FLeftSpace || value < 0)
         return;
-    FLeftSpace = std::min(value, width());
-    Paint();
-    updateGeometry();
+    FLeftSpace = std::min(value, HostSize().width());
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
 // Always resizes and repaints, keeping the height at MINHEIGHT or more and
 // the buttons no taller than the field.
-void TNumIO2::SetHeight(int value)
+void TNumIO2Core::SetHeight(int value)
 {
     value = std::max(value, MINHEIGHT);
-    resize(width(), value);
+    FHost.Resize(QSize(HostSize().width(), value));
     if (FButHeight > value) {
         FButHeight = value;
-        updateGeometry();
+        FHost.SizeHintChanged();
     }
-    Paint();
+    FHost.Paint();
 }
 
 // A change also stops the caret (read-only) or starts it again before the
 // repaint, so the picture shows the caret's new state.
-void TNumIO2::SetReadonly(bool value)
+void TNumIO2Core::SetReadonly(bool value)
 {
     if (value == FReadOnly)
         return;
     FReadOnly = value;
     if (value) {
-        FCaretTimerH->KillTimer(1);
+        FEvents.StopBlink();
         FCaretVisib = false;
     } else {
         UpdateTimer();
     }
-    Paint();
-}
-
-// Skips the comparison: every write stores, passes the state on to the
-// widget (a disabled field gets no keys or clicks) and repaints, so it also
-// brings back in step a widget whose own enabled state was changed past the
-// field.
-// A disabled parent keeps the widget disabled, and Enabled with it.
-void TNumIO2::SetEnabled(bool value)
-{
-    FEnabled = value;
-    setEnabled(value);
-    FEnabled = isEnabled();
-    Paint();
-}
-
-// QWidget::setEnabled on the field or on a parent changes Enabled too, and
-// the picture shows it.
-void TNumIO2::changeEvent(QEvent* e)
-{
-    TSurface::changeEvent(e);
-    if (e->type() == QEvent::EnabledChange && FEnabled != isEnabled()) {
-        FEnabled = isEnabled();
-        GuardedCall(this, [this] { Paint(); });
-    }
+    FHost.Paint();
 }
 
 // --- Look ----------------------------------------------------------------------------
@@ -356,88 +323,88 @@ void TNumIO2::changeEvent(QEvent* e)
 // The look's writers store a changed value and paint it; an equal value
 // changes nothing.
 
-void TNumIO2::SetAlignment(TAlignment value)
+void TNumIO2Core::SetAlignment(TAlignment value)
 {
     StoreAndPaint(FAlignment, value);
 }
 
-void TNumIO2::SetAutoSize(bool value)
+void TNumIO2Core::SetAutoSize(bool value)
 {
     if (StoreAndPaint(FAutoSize, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetColorBoxBG(TColor value)
+void TNumIO2Core::SetColorBoxBG(TColor value)
 {
     StoreAndPaint(FColorBoxBG, value);
 }
 
-void TNumIO2::SetColorBoxText(TColor value)
+void TNumIO2Core::SetColorBoxText(TColor value)
 {
     StoreAndPaint(FColorBoxText, value);
 }
 
-void TNumIO2::SetColorOutBG(TColor value)
+void TNumIO2Core::SetColorOutBG(TColor value)
 {
     StoreAndPaint(FColorOutBG, value);
 }
 
-void TNumIO2::SetColorOutText(TColor value)
+void TNumIO2Core::SetColorOutText(TColor value)
 {
     StoreAndPaint(FColorOutText, value);
 }
 
-void TNumIO2::SetColorScheme(TColorScheme value)
+void TNumIO2Core::SetColorScheme(TColorScheme value)
 {
     if (StoreColorScheme(value))
-        Paint();
+        FHost.Paint();
 }
 
-void TNumIO2::SetFrameStyle(TFrameStyle value)
+void TNumIO2Core::SetFrameStyle(TFrameStyle value)
 {
     if (StoreAndPaint(FFrameStyle, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetLeftText(const QString& value)
+void TNumIO2Core::SetLeftText(const QString& value)
 {
     StoreAndPaint(FLeftText, value);
 }
 
-void TNumIO2::SetLeftTextAlignment(TAlignment value)
+void TNumIO2Core::SetLeftTextAlignment(TAlignment value)
 {
     StoreAndPaint(FLTAlignment, value);
 }
 
-void TNumIO2::SetRightText(const QString& value)
+void TNumIO2Core::SetRightText(const QString& value)
 {
     if (StoreAndPaint(FRightText, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetRightTextAlignment(TAlignment value)
+void TNumIO2Core::SetRightTextAlignment(TAlignment value)
 {
     StoreAndPaint(FRTAlignment, value);
 }
 
-void TNumIO2::SetTextBoxWidth(int value)
+void TNumIO2Core::SetTextBoxWidth(int value)
 {
     if (StoreAndPaint(FTextBoxWidth, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
 // The warning colours skip the comparison: every write stores and repaints,
 // an equal one too, so writing one refreshes a field that shows its warning.
-void TNumIO2::SetColorWarnBG(TColor value)
+void TNumIO2Core::SetColorWarnBG(TColor value)
 {
     FColorWarnBG = value;
-    Paint();
+    FHost.Paint();
 }
 
-void TNumIO2::SetColorWarnBoxText(TColor value)
+void TNumIO2Core::SetColorWarnBoxText(TColor value)
 {
     FColorWarnTxt = value;
-    Paint();
+    FHost.Paint();
 }
 
 // --- Buttons and gauge -----------------------------------------------------------------
@@ -445,50 +412,50 @@ void TNumIO2::SetColorWarnBoxText(TColor value)
 // Their colours, step and switches store a changed value and paint it; an
 // equal value changes nothing.
 
-void TNumIO2::SetButColor(TColor value)
+void TNumIO2Core::SetButColor(TColor value)
 {
     StoreAndPaint(FButColor, value);
 }
 
-void TNumIO2::SetButIncrement(double value)
+void TNumIO2Core::SetButIncrement(double value)
 {
     StoreAndPaint(FButIncrem, value);
 }
 
-void TNumIO2::SetButVis(bool value)
+void TNumIO2Core::SetButVis(bool value)
 {
     if (StoreAndPaint(FButVisible, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetBut3D(bool value)
+void TNumIO2Core::SetBut3D(bool value)
 {
     StoreAndPaint(FBut3D, value);
 }
 
-void TNumIO2::SetGaugeVisib(bool value)
+void TNumIO2Core::SetGaugeVisib(bool value)
 {
     if (StoreAndPaint(FGaugeVisib, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeFrameStyle(TFrameStyle value)
+void TNumIO2Core::SetGaugeFrameStyle(TFrameStyle value)
 {
     if (StoreAndPaint(FGaugeFrameSt, value))
-        updateGeometry();
+        FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeColor(TColor value)
+void TNumIO2Core::SetGaugeColor(TColor value)
 {
     StoreAndPaint(FGaugeColor, value);
 }
 
-void TNumIO2::SetGaugeColorBg(TColor value)
+void TNumIO2Core::SetGaugeColorBg(TColor value)
 {
     StoreAndPaint(FGaugeColorBg, value);
 }
 
-void TNumIO2::SetGaugeColorFrm(TColor value)
+void TNumIO2Core::SetGaugeColorFrm(TColor value)
 {
     StoreAndPaint(FGaugeColorFrm, value);
 }
@@ -497,76 +464,74 @@ void TNumIO2::SetGaugeColorFrm(TColor value)
 // an equal value does nothing, any other is limited in the order given,
 // against the field's size at this moment, then stored and painted, even
 // when the limit gives back the value the field holds.
-void TNumIO2::SetButWidth(int value)
+void TNumIO2Core::SetButWidth(int value)
 {
     if (value == FButWidth)
         return;
     FButWidth = std::min(std::max(value, MINBUTWIDTH), MAXBUTWIDTH);
-    Paint();
-    updateGeometry();
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetButHeight(int value)
+void TNumIO2Core::SetButHeight(int value)
 {
     if (value == FButHeight)
         return;
-    FButHeight = std::min(std::max(value, MINBUTHEIGHT), height());
-    Paint();
-    updateGeometry();
+    FButHeight = std::min(std::max(value, MINBUTHEIGHT), HostSize().height());
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetButSpace(int value)
+void TNumIO2Core::SetButSpace(int value)
 {
     if (value == FButSpace)
         return;
     FButSpace = std::min(std::max(value, 0), MAXBUTSPACE);
-    Paint();
-    updateGeometry();
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeHeight(int value)
+void TNumIO2Core::SetGaugeHeight(int value)
 {
     if (value == FGaugeHeight)
         return;
-    FGaugeHeight = std::max(std::min(value, height() - FGaugeTopMarg - 18), 3);
-    Paint();
-    updateGeometry();
+    FGaugeHeight = std::max(std::min(value, HostSize().height() - FGaugeTopMarg - 18), 3);
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeWidth(int value)
+void TNumIO2Core::SetGaugeWidth(int value)
 {
     if (value == FGaugeWidth)
         return;
-    FGaugeWidth = std::min(std::max(value, 10), width() - FGaugeLeftMarg);
-    Paint();
-    updateGeometry();
+    FGaugeWidth = std::min(std::max(value, 10), HostSize().width() - FGaugeLeftMarg);
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeLeftMarg(int value)
+void TNumIO2Core::SetGaugeLeftMarg(int value)
 {
     if (value == FGaugeLeftMarg)
         return;
-    FGaugeLeftMarg = std::max(std::min(value, width() - FGaugeWidth), 0);
-    Paint();
-    updateGeometry();
+    FGaugeLeftMarg = std::max(std::min(value, HostSize().width() - FGaugeWidth), 0);
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
-void TNumIO2::SetGaugeTopMarg(int value)
+void TNumIO2Core::SetGaugeTopMarg(int value)
 {
     if (value == FGaugeTopMarg)
         return;
-    FGaugeTopMarg = std::max(std::min(value, height() - FGaugeHeight - 18), 0);
-    Paint();
-    updateGeometry();
+    FGaugeTopMarg = std::max(std::min(value, HostSize().height() - FGaugeHeight - 18), 0);
+    FHost.Paint();
+    FHost.SizeHintChanged();
 }
 
 // --- Copying -------------------------------------------------------------------------
 
-void TNumIO2::Assign(QObject* Source)
+void TNumIO2Core::CopyFrom(const TNumIO2Core& other)
 {
-    auto* src = qobject_cast<TNumIO2*>(Source);
-    if (!src)
-        ThrowCannotAssign(ClassNameOf(Source), QStringLiteral("TNumIO2"));
+    const TNumIO2Core* src = &other;
     FLeftSpace = src->FLeftSpace;
     FTextBoxWidth = src->FTextBoxWidth;
     FDecP = src->FDecP;
@@ -581,7 +546,7 @@ void TNumIO2::Assign(QObject* Source)
     FColorBoxText = src->FColorBoxText;
     FColorOutBG = src->FColorOutBG;
     FColorOutText = src->FColorOutText;
-    CopySchemeLines(*src);
+    CopySchemeLines(other);
     FInputFormat = src->FInputFormat;
     FInBuffer = src->FInBuffer;
     FCaretPos = src->FCaretPos;
@@ -601,17 +566,9 @@ void TNumIO2::Assign(QObject* Source)
     FBeep = src->FBeep;
     FReadOnly = src->FReadOnly;
     FAutoSize = src->FAutoSize;
-    Paint();
-    updateGeometry();
+    FHost.Paint();
+    FHost.SizeHintChanged();
     NotifyChanges();
-}
-
-void TNumIO2::AssignTo(QObject* Dest)
-{
-    auto* dst = qobject_cast<TNumIO2*>(Dest);
-    if (!dst)
-        ThrowCannotAssign(QStringLiteral("TNumIO2"), ClassNameOf(Dest));
-    dst->Assign(this);
 }
 
 } // namespace vorn

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The field's geometry, shared by painting and the mouse: the box, the gauge
 // rows, and the mapping between character positions and x coordinates.
-#include "NumIO_p.h"
+#include "NumIOCore_p.h"
 
 #include <QFontMetricsF>
 
@@ -56,7 +56,7 @@ std::vector<qint64> EstimatedPositions(const QString& text, const QFontMetricsF&
 // What a long text's repaint needs, computed once per text and font: the
 // width of the whole text, the last few prefix widths asked for (caret and
 // selection ends), and the slice drawn for the last origin and box.
-struct TNumIO2::TLongText
+struct TNumIO2Core::TLongText
 {
     QString text; // shares the field's buffer: the same data is the same text
     QFont font;
@@ -74,18 +74,18 @@ struct TNumIO2::TLongText
     double value = 0;
 };
 
-void TNumIO2::TLongTextFree::operator()(TLongText* lt) const
+void TNumIO2Core::TLongTextFree::operator()(TLongText* lt) const
 {
     delete lt;
 }
 
-TNumIO2::TLongText* TNumIO2::LongText() const
+TNumIO2Core::TLongText* TNumIO2Core::LongText() const
 {
     if (FInBuffer.size() <= LongTextLength) {
         FLongText.reset();
         return nullptr;
     }
-    const QFont f = font();
+    const QFont f = FHost.Font();
     const TLongText* lt = FLongText.get();
     if (!lt || lt->text.constData() != FInBuffer.constData() || lt->text.size() != FInBuffer.size() ||
         lt->font != f) {
@@ -99,7 +99,7 @@ TNumIO2::TLongText* TNumIO2::LongText() const
     return FLongText.get();
 }
 
-double TNumIO2::PaintedValue()
+double TNumIO2Core::PaintedValue()
 {
     TLongText* lt = LongText();
     if (!lt)
@@ -113,13 +113,13 @@ double TNumIO2::PaintedValue()
     return lt->value;
 }
 
-int TNumIO2::WholeTextWidth() const
+int TNumIO2Core::WholeTextWidth() const
 {
     const TLongText* lt = LongText();
     return lt ? lt->width : TextWidthOf(FInBuffer);
 }
 
-int TNumIO2::PrefixWidth(int cp) const
+int TNumIO2Core::PrefixWidth(int cp) const
 {
     TLongText* lt = LongText();
     if (lt)
@@ -172,12 +172,12 @@ bool CutSlice(const QString& text, const QFontMetricsF& fm, int lo, int hi, qrea
 
 } // namespace
 
-bool TNumIO2::VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const
+bool TNumIO2Core::VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const
 {
     TLongText* lt = LongText();
     if (!lt)
         return false;
-    const TValueBox box = FieldBox(*this);
+    const TValueBox box = FieldBox(*this, HostSize().height());
     const int l = box.Left + 3, r = box.Left + box.Width - 1;
     if (lt->x0 != x0 || lt->ratio != ratio || lt->boxL != l || lt->boxR != r) {
         lt->x0 = x0;
@@ -194,38 +194,38 @@ bool TNumIO2::VisibleSlice(int x0, qreal ratio, int& x, QString& slice) const
     return true;
 }
 
-TValueBox FieldBox(const TNumIO2& f)
+TValueBox FieldBox(const TNumIO2Core& f, int height)
 {
-    return {f.LeftSpace(), f.TextBoxWidth(), f.height() - GaugeBarHeight(f)};
+    return {f.LeftSpace(), f.TextBoxWidth(), height - GaugeBarHeight(f)};
 }
 
-int GaugeBarHeight(const TNumIO2& f)
+int GaugeBarHeight(const TNumIO2Core& f)
 {
     return f.GaugeVisible() ? f.GaugeHeight() + f.GaugeTopMargin() + 1 : 0;
 }
 
-int TNumIO2::BarHeight() const
+int TNumIO2Core::BarHeight() const
 {
     return GaugeBarHeight(*this);
 }
 
-int TNumIO2::TextWidthOf(const QString& s) const
+int TNumIO2Core::TextWidthOf(const QString& s) const
 {
-    return MeasuringMetrics(font()).horizontalAdvance(s);
+    return MeasuringMetrics(FHost.Font()).horizontalAdvance(s);
 }
 
-int TNumIO2::CharPosToXCoords(int cp) const
+int TNumIO2Core::CharPosToXCoords(int cp) const
 {
     return CharPosToX(cp, WholeTextWidth());
 }
 
-int TNumIO2::CharPosToX(int cp, int tw) const
+int TNumIO2Core::CharPosToX(int cp, int tw) const
 {
     const int twcp = cp >= FInBuffer.size() ? tw : PrefixWidth(cp);
-    return FieldBox(*this).TextX(FAlignment, tw) + twcp;
+    return FieldBox(*this, HostSize().height()).TextX(FAlignment, tw) + twcp;
 }
 
-int TNumIO2::XCoordsToCharPos(int X) const
+int TNumIO2Core::XCoordsToCharPos(int X) const
 {
     const int len = static_cast<int>(FInBuffer.size());
     if (len == 0)
@@ -235,7 +235,7 @@ int TNumIO2::XCoordsToCharPos(int X) const
     if (charwid <= 0)
         return 0; // characters without width: no position to tell apart
     // The offset from the caret line of position 0, one pixel left of the text.
-    const int offset = std::clamp(X - (FieldBox(*this).TextX(FAlignment, tw) - 1), 0, tw);
+    const int offset = std::clamp(X - (FieldBox(*this, HostSize().height()).TextX(FAlignment, tw) - 1), 0, tw);
     // In average character widths, rounded half up.
     return (charwid / 2 + offset) / charwid;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Scanning numbers out of a field's text, and deciding whether a text is
 // valid for a field's input format.
-#include "NumIO_p.h"
+#include "NumIOCore_p.h"
 
 #include "Locale_p.h"
 
@@ -299,7 +299,7 @@ QChar PolicySeparator(TDecPSep DecSeparator)
     return DecPCharOf(DecSeparator) == 2 ? QChar(u',') : QChar(u'.');
 }
 
-bool TNumIO2::CheckValidity(const QString& Instring) const
+bool TNumIO2Core::CheckValidity(const QString& Instring) const
 {
     switch (FInputFormat) {
     case itExp: return IsValidDouble(Instring, true, FDecPSep);

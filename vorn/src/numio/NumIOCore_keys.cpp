@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // Keyboard editing of the field: the key map, validation of every edit,
-// the clipboard commands and Qt's key events. Qt's event() and showEvent()
-// also report the window's creation (CreateWnd) from here.
-#include "NumIO_p.h"
+// the clipboard commands and key events.
+#include "NumIOCore_p.h"
 
-#include "Accessible_p.h"
-#include "Application.h"
-#include "Keys.h"
+#include "Keys_p.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,13 +28,13 @@ struct THold {
 };
 } // namespace
 
-void TNumIO2::BeepIfWanted()
+void TNumIO2Core::BeepIfWanted()
 {
     if (FBeep)
-        MessageBeep();
+        FHost.Beep();
 }
 
-void TNumIO2::CNKeyDown(uint16_t CharCode)
+void TNumIO2Core::CNKeyDown(uint16_t CharCode)
 {
     // 1. Modifier keys only set their flags.
     if (CharCode == VK_SHIFT) {
@@ -86,12 +83,12 @@ void TNumIO2::CNKeyDown(uint16_t CharCode)
     hold.reset();
     NotifyChanges();
     if (InbufChg)
-        Changed();
-    Paint();
-    vornaccess::CaretMoved(this);
+        FEvents.Changed();
+    FHost.Paint();
+    CaretMoved();
 }
 
-void TNumIO2::ApplyKey(uint16_t CharCode, bool& InbufChg)
+void TNumIO2Core::ApplyKey(uint16_t CharCode, bool& InbufChg)
 {
     const int len = static_cast<int>(FInBuffer.size());
     const bool hasSel = FSelBegin < FSelEnd;
@@ -127,7 +124,7 @@ void TNumIO2::ApplyKey(uint16_t CharCode, bool& InbufChg)
         return;
     case VK_TAB:
         // Shift+Tab moves forward as well.
-        focusNextPrevChild(true);
+        FEvents.FocusNext();
         return;
     case KC_PLUS:
     case VK_ADD: TypeChar(u'+', InbufChg); return;
@@ -160,7 +157,7 @@ void TNumIO2::ApplyKey(uint16_t CharCode, bool& InbufChg)
     TypeChar(c, InbufChg);
 }
 
-void TNumIO2::ApplyControlKey(uint16_t CharCode, bool& InbufChg)
+void TNumIO2Core::ApplyControlKey(uint16_t CharCode, bool& InbufChg)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     switch (CharCode) {
@@ -189,7 +186,7 @@ void TNumIO2::ApplyControlKey(uint16_t CharCode, bool& InbufChg)
     }
 }
 
-QString TNumIO2::SelectedText() const
+QString TNumIO2Core::SelectedText() const
 {
     const int len = static_cast<int>(FInBuffer.size());
     const int b = std::clamp(FSelBegin, 0, len);
@@ -197,7 +194,7 @@ QString TNumIO2::SelectedText() const
     return FInBuffer.mid(b, e - b);
 }
 
-void TNumIO2::TypeChar(QChar c, bool& InbufChg)
+void TNumIO2Core::TypeChar(QChar c, bool& InbufChg)
 {
     if (FSelBegin < FSelEnd) {
         const int len = static_cast<int>(FInBuffer.size());
@@ -215,7 +212,7 @@ void TNumIO2::TypeChar(QChar c, bool& InbufChg)
     InbufChg = true;
 }
 
-void TNumIO2::DeleteSelection(bool& InbufChg)
+void TNumIO2Core::DeleteSelection(bool& InbufChg)
 {
     const int len = static_cast<int>(FInBuffer.size());
     const int b = std::clamp(FSelBegin, 0, len);
@@ -228,7 +225,7 @@ void TNumIO2::DeleteSelection(bool& InbufChg)
     InbufChg = true;
 }
 
-void TNumIO2::CNKeyUp(uint16_t CharCode)
+void TNumIO2Core::CNKeyUp(uint16_t CharCode)
 {
     if (CharCode == VK_SHIFT)
         FKeyShifted = false;
@@ -236,84 +233,28 @@ void TNumIO2::CNKeyUp(uint16_t CharCode)
         FKeyCntrl = false;
 }
 
-// --- Qt's key and window events --------------------------------------------------
+// --- Key events --------------------------------------------------------------------
 
-bool TNumIO2::event(QEvent* e)
+// The modifiers that come with the key count, so that a key-up missed while
+// the focus was elsewhere leaves no flag stuck.
+uint16_t TNumIO2Core::KeyPress(const QKeyEvent& e)
 {
-    switch (e->type()) {
-    case QEvent::ShortcutOverride: {
-        // While the field has the focus its keys are its own; only
-        // shortcuts with Alt (the menu) still fire.
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (!(ke->modifiers() & Qt::AltModifier)) {
-            e->accept();
-            return true;
-        }
-        break;
-    }
-    case QEvent::KeyPress: {
-        // Tab and Shift+Tab are the field's, before Qt's focus chain.
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) {
-            keyPressEvent(ke);
-            return true;
-        }
-        break;
-    }
-    case QEvent::WinIdChange:
-        if (FSuppressPaint)
-            CreateWnd();
-        break;
-    default: break;
-    }
-    return TSurface::event(e);
+    const uint16_t key = VirtualKeyOf(&e);
+    FKeyShifted = e.modifiers().testFlag(Qt::ShiftModifier);
+    FKeyCntrl = e.modifiers().testFlag(Qt::ControlModifier);
+    CNKeyDown(key);
+    return key;
 }
 
-void TNumIO2::showEvent(QShowEvent* e)
+uint16_t TNumIO2Core::KeyRelease(const QKeyEvent& e)
 {
-    if (FSuppressPaint)
-        CreateWnd();
-    TSurface::showEvent(e);
-}
-
-void TNumIO2::keyPressEvent(QKeyEvent* e)
-{
-    e->accept();
-    GuardedCall(this, [&] {
-        uint16_t key = VirtualKeyOf(e);
-        // The modifiers that come with the key count, so that a key-up
-        // missed while the focus was elsewhere leaves no flag stuck.
-        FKeyShifted = e->modifiers().testFlag(Qt::ShiftModifier);
-        FKeyCntrl = e->modifiers().testFlag(Qt::ControlModifier);
-        CNKeyDown(key);
-        const TShiftState shift = ShiftStateOf(e->modifiers());
-        if (OnKeyDown)
-            OnKeyDown(this, key, shift);
-        Q_EMIT keyPressed(key, shift);
-        if (!e->text().isEmpty()) {
-            QChar c = e->text().at(0);
-            if (OnKeyPress)
-                OnKeyPress(this, c);
-            Q_EMIT characterTyped(c);
-        }
-    });
-}
-
-void TNumIO2::keyReleaseEvent(QKeyEvent* e)
-{
-    e->accept();
-    GuardedCall(this, [&] {
-        uint16_t key = VirtualKeyOf(e);
-        if (key != VK_SHIFT && key != VK_CONTROL) {
-            FKeyShifted = e->modifiers().testFlag(Qt::ShiftModifier);
-            FKeyCntrl = e->modifiers().testFlag(Qt::ControlModifier);
-        }
-        CNKeyUp(key);
-        const TShiftState shift = ShiftStateOf(e->modifiers());
-        if (OnKeyUp)
-            OnKeyUp(this, key, shift);
-        Q_EMIT keyReleased(key, shift);
-    });
+    const uint16_t key = VirtualKeyOf(&e);
+    if (key != VK_SHIFT && key != VK_CONTROL) {
+        FKeyShifted = e.modifiers().testFlag(Qt::ShiftModifier);
+        FKeyCntrl = e.modifiers().testFlag(Qt::ControlModifier);
+    }
+    CNKeyUp(key);
+    return key;
 }
 
 } // namespace vorn

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // Painting of the field: captions, spin buttons, gauge, box, text, caret and
-// selection, composed off-screen and shown in one step.
-#include "NumIO_p.h"
+// selection, composed on the host's picture, which the host shows in one step.
+#include "NumIOCore_p.h"
 
 #include "FloatCheck_p.h"
 
@@ -14,46 +14,20 @@ namespace vorn {
 
 using namespace numio;
 
-// Qt paints the field also off screen (grab(), render() of a window not
-// shown): its window exists from then on, as on its first show.
-void TNumIO2::paintEvent(QPaintEvent* e)
+int TNumIO2Core::AutoHeight() const
 {
-    if (FSuppressPaint)
-        CreateWnd();
-    TSurface::paintEvent(e);
+    return MeasuringMetrics(FHost.Font()).height() + 6;
 }
 
-void TNumIO2::Paint()
+QImage TNumIO2Core::Compose(QImage GrafBmp)
 {
-    // Nothing is composed while the field is hidden (except in a form
-    // designer), while its window does not exist yet, or from within this
-    // paint (the automatic height below resizes the field, which paints
-    // again).
-    if ((!Visible() && !Designing()) || FSuppressPaint || FInPaint)
-        return;
-    FInPaint = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FInPaint};
-
-    // Automatic height, past the Height writer and its limits.
-    if (FAutoSize) {
-        const int h = MeasuringMetrics(font()).height() + 6;
-        if (h != height())
-            resize(width(), h);
-    }
-
-    if (!ComposeNow())
-        return;
-
     // The bitmap of the whole control at the screen's pixel ratio, filled
     // with the surround; every row below is measured from the height after
     // the automatic one.
-    const int W = width(), H = height();
-    QImage GrafBmp = NewPicture();
-    TCanvas cv(GrafBmp, palette());
-    cv.SetFont(font());
+    const int W = HostSize().width(), H = HostSize().height();
+    // GrafBmp is the host's picture at its pixel ratio.
+    TCanvas cv(GrafBmp, FHost.Palette());
+    cv.SetFont(FHost.Font());
     const int TH = cv.TextHeight(TextHeightProbe);
     const int ZH = H - BarHeight();
     const int yT = (ZH - TH) / 2;
@@ -78,7 +52,8 @@ void TNumIO2::Paint()
     PaintCaret(cv, ZH, tw);
     PaintSelection(cv, ZH, tw);
     // Shown in one copy, so no intermediate state ever reaches the screen.
-    Present(std::move(GrafBmp));
+    cv.Detach();
+    return GrafBmp;
 }
 
 namespace {
@@ -89,7 +64,7 @@ void Line(TCanvas& cv, int x1, int y1, int x2, int y2)
 }
 } // namespace
 
-void TNumIO2::PaintLeftCaption(TCanvas& cv, int yT)
+void TNumIO2Core::PaintLeftCaption(TCanvas& cv, int yT)
 {
     const int lw = cv.TextWidth(FLeftText);
     int x = 7;
@@ -100,7 +75,7 @@ void TNumIO2::PaintLeftCaption(TCanvas& cv, int yT)
     DrawCaption(cv, FEnabled, FColorOutText, x, yT, FLeftText);
 }
 
-void TNumIO2::PaintButtons(TCanvas& cv)
+void TNumIO2Core::PaintButtons(TCanvas& cv)
 {
     const int BW = FButWidth;
     const int h2 = FButHeight / 2;
@@ -133,9 +108,9 @@ void TNumIO2::PaintButtons(TCanvas& cv)
     }
 }
 
-void TNumIO2::PaintRightCaption(TCanvas& cv, int yT)
+void TNumIO2Core::PaintRightCaption(TCanvas& cv, int yT)
 {
-    const int W = width();
+    const int W = HostSize().width();
     const int rw = cv.TextWidth(FRightText);
     const int ofs = FButVisible ? FButWidth + FButSpace : 0;
     const int rx = FLeftSpace + ofs + FTextBoxWidth;
@@ -148,7 +123,7 @@ void TNumIO2::PaintRightCaption(TCanvas& cv, int yT)
     DrawCaption(cv, FEnabled, FColorOutText, x, yT, FRightText);
 }
 
-void TNumIO2::PaintGauge(TCanvas& cv, int ZH, double value)
+void TNumIO2Core::PaintGauge(TCanvas& cv, int ZH, double value)
 {
     const int gt = ZH + FGaugeTopMarg, gb = gt + FGaugeHeight;
     const int gl = FGaugeLeftMarg, gr = FGaugeLeftMarg + FGaugeWidth;
@@ -178,17 +153,17 @@ void TNumIO2::PaintGauge(TCanvas& cv, int ZH, double value)
     }
 }
 
-void TNumIO2::PaintBox(TCanvas& cv, bool outOfRange)
+void TNumIO2Core::PaintBox(TCanvas& cv, bool outOfRange)
 {
     TColor fill = FColorBoxBG;
     if (!FEnabled)
         fill = clSilver;
     else if (outOfRange)
         fill = FColorWarnBG;
-    FieldBox(*this).Draw(cv, FFrameStyle, FrameLinesOf(FColBlackLine, FColGrayLine, FColWhiteLine), fill);
+    FieldBox(*this, HostSize().height()).Draw(cv, FFrameStyle, FrameLinesOf(FColBlackLine, FColGrayLine, FColWhiteLine), fill);
 }
 
-void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
+void TNumIO2Core::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
 {
     TColor color = outOfRange ? FColorWarnTxt : FColorBoxText;
     if (!FEnabled)
@@ -196,16 +171,16 @@ void TNumIO2::PaintBoxText(TCanvas& cv, int yT, bool outOfRange, int tw)
     // The brush is still the box's fill.
     cv.SetFontColor(color);
     // Of a long text only the characters that can show in the box are drawn.
-    const TValueBox box = FieldBox(*this);
+    const TValueBox box = FieldBox(*this, HostSize().height());
     int x = 0;
     QString slice;
-    if (VisibleSlice(box.TextX(FAlignment, tw), devicePixelRatioF(), x, slice))
+    if (VisibleSlice(box.TextX(FAlignment, tw), FHost.Ratio(), x, slice))
         box.DrawTextAt(cv, x, yT, slice);
     else
         box.DrawText(cv, FAlignment, yT, FInBuffer, tw);
 }
 
-void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)
+void TNumIO2Core::PaintCaret(TCanvas& cv, int ZH, int tw)
 {
     if (!FCaretVisib)
         return;
@@ -216,9 +191,9 @@ void TNumIO2::PaintCaret(TCanvas& cv, int ZH, int tw)
     }
 }
 
-void TNumIO2::PaintSelection(TCanvas& cv, int ZH, int tw)
+void TNumIO2Core::PaintSelection(TCanvas& cv, int ZH, int tw)
 {
-    if (!(FSelBegin < FSelEnd) || !(hasFocus() || !FHideSel))
+    if (!(FSelBegin < FSelEnd) || !(FHost.HasFocus() || !FHideSel))
         return;
     const int lo = FLeftSpace, hi = FLeftSpace + FTextBoxWidth;
     const int x1 = std::clamp(CharPosToX(FSelBegin, tw), lo, hi);
