@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvel and Vorn developers
 // SPDX-License-Identifier: MIT
 // The numeric field's core without a widget: a detached host sees what the
-// core tells it (changes in order, the caret's blink, beeps), and the widget
-// keeps no more than its pointer to the core and its public fields.
+// core tells it (changes in order, the caret's blink, beeps).
 #include "NumIO.h"
 #include "NumIOCore_p.h"
 
@@ -102,12 +101,4 @@ TEST(NumIOCore, TheHostBlinksTheCaret)
     } catch (const EVornNumIO2Error& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Component \"\": no timer available"));
     }
-}
-
-TEST(NumIOCore, TheWidgetHoldsOnlyItsCorePointerAndPublicFields)
-{
-    // The d pointer, the reference to the core's ButtonPivots, the twelve
-    // event fields (OnChange ... OnExit, std::function each).
-    const size_t fields = 12 * sizeof(numio::TNotifyEvent);
-    EXPECT_EQ(sizeof(TNumIO2), sizeof(TSurface) + sizeof(void*) + sizeof(void*) + fields);
 }

@@ -3,7 +3,8 @@
 // The controls as Qt widgets: each control's size hint shows all of its
 // picture, its minimum size hint at least its value, and a field in a form
 // layout gets its whole box; Enabled and Visible follow QWidget's state both
-// ways.
+// ways; a control class adds to QWidget only pointers to its data and the
+// events a program assigns.
 #include "NumIO.h"
 #include "NumLab.h"
 #include "RasterLab.h"
@@ -18,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 using namespace vorn;
 
@@ -408,3 +410,35 @@ TEST(QtWidget, VisibleFollowsTheWidgetBothWays)
 }
 
 } // namespace
+
+// Each control keeps its data behind private pointers, so that the library
+// can change what a control holds without breaking programs built against
+// it: beside QWidget's own data a control class has its surface's pointer,
+// its own, and the public fields a program assigns: the events, and the
+// field's ButtonPivots (a reference to the list the field keeps).
+TEST(QtWidget, EachControlAddsTwoPointersAndItsPublicFieldsToQWidget)
+{
+    constexpr size_t twoPointers = 2 * sizeof(void*);
+    struct Row {
+        const char* control;
+        size_t size;
+        size_t publicFields;
+    };
+    const Row rows[] = {
+        {"TNumIO2", sizeof(TNumIO2),
+         sizeof(TNumIO2::OnChange) + sizeof(TNumIO2::OnGaugeChange) + sizeof(TNumIO2::OnClick) +
+             sizeof(TNumIO2::OnDblClick) + sizeof(TNumIO2::OnMouseDown) + sizeof(TNumIO2::OnMouseMove) +
+             sizeof(TNumIO2::OnMouseUp) + sizeof(TNumIO2::OnKeyDown) + sizeof(TNumIO2::OnKeyPress) +
+             sizeof(TNumIO2::OnKeyUp) + sizeof(TNumIO2::OnEnter) + sizeof(TNumIO2::OnExit) +
+             sizeof(std::vector<double>*)},
+        {"TNumLab", sizeof(TNumLab),
+         sizeof(TNumLab::OnBeforeDisplay) + sizeof(TNumLab::OnClick) + sizeof(TNumLab::OnDblClick) +
+             sizeof(TNumLab::OnMouseDown) + sizeof(TNumLab::OnMouseMove) + sizeof(TNumLab::OnMouseUp)},
+        {"TRasterLab", sizeof(TRasterLab), sizeof(TRasterLab::OnScrollLoopRestart)},
+        {"TRotLab", sizeof(TRotLab), 0},
+    };
+    for (const Row& r : rows)
+        EXPECT_LE(r.size - sizeof(QWidget) - r.publicFields, twoPointers)
+            << r.control << ": " << r.size << " bytes, QWidget " << sizeof(QWidget) << ", its public fields "
+            << r.publicFields;
+}
