@@ -47,10 +47,13 @@ set(internal
   DrawBevel TFrameLines FrameLines FrameLinesOf TValueBox FieldBox LabelBox TEngravedLook DrawCaption
   DrawCaptionLook MeasuringMetrics TextHeightProbe ClassNameOf ThrowCannotAssign RotLabTextOrigin
   VirtualKeyOf ShiftStateOf
-  # caches
-  TRecentCache TRDSharedMatrix SharedBitFont
+  # caches and shared state
+  TRecentCache TRDSharedMatrix SharedBitFont TSchemeLines
   # test hooks
-  Compositions SetRefuseTimers BeepCount MessageBeep SurfaceAccess
+  Compositions SetRefuseTimers BeepCount MessageBeep SurfaceAccess FieldAccess
+  # the controls' cores and their hosts
+  TControlHost TDetachedHost TNumIO2Core TNumLabCore TRasterLabCore TRotLabCore TNumIO2Host TNumLabHost
+  TRasterLabScrollHost
   # unit constants
   defLeftSpace defFixP defSigDig defTextBoxWidth defPrecision defLabelWidth MINHEIGHT CARETBLINK_CONST
   MINBUTHEIGHT MINBUTWIDTH MAXBUTWIDTH MAXBUTSPACE)

@@ -8,7 +8,8 @@
 Reads the build's compile_commands.json. For every source of vorn_core: its
 compile line names no QtWidgets include folder, and its preprocessor, run
 with the same line, reaches no header below a QtWidgets folder (not even as
-<QtWidgets/...> through Qt's top include folder). Fails with the offending files named.
+<QtWidgets/...> through Qt's top include folder); and each control folder
+(src/<control>) gives vorn_core its core (*Core*.cpp). Fails with the offending files named.
 """
 import json
 import os
@@ -47,6 +48,15 @@ for e in core:
     widgets = sorted({d for d in run.stdout.replace('\\\n', ' ').split() if '/QtWidgets/' in d})
     if widgets:
         faults.append(f"{e['file']}: reaches {', '.join(widgets[:3])}")
+
+# Each control's model and painting: its folder's *Core* sources.
+core_files = {os.path.relpath(os.path.realpath(e['file']), os.path.realpath(library)) for e in core}
+src = os.path.join(library, 'src')
+for part in sorted(os.listdir(src)):
+    if part in ('common', 'widgets') or not os.path.isdir(os.path.join(src, part)):
+        continue
+    if not any(f.startswith(f'src/{part}/') and 'Core' in os.path.basename(f) for f in core_files):
+        faults.append(f'src/{part}: this control has no core in vorn_core')
 
 if faults:
     print('vorn_core is not free of Qt Widgets:\n  ' + '\n  '.join(faults))

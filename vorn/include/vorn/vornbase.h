@@ -164,24 +164,6 @@ public:
     using EVornError::EVornError;
 };
 
-/// The three frame line colours a control derives from its colour scheme.
-/// Controls with a ColorScheme property inherit this beside their widget
-/// class; their SetColorScheme is `if (StoreColorScheme(v)) Paint();`.
-class VORN_EXPORT TSchemeLines
-{
-protected:
-    /// Stores the scheme and derives gray and white from it; false (and
-    /// nothing changed) when the scheme is the one already stored.
-    bool StoreColorScheme(TColorScheme Value);
-    /// Copies the scheme and the three colours as they are, not derived again.
-    void CopySchemeLines(const TSchemeLines& Source);
-
-    TColorScheme FColorScheme = csBWG;
-    TColor FColBlackLine = clBlack;
-    TColor FColGrayLine = clGray;
-    TColor FColWhiteLine = clWhite;
-};
-
 namespace rasterlab {
 Q_NAMESPACE_EXPORT(VORN_EXPORT)
 

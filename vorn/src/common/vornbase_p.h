@@ -116,4 +116,22 @@ inline TFrameLines FrameLinesOf(TColor Black, TColor Gray, TColor White)
     return {Black, Gray, White};
 }
 
+/// The three frame line colours a control derives from its colour scheme.
+/// The cores of controls with a ColorScheme property inherit it; their
+/// SetColorScheme is `if (StoreColorScheme(v)) Paint();`.
+class VORN_TESTS_EXPORT TSchemeLines
+{
+protected:
+    /// Stores the scheme and derives gray and white from it; false (and
+    /// nothing changed) when the scheme is the one already stored.
+    bool StoreColorScheme(TColorScheme Value);
+    /// Copies the scheme and the three colours as they are, not derived again.
+    void CopySchemeLines(const TSchemeLines& Source);
+
+    TColorScheme FColorScheme = csBWG;
+    TColor FColBlackLine = clBlack;
+    TColor FColGrayLine = clGray;
+    TColor FColWhiteLine = clWhite;
+};
+
 } // namespace vorn

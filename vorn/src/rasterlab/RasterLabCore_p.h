@@ -11,6 +11,7 @@
 #include "Colors.h"
 #include "ControlHost_p.h"
 #include "vornbase.h"
+#include "vornbase_p.h"
 
 #include <QExplicitlySharedDataPointer>
 #include <QFont>
