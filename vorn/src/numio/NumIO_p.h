@@ -9,30 +9,18 @@
 #include "MessageTimer_p.h"
 #include "NumIO.h"
 #include "NumIOCore_p.h"
+#include "WidgetHost_p.h"
 #include "vornbase_p.h"
 
 namespace vorn {
 
-class TNumIO2Private final : public TControlHost, public TNumIO2Host
+class TNumIO2Private final : public TWidgetHost<TNumIO2>, public TNumIO2Host
 {
 public:
-    explicit TNumIO2Private(TNumIO2* q) : q(q) {}
+    explicit TNumIO2Private(TNumIO2* q) : TWidgetHost(q) {}
 
     // --- The core's host: the widget --------------------------------------
-    QObject* Sender() override { return q; }
-    QSize Size() const override { return q->size(); }
-    qreal Ratio() const override { return q->devicePixelRatioF(); }
-    QFont Font() const override { return q->font(); }
-    QPalette Palette() const override { return q->palette(); }
-    bool Enabled() const override { return q->isEnabled(); }
-    bool HasFocus() const override { return q->hasFocus(); }
-    bool Showing() const override { return q->isVisible(); }
-    void Paint() override { q->Paint(); }
     void PaintLater() override { q->update(); }
-    void SizeHintChanged() override { q->updateGeometry(); }
-    void Resize(QSize size) override { q->resize(size); }
-    void TakeFocus() override { q->setFocus(Qt::OtherFocusReason); }
-    void Beep() override { MessageBeep(); }
     void NotifyAccessible(int event) override;
 
     // --- What the field tells: the widget's events and signals -------------
@@ -44,7 +32,6 @@ public:
     void StopBlink() override { FCaretTimer.KillTimer(1); }
     void FocusNext() override;
 
-    TNumIO2* const q;
     TNumIO2Core core{*this, *this};
     /// The hidden window whose timer 1 blinks the caret.
     TMessageTimer FCaretTimer{[this](int id) { q->WndProc(id); }, q};

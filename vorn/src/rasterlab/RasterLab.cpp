@@ -21,7 +21,7 @@ constexpr int TimerId = 1;
 } // namespace
 
 TRasterLabPrivate::TRasterLabPrivate(TRasterLab* q)
-    : q(q), FScrTimer(std::make_unique<TMessageTimer>([q](int) { q->DoTimer(); }, q))
+    : TWidgetHost(q), FScrTimer(std::make_unique<TMessageTimer>([q](int) { q->DoTimer(); }, q))
 {
 }
 

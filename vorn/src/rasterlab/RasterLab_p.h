@@ -6,38 +6,24 @@
 #include "MessageTimer_p.h"
 #include "RasterLab.h"
 #include "RasterLabCore_p.h"
+#include "WidgetHost_p.h"
 
 #include <memory>
 
 namespace vorn {
 
-class TRasterLabPrivate final : public TControlHost, public TRasterLabScrollHost
+class TRasterLabPrivate final : public TWidgetHost<TRasterLab>, public TRasterLabScrollHost
 {
 public:
     explicit TRasterLabPrivate(TRasterLab* q);
 
-    QObject* Sender() override { return q; }
-    QSize Size() const override { return q->size(); }
-    qreal Ratio() const override { return q->devicePixelRatioF(); }
-    QFont Font() const override { return q->font(); }
-    QPalette Palette() const override { return q->palette(); }
-    bool Enabled() const override { return q->isEnabled(); }
-    bool HasFocus() const override { return false; }
-    bool Showing() const override { return q->isVisible(); }
-    void Paint() override { q->Paint(); }
     void PaintLater() override;
-    void SizeHintChanged() override { q->updateGeometry(); }
-    void Resize(QSize size) override { q->resize(size); }
-    void TakeFocus() override {}
-    void Beep() override {}
-    void NotifyAccessible(int) override {}
 
     void StartScrollTimer(int ms) override;
     void StopScrollTimer() override;
     bool Designing() const override { return q->Designing(); }
     void ScrollLoopRestarted() override { q->DoScrLoopRestart(); }
 
-    TRasterLab* const q;
     TRasterLabCore core{*this, *this};
     /// The hidden window that carries the scroll timer (id 1); every tick is
     /// the widget's DoTimer().
