@@ -50,6 +50,19 @@ public:
     virtual void NotifyAccessible(int event) = 0;
 };
 
+/// The common writer of a core: stores a changed value and has the host paint
+/// it at once; an equal value changes nothing. Returns whether it changed, for
+/// writers that do more on a change.
+template <class T>
+bool StoreAndPaint(TControlHost& host, T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    host.Paint();
+    return true;
+}
+
 /// A host with fixed answers and nothing shown: for a core used alone, as
 /// tests and fuzz targets do. What it was asked to do it counts.
 class TDetachedHost : public TControlHost

@@ -325,33 +325,33 @@ void TNumIO2Core::SetReadonly(bool value)
 
 void TNumIO2Core::SetAlignment(TAlignment value)
 {
-    StoreAndPaint(FAlignment, value);
+    StoreAndPaint(FHost, FAlignment, value);
 }
 
 void TNumIO2Core::SetAutoSize(bool value)
 {
-    if (StoreAndPaint(FAutoSize, value))
+    if (StoreAndPaint(FHost, FAutoSize, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetColorBoxBG(TColor value)
 {
-    StoreAndPaint(FColorBoxBG, value);
+    StoreAndPaint(FHost, FColorBoxBG, value);
 }
 
 void TNumIO2Core::SetColorBoxText(TColor value)
 {
-    StoreAndPaint(FColorBoxText, value);
+    StoreAndPaint(FHost, FColorBoxText, value);
 }
 
 void TNumIO2Core::SetColorOutBG(TColor value)
 {
-    StoreAndPaint(FColorOutBG, value);
+    StoreAndPaint(FHost, FColorOutBG, value);
 }
 
 void TNumIO2Core::SetColorOutText(TColor value)
 {
-    StoreAndPaint(FColorOutText, value);
+    StoreAndPaint(FHost, FColorOutText, value);
 }
 
 void TNumIO2Core::SetColorScheme(TColorScheme value)
@@ -362,34 +362,34 @@ void TNumIO2Core::SetColorScheme(TColorScheme value)
 
 void TNumIO2Core::SetFrameStyle(TFrameStyle value)
 {
-    if (StoreAndPaint(FFrameStyle, value))
+    if (StoreAndPaint(FHost, FFrameStyle, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetLeftText(const QString& value)
 {
-    StoreAndPaint(FLeftText, value);
+    StoreAndPaint(FHost, FLeftText, value);
 }
 
 void TNumIO2Core::SetLeftTextAlignment(TAlignment value)
 {
-    StoreAndPaint(FLTAlignment, value);
+    StoreAndPaint(FHost, FLTAlignment, value);
 }
 
 void TNumIO2Core::SetRightText(const QString& value)
 {
-    if (StoreAndPaint(FRightText, value))
+    if (StoreAndPaint(FHost, FRightText, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetRightTextAlignment(TAlignment value)
 {
-    StoreAndPaint(FRTAlignment, value);
+    StoreAndPaint(FHost, FRTAlignment, value);
 }
 
 void TNumIO2Core::SetTextBoxWidth(int value)
 {
-    if (StoreAndPaint(FTextBoxWidth, value))
+    if (StoreAndPaint(FHost, FTextBoxWidth, value))
         FHost.SizeHintChanged();
 }
 
@@ -414,50 +414,50 @@ void TNumIO2Core::SetColorWarnBoxText(TColor value)
 
 void TNumIO2Core::SetButColor(TColor value)
 {
-    StoreAndPaint(FButColor, value);
+    StoreAndPaint(FHost, FButColor, value);
 }
 
 void TNumIO2Core::SetButIncrement(double value)
 {
-    StoreAndPaint(FButIncrem, value);
+    StoreAndPaint(FHost, FButIncrem, value);
 }
 
 void TNumIO2Core::SetButVis(bool value)
 {
-    if (StoreAndPaint(FButVisible, value))
+    if (StoreAndPaint(FHost, FButVisible, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetBut3D(bool value)
 {
-    StoreAndPaint(FBut3D, value);
+    StoreAndPaint(FHost, FBut3D, value);
 }
 
 void TNumIO2Core::SetGaugeVisib(bool value)
 {
-    if (StoreAndPaint(FGaugeVisib, value))
+    if (StoreAndPaint(FHost, FGaugeVisib, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetGaugeFrameStyle(TFrameStyle value)
 {
-    if (StoreAndPaint(FGaugeFrameSt, value))
+    if (StoreAndPaint(FHost, FGaugeFrameSt, value))
         FHost.SizeHintChanged();
 }
 
 void TNumIO2Core::SetGaugeColor(TColor value)
 {
-    StoreAndPaint(FGaugeColor, value);
+    StoreAndPaint(FHost, FGaugeColor, value);
 }
 
 void TNumIO2Core::SetGaugeColorBg(TColor value)
 {
-    StoreAndPaint(FGaugeColorBg, value);
+    StoreAndPaint(FHost, FGaugeColorBg, value);
 }
 
 void TNumIO2Core::SetGaugeColorFrm(TColor value)
 {
-    StoreAndPaint(FGaugeColorFrm, value);
+    StoreAndPaint(FHost, FGaugeColorFrm, value);
 }
 
 // Button and gauge geometry compares the value as passed, before its limits:

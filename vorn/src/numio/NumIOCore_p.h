@@ -245,15 +245,6 @@ public:
     void SetTextBoxWidth(int value);
 
 private:
-    template <class T>
-    bool StoreAndPaint(T& field, const T& value)
-    {
-        if (field == value)
-            return false;
-        field = value;
-        FHost.Paint();
-        return true;
-    }
     QSize HostSize() const { return FHost.Size(); }
 
     /// Editing steps of the key handler.

@@ -220,27 +220,27 @@ TNumLabCore::TComposedText TNumLabCore::ComposeText()
 
 void TNumLabCore::SetAlignment(TAlignment Value)
 {
-    StoreAndPaint(FAlignment, Value);
+    StoreAndPaint(FHost, FAlignment, Value);
 }
 
 void TNumLabCore::SetColorLabBakG(TColor Value)
 {
-    StoreAndPaint(FColorLabBakG, Value);
+    StoreAndPaint(FHost, FColorLabBakG, Value);
 }
 
 void TNumLabCore::SetColorLabText(TColor Value)
 {
-    StoreAndPaint(FColorLabText, Value);
+    StoreAndPaint(FHost, FColorLabText, Value);
 }
 
 void TNumLabCore::SetColorOutBakG(TColor Value)
 {
-    StoreAndPaint(FColorOutBakG, Value);
+    StoreAndPaint(FHost, FColorOutBakG, Value);
 }
 
 void TNumLabCore::SetColorOutText(TColor Value)
 {
-    StoreAndPaint(FColorOutText, Value);
+    StoreAndPaint(FHost, FColorOutText, Value);
 }
 
 void TNumLabCore::SetColorScheme(TColorScheme Value)
@@ -251,38 +251,38 @@ void TNumLabCore::SetColorScheme(TColorScheme Value)
 
 void TNumLabCore::SetFComma(bool Value)
 {
-    StoreAndPaint(FComma, Value);
+    StoreAndPaint(FHost, FComma, Value);
 }
 
 void TNumLabCore::SetDisplayType(TDisplay Value)
 {
-    StoreAndPaint(FDisplayType, Value);
+    StoreAndPaint(FHost, FDisplayType, Value);
 }
 
 void TNumLabCore::SetDtFormat(const QString& Value)
 {
-    StoreAndPaint(FDtFormat, Value);
+    StoreAndPaint(FHost, FDtFormat, Value);
 }
 
 void TNumLabCore::SetEmpty(bool Value)
 {
-    StoreAndPaint(FEmpty, Value);
+    StoreAndPaint(FHost, FEmpty, Value);
 }
 
 void TNumLabCore::SetFPlusSign(bool Value)
 {
-    StoreAndPaint(FPlusSign, Value);
+    StoreAndPaint(FHost, FPlusSign, Value);
 }
 
 void TNumLabCore::SetFrameStyle(TFrameStyle Value)
 {
-    if (StoreAndPaint(FFrameStyle, Value))
+    if (StoreAndPaint(FHost, FFrameStyle, Value))
         FHost.SizeHintChanged();
 }
 
 void TNumLabCore::SetLabWidth(int Value)
 {
-    if (StoreAndPaint(FLabWidth, Value))
+    if (StoreAndPaint(FHost, FLabWidth, Value))
         FHost.SizeHintChanged();
 }
 
@@ -292,23 +292,23 @@ void TNumLabCore::SetLeftSpace(int Value)
 {
     if (Value < 0)
         return;
-    if (StoreAndPaint(FLeftSpace, std::min(Value, FHost.Size().width())))
+    if (StoreAndPaint(FHost, FLeftSpace, std::min(Value, FHost.Size().width())))
         FHost.SizeHintChanged();
 }
 
 void TNumLabCore::SetLeftText(const QString& Value)
 {
-    StoreAndPaint(FLeftText, Value);
+    StoreAndPaint(FHost, FLeftText, Value);
 }
 
 void TNumLabCore::SetLTAlignment(TAlignment Value)
 {
-    StoreAndPaint(FLTAlignment, Value);
+    StoreAndPaint(FHost, FLTAlignment, Value);
 }
 
 void TNumLabCore::SetOverFlowIndi(const QString& Value)
 {
-    StoreAndPaint(FOverFlowIndi, Value);
+    StoreAndPaint(FHost, FOverFlowIndi, Value);
 }
 
 // A negative value is ignored; the limit of 15 applies before the comparison.
@@ -316,23 +316,23 @@ void TNumLabCore::SetDecP(int Value)
 {
     if (Value < 0)
         return;
-    StoreAndPaint(FDecP, std::min(Value, 15));
+    StoreAndPaint(FHost, FDecP, std::min(Value, 15));
 }
 
 void TNumLabCore::SetRightText(const QString& Value)
 {
-    if (StoreAndPaint(FRightText, Value))
+    if (StoreAndPaint(FHost, FRightText, Value))
         FHost.SizeHintChanged();
 }
 
 void TNumLabCore::SetRTAlignment(TAlignment Value)
 {
-    StoreAndPaint(FRTAlignment, Value);
+    StoreAndPaint(FHost, FRTAlignment, Value);
 }
 
 void TNumLabCore::SetStateText(const QString& Value)
 {
-    StoreAndPaint(FStateText, Value);
+    StoreAndPaint(FHost, FStateText, Value);
 }
 
 void TNumLabCore::SetTransparent(bool Value)
@@ -341,14 +341,14 @@ void TNumLabCore::SetTransparent(bool Value)
     // its last picture when the platform repaints, and it always repaints the
     // parent's pixels beneath the label first. Turned on, the label also asks
     // for that repaint.
-    if (StoreAndPaint(FTransParent, Value) && Value)
+    if (StoreAndPaint(FHost, FTransParent, Value) && Value)
         FHost.RepaintBeneath();
 }
 
 void TNumLabCore::SetLabValue(double Value)
 {
     // A NaN is never stored, so the stored value always compares.
-    if (!std::isnan(Value) && StoreAndPaint(FLabValue, Value))
+    if (!std::isnan(Value) && StoreAndPaint(FHost, FLabValue, Value))
         FHost.ValueChanged(FLabValue);
 }
 

@@ -185,16 +185,6 @@ private:
     void PaintValue(TCanvas& cv, int Y0, const QString& text, int width);
     /// Records the text a paint shows and tells the host when it changed.
     void NoteShown(const QString& text);
-    /// The common writer: stores a changed value and paints; whether it changed.
-    template <class T>
-    bool StoreAndPaint(T& field, const T& value)
-    {
-        if (field == value)
-            return false;
-        field = value;
-        FHost.Paint();
-        return true;
-    }
 
     TNumLabHost& FHost;
     int FLeftSpace = numlab::defLeftSpace;

@@ -185,17 +185,17 @@ void TRasterLabCore::SetAutoCenter(bool Value)
 
 void TRasterLabCore::SetColorLabBakG(TColor Value)
 {
-    StoreAndPaint(FColorLabBakG, Value);
+    StoreAndPaint(FHost, FColorLabBakG, Value);
 }
 
 void TRasterLabCore::SetColorDotOn(TColor Value)
 {
-    StoreAndPaint(FColorDotOn, Value);
+    StoreAndPaint(FHost, FColorDotOn, Value);
 }
 
 void TRasterLabCore::SetColorDotOff(TColor Value)
 {
-    StoreAndPaint(FColorDotOff, Value);
+    StoreAndPaint(FHost, FColorDotOff, Value);
 }
 
 void TRasterLabCore::SetColorScheme(TColorScheme Value)
@@ -234,31 +234,31 @@ void TRasterLabCore::SetDotSize(int Value)
 
 void TRasterLabCore::SetFrameStyle(TFrameStyle Value)
 {
-    if (StoreAndPaint(FFrameStyle, Value))
+    if (StoreAndPaint(FHost, FFrameStyle, Value))
         FHost.SizeHintChanged();
 }
 
 void TRasterLabCore::SetXPos(int Value)
 {
-    if (StoreAndPaint(FXPos, Value))
+    if (StoreAndPaint(FHost, FXPos, Value))
         FHost.SizeHintChanged();
 }
 
 void TRasterLabCore::SetYPos(int Value)
 {
-    if (StoreAndPaint(FYPos, Value))
+    if (StoreAndPaint(FHost, FYPos, Value))
         FHost.SizeHintChanged();
 }
 
 void TRasterLabCore::SetProportional(bool Value)
 {
-    if (StoreAndPaint(FProportional, Value))
+    if (StoreAndPaint(FHost, FProportional, Value))
         FHost.SizeHintChanged();
 }
 
 void TRasterLabCore::SetCharBlockMode(TRDBlockMode Value)
 {
-    StoreAndPaint(FCharBlockMode, Value);
+    StoreAndPaint(FHost, FCharBlockMode, Value);
 }
 
 bool TRasterLabCore::SetLabText(const QString& Value)

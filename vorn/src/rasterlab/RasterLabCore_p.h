@@ -171,16 +171,6 @@ private:
     /// Paints and tells the layout: what a change of the text's place or
     /// extent does.
     void PaintAndRelayout();
-    /// The common writer: stores a changed value and paints; whether it changed.
-    template <class T>
-    bool StoreAndPaint(T& field, const T& value)
-    {
-        if (field == value)
-            return false;
-        field = value;
-        FHost.Paint();
-        return true;
-    }
 
     /// The fill and the dimmed raster beneath the text, and what they were
     /// composed for: composed again only when one of these changes.
